@@ -1,0 +1,8 @@
+#pragma once
+
+namespace ampora {
+
+// Sets up the application object, opens the first window and runs the event loop.
+int RunAmpora(int argc, char** argv);
+
+}  // namespace ampora

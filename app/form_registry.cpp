@@ -1,0 +1,16 @@
+#include "form_table.h"
+
+#include "calc/electrical/conductance_form.h"
+#include "main_panel.h"
+
+namespace ampora {
+
+std::vector<FormEntry> AllForms() {
+    return {
+        {FormKind::Form1, [](FormTable& t) { return new MainPanel(t); }},
+        {FormKind::trigono, [](FormTable& t) { return new Chooser(t); }},
+        {FormKind::cond, [](FormTable&) { return new ConductanceForm; }},
+    };
+}
+
+}  // namespace ampora

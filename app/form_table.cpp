@@ -1,0 +1,60 @@
+#include "form_table.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace ampora {
+
+FormTable::FormTable(QMdiArea* area, std::vector<FormEntry> entries, QObject* parent)
+    : QObject(parent), area_(area) {
+    for (auto& e : entries) slots_.push_back({std::move(e), {}});
+}
+
+FormTable::Slot* FormTable::slot(FormKind kind) {
+    for (auto& s : slots_)
+        if (s.entry.kind == kind) return &s;
+    return nullptr;
+}
+
+const FormTable::Slot* FormTable::slot(FormKind kind) const {
+    return const_cast<FormTable*>(this)->slot(kind);
+}
+
+bool FormTable::available(FormKind kind) const { return slot(kind) != nullptr; }
+
+QWidget* FormTable::form(FormKind kind) const {
+    const Slot* s = slot(kind);
+    if (!s || !s->window || !s->window->isVisible()) return nullptr;
+    return s->window->widget();
+}
+
+QWidget* FormTable::OpenForm(FormKind kind) {
+    Slot* s = slot(kind);
+    if (!s) return nullptr;
+    // A window the user closed is on its way to deletion: load the form afresh.
+    if (s->window && !s->window->isVisible()) s->window = nullptr;
+    if (!s->window) {
+        QWidget* form = s->entry.create(*this);
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (s->entry.sizable) flags |= Qt::WindowMinMaxButtonsHint;
+        QMdiSubWindow* window = area_->addSubWindow(form, flags);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setObjectName(form->objectName() + QStringLiteral("Window"));
+        if (!s->entry.sizable) {
+            window->adjustSize();
+            window->setFixedSize(window->size());
+        }
+        s->window = window;
+    }
+    QMdiSubWindow* window = s->window;
+    window->show();
+    window->raise();
+    area_->setActiveSubWindow(window);
+    QWidget* form = window->widget();
+    emit opened(kind, form);
+    return form;
+}
+
+}  // namespace ampora

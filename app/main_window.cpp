@@ -1,0 +1,136 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+#include <optional>
+
+namespace ampora {
+namespace {
+
+constexpr int Px(int twips) { return (twips + 7) / 15; }
+
+// The menu tree: level, name, caption and the form a leaf opens. A level-N entry
+// belongs to the nearest level-(N-1) entry above it.
+struct MenuEntry {
+    int level;
+    const char* name;
+    const char* caption;
+    std::optional<FormKind> opens;
+};
+
+const MenuEntry kMenus[] = {
+    {1, "mnufile", "File", {}},
+    {2, "mnumain", "Show Main", FormKind::Form1},
+    {2, "mnurcnt", "Recent", {}},
+    {2, "mnumin", "-", {}},
+    {2, "mnuexit", "E&xit", {}},
+    {1, "mnutools", "Tools", {}},
+    {2, "mnuel", "Electrical", {}},
+    {3, "mnube", "Basic Electricity", FormKind::pd},
+    {3, "mnucap", "Capacitance", FormKind::cap},
+    {3, "mnures", "Resistance", FormKind::res},
+    {3, "mnurcc", "Resistor Colour Coding", FormKind::rcc},
+    {3, "mnuac", "Alternating Current", FormKind::ac},
+    {3, "mnucond", "Conductance", FormKind::cond},
+    {3, "mnufuse", "Fuse Size", FormKind::fuse},
+    {2, "mnutt", "Testing Tools", {}},
+    {3, "mnuosc", "Oscilloscope", FormKind::oscil},
+    {3, "mnuga", "Galvano to Ammeter", FormKind::amm},
+    {2, "mnumag", "Megnetism", {}},
+    {3, "mnuem", "Electr-megnetism", FormKind::mag},
+    {3, "mnuind", "Inductance", FormKind::ind},
+    {3, "mnutrnf", "Transformer", FormKind::trans},
+    {2, "mnumath", "Mathematics", {}},
+    {3, "mnutri", "Trigonometry", {}},
+    {4, "mnuratri", "Right Angle Triangle", FormKind::ratri},
+    {4, "mnucir", "Circle", FormKind::cirtri},
+    {1, "mnuhlp", "Help", {}},
+    {2, "mnuabt", "About", FormKind::frmAbout},
+    {2, "mnuonhlp", "Help Online", FormKind::frmBrowser},
+};
+
+bool HasChildren(const MenuEntry* entry, const MenuEntry* end) {
+    return entry + 1 != end && (entry + 1)->level > entry->level;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::vector<FormEntry> forms, QWidget* parent)
+    : QMainWindow(parent), area_(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Ampora"));
+    area_->setObjectName(QStringLiteral("area"));
+    setCentralWidget(area_);
+    forms_ = new FormTable(area_, std::move(forms), this);
+    buildMenus();
+    resize(Px(11670), Px(8025) + menuBar()->sizeHint().height());
+    // MDIForm_Load: the main panel is the first child window.
+    forms_->OpenForm(FormKind::Form1);
+}
+
+void MainWindow::buildMenus() {
+    std::vector<QMenu*> parents;  // parents[level - 1] is the open menu at that level
+    const MenuEntry* end = std::end(kMenus);
+    for (const MenuEntry* e = std::begin(kMenus); e != end; ++e) {
+        const QString name = QString::fromLatin1(e->name);
+        const QString caption = QString::fromLatin1(e->caption);
+        parents.resize(static_cast<std::size_t>(e->level - 1));
+        QMenu* parentMenu = parents.empty() ? nullptr : parents.back();
+        if (HasChildren(e, end)) {
+            QMenu* menu = parentMenu ? parentMenu->addMenu(caption) : menuBar()->addMenu(caption);
+            menu->setObjectName(name);
+            menu->menuAction()->setObjectName(name);
+            parents.push_back(menu);
+            continue;
+        }
+        if (caption == QLatin1String("-")) {
+            parentMenu->addSeparator()->setObjectName(name);
+            continue;
+        }
+        if (name == QLatin1String("mnurcnt")) {
+            // "Recent" lists the open child windows and activates the one picked.
+            QMenu* recent = parentMenu->addMenu(caption);
+            recent->setObjectName(name);
+            recent->menuAction()->setObjectName(name);
+            connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecent(recent); });
+            fillRecent(recent);
+            continue;
+        }
+        QAction* action = parentMenu->addAction(caption);
+        action->setObjectName(name);
+        if (name == QLatin1String("mnuexit")) {
+            connect(action, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
+        } else if (e->opens) {
+            const FormKind kind = *e->opens;
+            action->setEnabled(forms_->available(kind));
+            connect(action, &QAction::triggered, this, [this, kind] { forms_->OpenForm(kind); });
+        }
+    }
+}
+
+void MainWindow::fillRecent(QMenu* recent) {
+    recent->clear();
+    const auto windows = area_->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow* window : windows) {
+        if (!window->isVisible()) continue;
+        QAction* pick = recent->addAction(window->windowTitle());
+        connect(pick, &QAction::triggered, this, [this, w = QPointer<QMdiSubWindow>(window)] {
+            if (!w) return;
+            w->show();
+            area_->setActiveSubWindow(w);
+        });
+    }
+    if (recent->isEmpty()) recent->addAction(tr("(no open windows)"))->setEnabled(false);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // MDIForm_Unload: the program ends at once; nothing is asked or saved.
+    event->accept();
+    QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
+}
+
+}  // namespace ampora

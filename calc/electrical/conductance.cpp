@@ -1,0 +1,21 @@
+#include "conductance.h"
+
+namespace ampora::conductance {
+namespace {
+
+const Pass kPass = {
+    {"Resistance", "Conductance"},
+    {
+        {R, {{{C}, [](const Values& x) { return 1 / x[C]; }}}},
+        {C, {{{R}, [](const Values& x) { return 1 / x[R]; }}}},
+    },
+};
+
+}  // namespace
+
+Boxes Solve(Boxes boxes) {
+    RunPass(kPass, boxes, Trapping::ResumeNext);
+    return boxes;
+}
+
+}  // namespace ampora::conductance

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "forms/core/solve_pass.h"
+
+// Conductance: resistance in ohms and conductance in mhos, each the other's reciprocal.
+namespace ampora::conductance {
+
+enum Box { R, C, kBoxes };
+
+// Fills the empty one of `r` and `c` from the other; never touches a filled box.
+Boxes Solve(Boxes boxes);
+
+}  // namespace ampora::conductance

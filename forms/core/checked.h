@@ -1,0 +1,37 @@
+#pragma once
+
+// A double whose every operation is checked, so that a formula written as in the
+// calculators' tables faults on division by zero, an invalid operation, an overflow or
+// a math-function domain error, whatever its grouping.
+namespace ampora {
+
+class Num {
+public:
+    constexpr Num(double v = 0.0) : v_(v) {}  // NOLINT: implicit on purpose, for constants
+    constexpr double value() const { return v_; }
+
+    friend Num operator+(Num a, Num b);
+    friend Num operator-(Num a, Num b);
+    friend Num operator*(Num a, Num b);
+    friend Num operator/(Num a, Num b);
+    friend Num operator-(Num a);
+
+private:
+    double v_;
+};
+
+Num Sqrt(Num x);
+Num Log(Num x);
+Num Exp(Num x);
+Num Sin(Num x);  // radians
+Num Cos(Num x);
+Num Tan(Num x);
+Num Atan(Num x);
+Num Pow(Num base, Num exponent);
+
+// Sine of an angle in degrees, exact at whole multiples of 90 degrees; other angles are
+// reduced once into [-180, 180] before the one conversion to radians.
+Num SinDegrees(Num degrees);
+
+// 1 divided by 2 and the like read naturally in formulas: Num(1) / 2.
+}  // namespace ampora

@@ -1,0 +1,191 @@
+#include "calc_form.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+
+namespace ampora {
+
+Boxes BoxSet::read() const {
+    Boxes texts;
+    texts.reserve(boxes_.size());
+    for (const QLineEdit* box : boxes_) texts.push_back(box->text().toStdString());
+    return texts;
+}
+
+void BoxSet::write(const Boxes& texts) const {
+    for (std::size_t i = 0; i < boxes_.size() && i < texts.size(); ++i) {
+        const QString text = QString::fromStdString(texts[i]);
+        if (boxes_[i]->text() != text) boxes_[i]->setText(text);
+    }
+}
+
+void BoxSet::clear() const {
+    for (QLineEdit* box : boxes_) box->setText(QString());
+}
+
+CalcForm::CalcForm(const char* name, const QString& caption, QSize client, QWidget* parent)
+    : QWidget(parent), default_(this) {
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(caption);
+    setFixedSize(Px(client.width()), Px(client.height()));
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+QWidget* CalcForm::create(const Control& c) {
+    QWidget* parent = this;
+    if (c.parent) parent = frame(c.parent);
+    const QString caption = QString::fromUtf8(c.caption);
+    QWidget* w = nullptr;
+    switch (c.kind) {
+    case Kind::Label: w = new QLabel(caption, parent); break;
+    case Kind::Box: {
+        auto* box = new QLineEdit(parent);
+        box->setText(caption);
+        w = box;
+        break;
+    }
+    case Kind::Button: {
+        auto* b = new QPushButton(caption, parent);
+        b->setAutoDefault(false);
+        w = b;
+        break;
+    }
+    case Kind::Option: w = new QRadioButton(caption, parent); break;
+    case Kind::List: {
+        auto* list = new QComboBox(parent);
+        list->setEditable(false);
+        list->addItems(caption.split(QLatin1Char('|'), Qt::SkipEmptyParts));
+        list->setCurrentIndex(-1);
+        w = list;
+        break;
+    }
+    case Kind::Frame: w = new QGroupBox(caption, parent); break;
+    case Kind::StatusBar: {
+        auto* bar = new QStatusBar(parent);
+        bar->setSizeGripEnabled(false);
+        bar->addWidget(new QLabel(caption, bar), 1);
+        w = bar;
+        break;
+    }
+    }
+    w->setObjectName(QString::fromLatin1(c.name));
+    if (c.kind == Kind::StatusBar) {
+        const int h = c.at.height > 0 ? Px(c.at.height) : 20;
+        w->setGeometry(0, height() - h, width(), h);
+    } else {
+        w->setGeometry(c.at.px());
+    }
+    if (c.kind != Kind::Label && c.kind != Kind::Frame && c.kind != Kind::StatusBar) default_.watch(w);
+    return w;
+}
+
+void CalcForm::build(std::span<const Control> controls) {
+    for (const Control& c : controls) create(c);
+}
+
+void CalcForm::addTitle(const Title& title) {
+    QFont font(QString::fromLatin1(title.family));
+    font.setPointSizeF(title.points);
+    font.setBold(true);
+    font.setUnderline(title.underline);
+    const QString text = QString::fromUtf8(title.text);
+
+    auto* copy = new QLabel(text, this);
+    copy->setObjectName(QString::fromLatin1(title.copyName));
+    copy->setFont(font);
+    QPalette white = copy->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    copy->setPalette(white);
+    Twips at = title.at;
+    at.left -= title.offset;
+    at.top -= title.offset;
+    copy->setGeometry(at.px());
+
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(title.name));
+    label->setFont(font);
+    if (title.colour.isValid()) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, title.colour);
+        label->setPalette(p);
+    }
+    label->setGeometry(title.at.px());
+    copy->lower();
+}
+
+QWidget* CalcForm::control(const char* name) const {
+    return findChild<QWidget*>(QString::fromLatin1(name));
+}
+QLineEdit* CalcForm::box(const char* name) const { return findChild<QLineEdit*>(QString::fromLatin1(name)); }
+QPushButton* CalcForm::button(const char* name) const { return findChild<QPushButton*>(QString::fromLatin1(name)); }
+QLabel* CalcForm::label(const char* name) const { return findChild<QLabel*>(QString::fromLatin1(name)); }
+QRadioButton* CalcForm::option(const char* name) const { return findChild<QRadioButton*>(QString::fromLatin1(name)); }
+QComboBox* CalcForm::list(const char* name) const { return findChild<QComboBox*>(QString::fromLatin1(name)); }
+QGroupBox* CalcForm::frame(const char* name) const { return findChild<QGroupBox*>(QString::fromLatin1(name)); }
+
+BoxSet CalcForm::boxes(std::initializer_list<const char*> names) const {
+    std::vector<QLineEdit*> found;
+    for (const char* name : names) {
+        QLineEdit* b = box(name);
+        Q_ASSERT_X(b, "CalcForm::boxes", name);
+        found.push_back(b);
+    }
+    return BoxSet(std::move(found));
+}
+
+void CalcForm::onClick(const char* name, std::function<void()> handler) {
+    QPushButton* b = button(name);
+    Q_ASSERT_X(b, "CalcForm::onClick", name);
+    connect(b, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
+}
+
+void CalcForm::clearButton(const char* buttonName, const char* boxName) {
+    QLineEdit* target = box(boxName);
+    onClick(buttonName, [target] { target->setText(QString()); });
+}
+
+void CalcForm::onFocusIn(QWidget* control, std::function<void()> handler) {
+    control->installEventFilter(this);
+    focusIn_.emplace_back(control, std::move(handler));
+}
+
+void CalcForm::onFocusOut(QWidget* control, std::function<void()> handler) {
+    control->installEventFilter(this);
+    focusOut_.emplace_back(control, std::move(handler));
+}
+
+bool CalcForm::eventFilter(QObject* watched, QEvent* event) {
+    const auto run = [watched](const auto& handlers) {
+        for (const auto& [object, handler] : handlers)
+            if (object == watched) handler();
+    };
+    if (event->type() == QEvent::FocusIn) run(focusIn_);
+    else if (event->type() == QEvent::FocusOut) run(focusOut_);
+    return QWidget::eventFilter(watched, event);
+}
+
+void CalcForm::reportFault(const Fault& fault) {
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(), QString::fromStdString(fault.describe()),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("faultReport"));
+    box.exec();
+}
+
+void CalcForm::setTabOrder(std::initializer_list<const char*> names) {
+    QWidget* previous = nullptr;
+    for (const char* name : names) {
+        QWidget* w = control(name);
+        Q_ASSERT_X(w, "CalcForm::setTabOrder", name);
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+}  // namespace ampora

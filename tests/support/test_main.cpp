@@ -1,0 +1,34 @@
+#include "test_registry.h"
+#include "widget_helpers.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+namespace ampora::test {
+
+std::vector<Factory>& Registry() {
+    static std::vector<Factory> registry;
+    return registry;
+}
+
+}  // namespace ampora::test
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    // A modal box that no test expected would hang the run: answer it and fail.
+    ampora::test::ModalGuard guard;
+    int failures = 0;
+    for (const auto& factory : ampora::test::Registry()) {
+        std::unique_ptr<QObject> suite(factory());
+        failures += QTest::qExec(suite.get(), argc, argv);
+    }
+    if (guard.unexpected() > 0) {
+        qWarning("%d unexpected modal window(s) appeared and were closed", guard.unexpected());
+        ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,61 @@
+#include "widget_helpers.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+namespace ampora::test {
+namespace {
+
+int gCatchers = 0;
+
+}  // namespace
+
+ModalGuard::ModalGuard() {
+    timer_.setInterval(20);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (gCatchers > 0) return;
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            qWarning("Unexpected modal window: %s", qPrintable(modal->windowTitle()));
+            ++unexpected_;
+            modal->close();
+        }
+    });
+    timer_.start();
+}
+
+MessageBoxCatcher::MessageBoxCatcher() {
+    ++gCatchers;
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        ++count_;
+        title_ = box->windowTitle();
+        text_ = box->text();
+        if (QAbstractButton* ok = box->defaultButton()) ok->click();
+        else box->accept();
+    });
+    timer_.start();
+}
+
+MessageBoxCatcher::~MessageBoxCatcher() { --gCatchers; }
+
+void TypeInto(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    box->clear();
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80 && ch.isPrint())
+            QTest::keyClick(box, ch.toLatin1());
+        else  // QTest has no key codes beyond ASCII: send the character's text itself
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+void PressEnter(QWidget* control) { QTest::keyClick(control, Qt::Key_Return); }
+
+}  // namespace ampora::test
