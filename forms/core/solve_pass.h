@@ -17,6 +17,13 @@ namespace ampora {
 // A form's boxes, by index, as text.
 using Boxes = std::vector<std::string>;
 
+// What an untrapped handler leaves: the boxes as written up to the first fault, and that
+// fault, if any, for the form to report.
+struct Outcome {
+    Boxes boxes;
+    std::optional<Fault> fault;
+};
+
 // A value worked out once per press (a permeability, say), or the fault that made it
 // unusable; a rule that reads a faulted constant faults when it fires.
 using Constant = std::variant<double, Fault>;

@@ -178,6 +178,11 @@ void CalcForm::reportFault(const Fault& fault) {
     box.exec();
 }
 
+void CalcForm::writeBack(const BoxSet& boxes, const Outcome& outcome) {
+    boxes.write(outcome.boxes);
+    if (outcome.fault) reportFault(*outcome.fault);
+}
+
 void CalcForm::setTabOrder(std::initializer_list<const char*> names) {
     QWidget* previous = nullptr;
     for (const char* name : names) {

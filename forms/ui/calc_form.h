@@ -71,6 +71,8 @@ public:
 
     // A modal box telling which quantity failed and why; the form stays as it is.
     void reportFault(const Fault& fault);
+    // Writes an untrapped handler's boxes back, then reports its fault, if any.
+    void writeBack(const BoxSet& boxes, const Outcome& outcome);
 
     // The tab order, first to last.
     void setTabOrder(std::initializer_list<const char*> names);
