@@ -57,16 +57,13 @@ private slots:
 
 // Worked examples: the boxes typed, and every box after one press.
 void TestBasicElectricity::onePress_data() {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("after");
-    QTest::newRow("voltage and current") << "v=10;i=2"
-                                         << "p=20;i=2;v=10;r=5";
-    QTest::newRow("voltage, current and time") << "v=10;i=2;t=3"
-                                               << "p=20;i=2;v=10;r=5;w=60;q=6;t=3";
-    QTest::newRow("power and resistance") << "p=100;r=4"
-                                          << "p=100;i=5;v=20;r=4";
-    QTest::newRow("work from the power just written") << "i=2;r=3;t=4"
-                                                      << "p=12;i=2;v=6;r=3;w=48;q=8;t=4";
+    QTest::newRow("voltage and current") << "v=10;i=2" << "p=20;i=2;v=10;r=5";
+    QTest::newRow("voltage, current and time") << "v=10;i=2;t=3" << "p=20;i=2;v=10;r=5;w=60;q=6;t=3";
+    QTest::newRow("power and resistance") << "p=100;r=4" << "p=100;i=5;v=20;r=4";
+    QTest::newRow("work from the power just written") << "i=2;r=3;t=4" << "p=12;i=2;v=6;r=3;w=48;q=8;t=4";
     // The Current is written with 15 digits, and the Resistance reads that text back
     // (from power over current squared) instead of working out 9 from voltage and power.
     QTest::newRow("resistance reads the written current") << "p=1;v=3"
@@ -75,18 +72,15 @@ void TestBasicElectricity::onePress_data() {
     // voltage over current, which would read 4.71428571428571.
     QTest::newRow("resistance reads the written power") << "v=3.3;i=0.7"
                                                         << "p=2.31;i=0.7;v=3.3;r=4.71428571428572";
-    QTest::newRow("charge, time and voltage") << "v=6;q=8;t=4"
-                                              << "p=12;i=2;v=6;r=3;w=48;q=8;t=4";
+    QTest::newRow("charge, time and voltage") << "v=6;q=8;t=4" << "p=12;i=2;v=6;r=3;w=48;q=8;t=4";
     QTest::newRow("all seven filled, even if they disagree") << "p=1;i=2;v=3;r=4;w=5;q=6;t=7"
                                                              << "p=1;i=2;v=3;r=4;w=5;q=6;t=7";
-    QTest::newRow("one box alone") << "r=4"
-                                   << "r=4";
-    QTest::newRow("nothing") << ""
-                             << "";
-    QTest::newRow("negative values are worked with") << "v=-10;i=2"
-                                                     << "p=-20;i=2;v=-10;r=-5";
+    QTest::newRow("one box alone") << "r=4" << "r=4";
+    QTest::newRow("nothing") << "" << "";
+    QTest::newRow("negative values are worked with") << "v=-10;i=2" << "p=-20;i=2;v=-10;r=-5";
     QTest::newRow("tiny values switch to exponent form") << "v=0.00002;i=0.5"
                                                          << "p=1E-05;i=0.5;v=0.00002;r=4E-05";
+    // clang-format on
 }
 
 void TestBasicElectricity::onePress() {
@@ -111,6 +105,7 @@ void TestBasicElectricity::secondPressFillsMore() {
 // The first fault ends the pass; what was written before it stays, and the fault names
 // the quantity being worked out and, for unreadable text, the box.
 void TestBasicElectricity::faultEndsThePass_data() {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("target");
@@ -121,28 +116,18 @@ void TestBasicElectricity::faultEndsThePass_data() {
                                                                 << "p=20;i=2;v=10;r=5;t=abc"
                                                                 << "Charge"
                                                                 << "Time" << conversion;
-    QTest::newRow("a blank counts as filled and cannot be read") << "v= ;i=2"
-                                                                 << "i=2;v= "
-                                                                 << "Power"
+    QTest::newRow("a blank counts as filled and cannot be read") << "v= ;i=2" << "i=2;v= " << "Power"
                                                                  << "Voltage" << conversion;
     // 1E-200 squared underflows to 0: the Resistance divides by zero, and the Charge and
     // Work done that would follow are never worked out.
-    QTest::newRow("stops in the middle of the pass") << "v=10;i=1E-200;t=3"
-                                                     << "p=1E-199;i=1E-200;v=10;t=3"
+    QTest::newRow("stops in the middle of the pass") << "v=10;i=1E-200;t=3" << "p=1E-199;i=1E-200;v=10;t=3"
                                                      << "Resistance"
                                                      << "" << arithmetic;
-    QTest::newRow("zero time") << "w=5;t=0"
-                               << "w=5;t=0"
-                               << "Power"
-                               << "" << arithmetic;
-    QTest::newRow("negative square root") << "p=-100;r=4"
-                                          << "p=-100;r=4"
-                                          << "Voltage"
+    QTest::newRow("zero time") << "w=5;t=0" << "w=5;t=0" << "Power" << "" << arithmetic;
+    QTest::newRow("negative square root") << "p=-100;r=4" << "p=-100;r=4" << "Voltage"
                                           << "" << int(FaultKind::Domain);
-    QTest::newRow("overflow") << "v=1E200;i=1E200"
-                              << "i=1E200;v=1E200"
-                              << "Power"
-                              << "" << arithmetic;
+    QTest::newRow("overflow") << "v=1E200;i=1E200" << "i=1E200;v=1E200" << "Power" << "" << arithmetic;
+    // clang-format on
 }
 
 void TestBasicElectricity::faultEndsThePass() {
