@@ -101,13 +101,25 @@ const char* const kCaptions[] = {"Label1",  "Label2",  "Label3",  "Label4",  "La
 const Title kTitle = {"Label34", "Label31", "ELECTRO - MAGNETISM", {1080, 60, 4455, 375}, 30,
                       14.25,     false,     QColor(64, 0, 64)};
 
+// Right-aligns a caption against its box; a caption wider than the room left of the box
+// (the longest ones, with wide system fonts) gets a slightly smaller font instead of
+// losing its start.
+void FitCaption(QLabel* caption) {
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont font = caption->font();
+    while (QFontMetrics(font).horizontalAdvance(caption->text()) > caption->width() &&
+           font.pointSizeF() > 6.0)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    caption->setFont(font);
+}
+
 }  // namespace
 
 ElectroMagnetismForm::ElectroMagnetismForm(QWidget* parent)
     : CalcForm("mag", QStringLiteral("Magnetism"), {6000, 7230}, parent) {
     addTitle(kTitle);
     build(kControls);
-    for (const char* name : kCaptions) label(name)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (const char* name : kCaptions) FitCaption(label(name));
     setTabOrder({"s",         "mmf",       "l",         "flux",      "rp",        "A",         "H",
                  "i",         "n",         "B",         "e",         "v",         "ang",       "F",
                  "ind",       "t",         "calc",      "Command1",  "Command30", "Command31", "Command32",
