@@ -117,8 +117,9 @@ const Pass kPass = {
     },
 };
 
-}  // namespace
-
+// The permeability for a relative permeability text: that of free space (with 3.14 for
+// pi) when the text is empty, that times the number otherwise, and a fault when the text
+// is not a number, so that the rules that need it fail when they fire.
 Constant Permeability(const std::string& relative) {
     const Num freeSpace = Pow(10, -7) * (Num(4) * 3.14);
     if (IsEmpty(relative)) return freeSpace.value();
@@ -128,6 +129,8 @@ Constant Permeability(const std::string& relative) {
         return fault.withOperand(kPass.names[Rp]);
     }
 }
+
+}  // namespace
 
 Boxes Solve(Boxes boxes) {
     const std::vector<Constant> constants = {Permeability(boxes[Rp])};

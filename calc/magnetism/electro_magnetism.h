@@ -10,11 +10,6 @@ namespace ampora::electro_magnetism {
 // The boxes in the form's row order.
 enum Box { S, Mmf, L, Flux, Rp, A, H, I, N, B, E, V, Ang, F, Ind, T, kBoxes };
 
-// The permeability for a relative permeability text: that of free space (with 3.14 for
-// pi) when the text is empty, that times the number otherwise, and a fault when the text
-// is not a number, so that the rules that need it cannot use it.
-Constant Permeability(const std::string& relative);
-
 // Works out the permeability once, gives the angle (degrees) and the relative
 // permeability their defaults "90" and "1" when empty, then fills empty boxes target by
 // target. A rule that faults leaves its target empty and its block ends; the pass goes on.

@@ -98,8 +98,10 @@ const char* const kCaptions[] = {"Label1",  "Label2",  "Label3",  "Label4",  "La
                                  "Label7",  "Label8",  "Label16", "Label18", "Label20", "Label22",
                                  "Label24", "Label26", "Label28", "Label32"};
 
-const Title kTitle = {"Label34", "Label31", "ELECTRO - MAGNETISM", {1080, 60, 4455, 375}, 30,
-                      14.25,     false,     QColor(64, 0, 64)};
+// clang-format off
+const Title kTitle = {"Label34", "Label31", "ELECTRO - MAGNETISM", {1080, 60, 4455, 375}, 30, 14.25, false,
+                      QColor(64, 0, 64)};
+// clang-format on
 
 // Right-aligns a caption against its box; a caption wider than the room left of the box
 // (the longest ones, with wide system fonts) gets a slightly smaller font instead of
@@ -120,11 +122,13 @@ ElectroMagnetismForm::ElectroMagnetismForm(QWidget* parent)
     addTitle(kTitle);
     build(kControls);
     for (const char* name : kCaptions) FitCaption(label(name));
-    setTabOrder({"s",         "mmf",       "l",         "flux",      "rp",        "A",         "H",
-                 "i",         "n",         "B",         "e",         "v",         "ang",       "F",
-                 "ind",       "t",         "calc",      "Command1",  "Command30", "Command31", "Command32",
-                 "Command33", "Command34", "Command35", "Command36", "Command37", "Command38", "Command39",
-                 "Command40", "Command41", "Command42", "Command43", "Command44", "Command2"});
+    // clang-format off
+    setTabOrder({"s", "mmf", "l", "flux", "rp", "A", "H", "i", "n", "B", "e", "v", "ang", "F", "ind", "t",
+                 "calc", "Command1",
+                 "Command30", "Command31", "Command32", "Command33", "Command34", "Command35", "Command36",
+                 "Command37", "Command38", "Command39", "Command40", "Command41", "Command42", "Command43",
+                 "Command44", "Command2"});
+    // clang-format on
     setDefaultButton("calc");
 
     // In the unit's box order, which is also the order Reset empties them in.
