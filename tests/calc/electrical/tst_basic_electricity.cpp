@@ -20,9 +20,9 @@ const char* const kNames[] = {"p", "i", "v", "r", "w", "q", "t"};
 
 // "v=10;i=2" -> the seven boxes, the ones not named empty. Text after "=" is kept as
 // is, blanks included.
-Boxes Parse(const QString& spec) {
+Boxes Parse(const QString& pairs) {
     Boxes boxes(basic_electricity::kBoxes);
-    for (const QString& pair : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& pair : pairs.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const qsizetype eq = pair.indexOf(QLatin1Char('='));
         const QString name = pair.left(eq);
         const auto it = std::find_if(std::begin(kNames), std::end(kNames),

@@ -30,9 +30,9 @@ std::size_t IndexOf(const QString& name) {
 }
 
 // "B=0.5;i=2" -> the sixteen boxes, the ones not named empty; blanks after "=" are kept.
-Boxes Parse(const QString& spec) {
+Boxes Parse(const QString& pairs) {
     Boxes boxes(electro_magnetism::kBoxes);
-    for (const QString& pair : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& pair : pairs.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const qsizetype eq = pair.indexOf(QLatin1Char('='));
         boxes[IndexOf(pair.left(eq))] = pair.mid(eq + 1).toStdString();
     }
