@@ -1,6 +1,8 @@
 #include "form_table.h"
 
+#include "calc/electrical/basic_electricity_form.h"
 #include "calc/electrical/conductance_form.h"
+#include "calc/magnetism/electro_magnetism_form.h"
 #include "main_panel.h"
 
 namespace ampora {
@@ -9,7 +11,9 @@ std::vector<FormEntry> AllForms() {
     return {
         {FormKind::Form1, [](FormTable& t) { return new MainPanel(t); }},
         {FormKind::trigono, [](FormTable& t) { return new Chooser(t); }},
+        {FormKind::pd, [](FormTable&) { return new BasicElectricityForm; }},
         {FormKind::cond, [](FormTable&) { return new ConductanceForm; }},
+        {FormKind::mag, [](FormTable&) { return new ElectroMagnetismForm; }},
     };
 }
 
