@@ -19,6 +19,10 @@ public:
     FormTable& forms() { return *forms_; }
     QMdiArea* area() const { return area_; }
 
+    // Picks every enabled menu item that opens a calculator, as a user would; returns
+    // how many it picked.
+    int openEveryCalculator();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
