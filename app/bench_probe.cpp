@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
 #include <QWindow>
 
 #include <sys/resource.h>
@@ -11,15 +12,6 @@
 
 namespace ampora::bench {
 namespace {
-
-// Wall-clock microseconds: the clock of bash's $EPOCHREALTIME, which the benchmark reads
-// just before it execs the program.
-void Print(const char* what, long long value) {
-    using namespace std::chrono;
-    const auto now = duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
-    std::fprintf(stderr, "ampora-bench %s %lld %lld\n", what, static_cast<long long>(now), value);
-    std::fflush(stderr);
-}
 
 // CPU time of the whole process so far: on a busy machine a steadier measure of the work
 // done before the first window than the wall clock.
@@ -44,10 +36,30 @@ protected:
             QMetaObject::invokeMethod(
                 this,
                 [this] {
-                    Print("first-expose", CpuMicroseconds());
+                    Stamp("first-expose", CpuMicroseconds());
                     deleteLater();
                 },
                 Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+// The viewer shows "Working..." while it loads and the page's name once it has.
+class HelpCaptionWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowTitleChange && watched->isWidgetType() &&
+            watched->objectName() == QLatin1String("frmBrowser")) {
+            const QString caption = static_cast<QWidget*>(watched)->windowTitle();
+            if (!caption.isEmpty() && caption != QLatin1String("Working...")) {
+                Stamp("help-loaded");
+                QCoreApplication::instance()->removeEventFilter(this);
+                deleteLater();
+            }
         }
         return false;
     }
@@ -59,14 +71,30 @@ bool TimestampsRequested() { return qEnvironmentVariableIsSet("AMPORA_BENCH_TIME
 
 bool OpenAllRequested() { return qEnvironmentVariableIsSet("AMPORA_BENCH_OPEN_ALL"); }
 
+bool OpenHelpRequested() { return qEnvironmentVariableIsSet("AMPORA_BENCH_OPEN_HELP"); }
+
+bool Requested() { return TimestampsRequested() || OpenAllRequested() || OpenHelpRequested(); }
+
+void Stamp(const char* what, long long value) {
+    if (!TimestampsRequested()) return;
+    // Wall-clock microseconds: the clock of bash's $EPOCHREALTIME, which the benchmark
+    // reads just before it execs the program.
+    using namespace std::chrono;
+    const auto now = duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
+    std::fprintf(stderr, "ampora-bench %s %lld %lld\n", what, static_cast<long long>(now), value);
+    std::fflush(stderr);
+}
+
 void WatchFirstExpose() {
     if (!TimestampsRequested()) return;
     QCoreApplication* app = QCoreApplication::instance();
     app->installEventFilter(new FirstExposeWatcher(app));
 }
 
-void ReportReady(int calculatorsOpen) {
-    if (TimestampsRequested()) Print("ready", calculatorsOpen);
+void WatchHelpCaption() {
+    if (!TimestampsRequested()) return;
+    QCoreApplication* app = QCoreApplication::instance();
+    app->installEventFilter(new HelpCaptionWatcher(app));
 }
 
 }  // namespace ampora::bench

@@ -29,6 +29,7 @@ protected:
 private:
     void buildMenus();
     void fillRecent(QMenu* recent);
+    void startBenchmark();
 
     QMdiArea* area_;
     FormTable* forms_;

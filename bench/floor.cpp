@@ -20,6 +20,6 @@ int main(int argc, char** argv) {
     window.resize(778, 555);
     window.show();
     QMetaObject::invokeMethod(
-        &window, [] { ampora::bench::ReportReady(); }, Qt::QueuedConnection);
+        &window, [] { ampora::bench::Stamp("ready"); }, Qt::QueuedConnection);
     return QApplication::exec();
 }
