@@ -52,8 +52,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // The form `frmBrowser` or its child window `frmBrowserWindow`, whichever is titled.
         if (event->type() == QEvent::WindowTitleChange && watched->isWidgetType() &&
-            watched->objectName() == QLatin1String("frmBrowser")) {
+            watched->objectName().startsWith(QLatin1String("frmBrowser"))) {
             const QString caption = static_cast<QWidget*>(watched)->windowTitle();
             if (!caption.isEmpty() && caption != QLatin1String("Working...")) {
                 Stamp("help-loaded");
