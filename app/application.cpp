@@ -9,7 +9,7 @@ namespace ampora {
 
 int RunAmpora(int argc, char** argv) {
     // No Qt::AA_ShareOpenGLContexts here: it would load the OpenGL driver into every run.
-    // The help viewer's loader sets up the shared context on first use (gl_share.h).
+    // Opening the help viewer sets up the shared context on first use (gl_share.h).
     QApplication app(argc, argv);
     bench::WatchFirstExpose();
     QApplication::setApplicationName(QStringLiteral("Ampora"));
