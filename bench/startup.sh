@@ -48,7 +48,7 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 switches() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { n += $2 } END { print n }'; }
 
 # run PROGRAM OPEN_ALL IDLE: starts the program, waits until it reports its main window
-# up, idles 1 s (and IDLE more seconds when asked) and prints
+# up and its first window exposed, idles 1 s (and IDLE more seconds when asked) and prints
 # "<start-up us> <rss KiB> <calculators open> <CPU us to first window> [<idle cpu ms> <idle wake-ups> <GL driver
 # mappings> <QtWebEngine mappings>]".
 run() {
@@ -61,7 +61,7 @@ run() {
         "$program" 2>"$log" &
     local pid=$!
     local waited=0
-    until grep -q '^ampora-bench ready' "$log"; do
+    until grep -q '^ampora-bench ready' "$log" && grep -q '^ampora-bench first-expose' "$log"; do
         sleep 0.01
         waited=$((waited + 1))
         if [ "$waited" -gt 3000 ] || ! kill -0 "$pid" 2>/dev/null; then
