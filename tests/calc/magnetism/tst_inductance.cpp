@@ -1,0 +1,98 @@
+#include "calc/magnetism/inductance.h"
+#include "calc/magnetism/inductance_form.h"
+#include "support/test_registry.h"
+#include "support/widget_helpers.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+#include <QTest>
+
+using namespace ampora;
+using test::PressEnter;
+using test::TypeInto;
+
+class TestInductance : public QObject {
+    Q_OBJECT
+private slots:
+    void calculate_data();
+    void calculate();
+    void throughTheForm();
+};
+
+void TestInductance::calculate_data() {
+    QTest::addColumn<bool>("parallel");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QStringList>("in");   // i, ans, e
+    QTest::addColumn<QStringList>("out");  // i, ans, e, d
+
+    const QStringList empty{"", "", ""};
+    QTest::newRow("series adds") << false << "3" << QStringList{"1", "2", "3"} << empty
+                                 << QStringList{"", "6", "", "0"};
+    QTest::newRow("parallel adds reciprocals") << true << "2" << QStringList{"4", "4"} << empty
+                                               << QStringList{"", "2", "", "0.5"};
+    QTest::newRow("stored energy (E = L I^2 / 2)")
+        << false << "0" << QStringList{} << QStringList{"2", "0.5", ""} << QStringList{"2", "0.5", "1", ""};
+    QTest::newRow("a negative current stores the same energy")
+        << false << "0" << QStringList{} << QStringList{"-2", "0.5", ""} << QStringList{"-2", "0.5", "1", ""};
+    QTest::newRow("combined inductance feeds the energy")
+        << true << "2" << QStringList{"4", "4"} << QStringList{"3", "", ""} << QStringList{"3", "2", "9", "0.5"};
+    QTest::newRow("a typed energy is kept")
+        << false << "0" << QStringList{} << QStringList{"2", "0.5", "7"} << QStringList{"2", "0.5", "7", ""};
+    QTest::newRow("no current: combined, but no energy")
+        << false << "2" << QStringList{"1", "2"} << empty << QStringList{"", "3", "", "0"};
+    QTest::newRow("an unreadable current leaves the energy empty")
+        << false << "1" << QStringList{"1"} << QStringList{"abc", "", ""} << QStringList{"abc", "1", "", "0"};
+    QTest::newRow("a shorted inductor in parallel stores nothing")
+        << true << "2" << QStringList{"0", "4"} << QStringList{"3", "", ""} << QStringList{"3", "0", "0", "0.25"};
+}
+
+void TestInductance::calculate() {
+    QFETCH(bool, parallel);
+    QFETCH(QString, count);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, in);
+    QFETCH(QStringList, out);
+    component_list::List list;
+    list.count = count.toStdString();
+    for (int k = 0; k < rows.size(); ++k) list.rows[k] = rows[k].toStdString();
+    Boxes boxes(inductance::kBoxes);
+    for (int b = 0; b < in.size(); ++b) boxes[b] = in[b].toStdString();
+    const auto option = parallel ? component_list::Option::Parallel : component_list::Option::Series;
+    const Boxes result = inductance::Calculate(boxes, list, option);
+    for (int b = 0; b < out.size(); ++b) QCOMPARE(QString::fromStdString(result[b]), out[b]);
+}
+
+void TestInductance::throughTheForm() {
+    InductanceForm form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Inductance Calculation"));
+    QCOMPARE(form.label("Label6")->text(), QStringLiteral("INDUCTANCE"));
+    QCOMPARE(form.label("Label9")->text(), QStringLiteral(" H"));
+
+    TypeInto(form.box("nc"), QStringLiteral("2"));
+    PressEnter(form.box("nc"));
+    TypeInto(form.row(0), QStringLiteral("0.25"));
+    TypeInto(form.row(1), QStringLiteral("0.25"));
+    TypeInto(form.box("i"), QStringLiteral("2"));
+    PressEnter(form.box("i"));
+    QCOMPARE(form.box("ans")->text(), QStringLiteral("0.5"));
+    QCOMPARE(form.box("e")->text(), QStringLiteral("1"));
+
+    QTest::mouseClick(form.button("Command3"), Qt::LeftButton);
+    QCOMPARE(form.box("i")->text(), QString());
+    QCOMPARE(form.box("e")->text(), QStringLiteral("1"));
+
+    QTest::mouseClick(form.button("Command7"), Qt::LeftButton);
+    for (const char* name : {"i", "ans", "e"}) QCOMPARE(form.box(name)->text(), QString());
+    QCOMPARE(form.row(0)->text(), QString());
+    QVERIFY(form.option("sc")->isChecked());
+}
+
+AMPORA_TEST(TestInductance)
+#include "tst_inductance.moc"
