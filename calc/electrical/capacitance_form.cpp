@@ -6,8 +6,14 @@ namespace ampora {
 namespace {
 
 const ListForm kList = {
-    "cap", "Capacitance Calculation", {6960, 5130}, "No. of Capacitors:", "Capacitor", true,
-    {5220, 3030, 1095, 285}, {3720, 4020, 1455, 495},
+    "cap",
+    "Capacitance Calculation",
+    {6960, 5130},
+    "No. of Capacitors:",
+    "Capacitor",
+    true,
+    {5220, 3030, 1095, 285},
+    {3720, 4020, 1455, 495},
 };
 
 const Control kControls[] = {
@@ -34,18 +40,12 @@ CapacitanceForm::CapacitanceForm(QWidget* parent) : ComponentListForm(kList, par
     build(kControls);
     setTabOrder({"ct9", "sc", "pc", "v", "qc", "ans", "e", "Command2", "Command7"});
 
-    const BoxSet boxes = this->boxes({"v", "qc", "ans", "e", "d"});
-    onClick("Command2", [this, boxes] { boxes.write(capacitance::Calculate(boxes.read(), list(), selected())); });
+    onCalculate({"v", "qc", "ans", "e", "d"}, capacitance::Calculate);
+    onReset("Command7", {}, {"ans", "qc", "e", "v"});  // the rows first, unlike the other list forms
     clearButton("Command3", "v");
     clearButton("Command4", "qc");
     clearButton("Command5", "ans");
     clearButton("Command6", "e");
-    // The rows go first here, unlike on the other list forms.
-    const BoxSet fixed = this->boxes({"ans", "qc", "e", "v"});
-    onClick("Command7", [this, fixed] {
-        clearRows();
-        fixed.clear();
-    });
 }
 
 }  // namespace ampora

@@ -26,7 +26,8 @@ std::string Calculate(const component_list::List& list) {
 
     for (int k = 0; k < component_list::RowsCovered(list.count); ++k) {
         if (k == largestRow) continue;
-        ResumeNext([&] { ans = NumberToText((Num(LeadingNumber(ans)) + LeadingNumber(list.rows[k])).value()); });
+        ResumeNext(
+            [&] { ans = NumberToText((Num(LeadingNumber(ans)) + LeadingNumber(list.rows[k])).value()); });
     }
 
     ResumeNext([&] {

@@ -9,8 +9,14 @@ namespace {
 
 // The window caption is the inductance form's; only the title says what this form does.
 const ListForm kList = {
-    "fuse", "Inductance Calculation", {6840, 5130}, "No. of Loads:", "Load", false,
-    {5220, 1560, 1095, 285}, {3720, 2160, 1455, 495},
+    "fuse",
+    "Inductance Calculation",
+    {6840, 5130},
+    "No. of Loads:",
+    "Load",
+    false,
+    {5220, 1560, 1095, 285},
+    {3720, 2160, 1455, 495},
 };
 
 const Control kControls[] = {
@@ -29,14 +35,10 @@ FuseSizeForm::FuseSizeForm(QWidget* parent) : ComponentListForm(kList, parent) {
     setTabOrder({"ct9", "ans", "Command2", "Command7"});
 
     QLineEdit* answer = box("ans");
-    onClick("Command2", [this, answer] {
-        answer->setText(QString::fromStdString(fuse_size::Calculate(list())));
-    });
+    onClick("Command2",
+            [this, answer] { answer->setText(QString::fromStdString(fuse_size::Calculate(list()))); });
+    onReset("Command7", {"ans"});
     clearButton("Command5", "ans");
-    onClick("Command7", [this, answer] {
-        answer->setText(QString());
-        clearRows();
-    });
 }
 
 }  // namespace ampora

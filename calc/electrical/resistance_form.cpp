@@ -6,8 +6,14 @@ namespace ampora {
 namespace {
 
 const ListForm kList = {
-    "res", "Resistance Calculation", {7440, 5130}, "No. of Resistors:", "Resistor", true,
-    {5220, 3030, 1095, 285}, {3720, 3600, 1455, 495},
+    "res",
+    "Resistance Calculation",
+    {7440, 5130},
+    "No. of Resistors:",
+    "Resistor",
+    true,
+    {5220, 3030, 1095, 285},
+    {3720, 3600, 1455, 495},
 };
 
 const Control kControls[] = {
@@ -34,16 +40,11 @@ ResistanceForm::ResistanceForm(QWidget* parent) : ComponentListForm(kList, paren
     build(kControls);
     setTabOrder({"ct9", "sc", "pc", "v", "qc", "ans", "Command2", "Command6"});
 
-    const BoxSet boxes = this->boxes({"v", "qc", "ans", "d"});
-    onClick("Command2", [this, boxes] { boxes.write(resistance::Calculate(boxes.read(), list(), selected())); });
+    onCalculate({"v", "qc", "ans", "d"}, resistance::Calculate);
+    onReset("Command6", {"v", "qc", "ans"});
     clearButton("Command3", "v");
     clearButton("Command4", "qc");
     clearButton("Command5", "ans");
-    const BoxSet fixed = this->boxes({"v", "qc", "ans"});
-    onClick("Command6", [this, fixed] {
-        fixed.clear();
-        clearRows();
-    });
 }
 
 }  // namespace ampora

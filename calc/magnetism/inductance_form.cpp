@@ -6,8 +6,14 @@ namespace ampora {
 namespace {
 
 const ListForm kList = {
-    "ind", "Inductance Calculation", {7440, 5130}, "No. of Inductors:", "Inductor", true,
-    {5220, 2610, 1095, 285}, {3720, 3600, 1455, 495},
+    "ind",
+    "Inductance Calculation",
+    {7440, 5130},
+    "No. of Inductors:",
+    "Inductor",
+    true,
+    {5220, 2610, 1095, 285},
+    {3720, 3600, 1455, 495},
 };
 
 const Control kControls[] = {
@@ -34,16 +40,11 @@ InductanceForm::InductanceForm(QWidget* parent) : ComponentListForm(kList, paren
     build(kControls);
     setTabOrder({"ct9", "sc", "pc", "i", "ans", "e", "Command2", "Command7"});
 
-    const BoxSet boxes = this->boxes({"i", "ans", "e", "d"});
-    onClick("Command2", [this, boxes] { boxes.write(inductance::Calculate(boxes.read(), list(), selected())); });
+    onCalculate({"i", "ans", "e", "d"}, inductance::Calculate);
+    onReset("Command7", {"e", "ans", "i"});
     clearButton("Command3", "i");
     clearButton("Command5", "ans");
     clearButton("Command6", "e");
-    const BoxSet fixed = this->boxes({"e", "ans", "i"});
-    onClick("Command7", [this, fixed] {
-        fixed.clear();
-        clearRows();
-    });
 }
 
 }  // namespace ampora

@@ -17,9 +17,8 @@ int RowsCovered(std::string_view count) {
 void PlainSum(const List& list, std::string& ans) {
     const int rows = RowsCovered(list.count);
     for (int k = 0; k < rows; ++k) {
-        ResumeNext([&] {
-            ans = NumberToText((Num(LeadingNumber(list.rows[k])) + LeadingNumber(ans)).value());
-        });
+        ResumeNext(
+            [&] { ans = NumberToText((Num(LeadingNumber(list.rows[k])) + LeadingNumber(ans)).value()); });
     }
 }
 

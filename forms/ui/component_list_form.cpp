@@ -35,14 +35,15 @@ ComponentListForm::ComponentListForm(const ListForm& form, QWidget* parent)
     // Captions and names made here only need to live while build() copies them.
     std::deque<QByteArray> texts;
     std::vector<Control> controls = {
-        {Kind::Label, "Label1", form.countCaption, {240, 840, 1575, 255}},
-        {Kind::Box, "nc", "", {1860, 810, 735, 285}},
+        {Kind::Label, "Label1", form.countCaption, {240, 840, 1635, 255}},
+        {Kind::Box, "nc", "", {1920, 810, 675, 285}},
     };
     controls.insert(controls.end(), std::begin(kCount), std::end(kCount));
     for (int k = 0; k < component_list::kRows; ++k) {
         const int top = kRowTop + k * kRowPitch;
         const QByteArray& label = texts.emplace_back(Indexed("c", k));
-        const QByteArray& caption = texts.emplace_back(QByteArray(form.component) + " # " + QByteArray::number(k + 1) + ":");
+        const QByteArray& caption =
+            texts.emplace_back(QByteArray(form.component) + " # " + QByteArray::number(k + 1) + ":");
         const QByteArray& box = texts.emplace_back(Indexed("ct", k));
         controls.push_back({Kind::Label, label.constData(), caption.constData(), {240, top + 30, 1455, 255}});
         controls.push_back({Kind::Box, box.constData(), "", {1740, top, 1575, 285}});
@@ -107,7 +108,8 @@ component_list::List ComponentListForm::list() const {
 
 component_list::Option ComponentListForm::selected() const {
     const QRadioButton* parallel = option("pc");
-    return parallel && parallel->isChecked() ? component_list::Option::Parallel : component_list::Option::Series;
+    return parallel && parallel->isChecked() ? component_list::Option::Parallel
+                                             : component_list::Option::Series;
 }
 
 QLineEdit* ComponentListForm::row(int k) const { return rows_.at(static_cast<std::size_t>(k)); }
@@ -115,6 +117,22 @@ QLabel* ComponentListForm::rowLabel(int k) const { return labels_.at(static_cast
 
 void ComponentListForm::clearRows() const {
     for (QLineEdit* row : rows_) row->setText(QString());
+}
+
+void ComponentListForm::onCalculate(std::initializer_list<const char*> names, Combination unit) {
+    const BoxSet set = boxes(names);
+    onClick("Command2", [this, set, unit] { set.write(unit(set.read(), list(), selected())); });
+}
+
+void ComponentListForm::onReset(const char* button, std::initializer_list<const char*> before,
+                                std::initializer_list<const char*> after) {
+    const BoxSet first = boxes(before);
+    const BoxSet last = boxes(after);
+    onClick(button, [this, first, last] {
+        first.clear();
+        clearRows();
+        last.clear();
+    });
 }
 
 }  // namespace ampora

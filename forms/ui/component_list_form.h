@@ -47,6 +47,17 @@ public:
     // Empties all ten rows, whatever the count holds; shows and hides nothing.
     void clearRows() const;
 
+    // A combination unit: the form's boxes, the list and the selected combination in,
+    // the boxes' new texts out.
+    using Combination = Boxes (*)(Boxes, const component_list::List&, component_list::Option);
+    // "Calculate" runs `unit` over `boxes` (in the unit's box order) and writes back the
+    // boxes that changed.
+    void onCalculate(std::initializer_list<const char*> boxes, Combination unit);
+    // `button` empties the boxes `before`, then all ten rows, then the boxes `after`. It
+    // never reads the count, so it cannot fault.
+    void onReset(const char* button, std::initializer_list<const char*> before,
+                 std::initializer_list<const char*> after = {});
+
 private:
     void confirmCount();
 

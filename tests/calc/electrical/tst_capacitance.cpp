@@ -1,5 +1,6 @@
 #include "calc/electrical/capacitance.h"
 #include "calc/electrical/capacitance_form.h"
+#include "support/list_case.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -22,59 +23,46 @@ private slots:
 };
 
 void TestCapacitance::calculate_data() {
-    QTest::addColumn<bool>("parallel");
-    QTest::addColumn<QString>("count");
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<QStringList>("in");   // v, qc, ans, e
-    QTest::addColumn<QStringList>("out");  // v, qc, ans, e, d
+    test::AddCombinationColumns();  // in: v, qc, ans, e; out: v, qc, ans, e, d
 
     const QStringList empty{"", "", "", ""};
     QTest::newRow("parallel adds") << true << "2" << QStringList{"2", "3"} << empty
                                    << QStringList{"", "", "5", "", "0"};
-    QTest::newRow("series adds reciprocals") << false << "2" << QStringList{"2", "2"} << empty
-                                             << QStringList{"", "", "1", "", "1"};
-    QTest::newRow("small capacitors in parallel") << true << "2" << QStringList{"1E-06", "1E-06"} << empty
-                                                  << QStringList{"", "", "2E-06", "", "0"};
+    QTest::newRow("series adds reciprocals")
+        << false << "2" << QStringList{"2", "2"} << empty << QStringList{"", "", "1", "", "1"};
+    QTest::newRow("small capacitors in parallel")
+        << true << "2" << QStringList{"1E-06", "1E-06"} << empty << QStringList{"", "", "2E-06", "", "0"};
     QTest::newRow("small capacitors in series") << false << "2" << QStringList{"1E-06", "1E-06"} << empty
                                                 << QStringList{"", "", "5E-07", "", "2000000"};
     QTest::newRow("charge and energy from C and V in one press")
-        << true << "0" << QStringList{} << QStringList{"10", "", "5", ""} << QStringList{"10", "50", "5", "250", ""};
+        << true << "0" << QStringList{} << QStringList{"10", "", "5", ""}
+        << QStringList{"10", "50", "5", "250", ""};
     QTest::newRow("a voltage found from the charge feeds the energy")
-        << true << "0" << QStringList{} << QStringList{"", "50", "5", ""} << QStringList{"10", "50", "5", "250", ""};
+        << true << "0" << QStringList{} << QStringList{"", "50", "5", ""}
+        << QStringList{"10", "50", "5", "250", ""};
     QTest::newRow("combined capacitance, then charge and energy")
         << true << "2" << QStringList{"2", "3"} << QStringList{"10", "", "", ""}
         << QStringList{"10", "50", "5", "250", "0"};
     QTest::newRow("capacitance from charge and voltage (C = Q / V)")
-        << true << "0" << QStringList{} << QStringList{"4", "2", "", ""} << QStringList{"4", "2", "0.5", "4", "0"};
-    QTest::newRow("a typed energy is kept")
-        << true << "0" << QStringList{} << QStringList{"10", "", "5", "7"} << QStringList{"10", "50", "5", "7", ""};
+        << true << "0" << QStringList{} << QStringList{"4", "2", "", ""}
+        << QStringList{"4", "2", "0.5", "4", "0"};
+    QTest::newRow("a typed energy is kept") << true << "0" << QStringList{} << QStringList{"10", "", "5", "7"}
+                                            << QStringList{"10", "50", "5", "7", ""};
     QTest::newRow("a shorted capacitor in series gives 0")
         << false << "2" << QStringList{"0", "4"} << QStringList{"10", "", "", ""}
         << QStringList{"10", "0", "0", "0", "0.25"};
     QTest::newRow("zero voltage leaves the capacitance empty")
-        << true << "0" << QStringList{} << QStringList{"0", "50", "", ""} << QStringList{"0", "50", "", "", "0"};
+        << true << "0" << QStringList{} << QStringList{"0", "50", "", ""}
+        << QStringList{"0", "50", "", "", "0"};
     QTest::newRow("zero capacitance leaves the voltage empty")
-        << true << "0" << QStringList{} << QStringList{"", "50", "0", ""} << QStringList{"", "50", "0", "", ""};
+        << true << "0" << QStringList{} << QStringList{"", "50", "0", ""}
+        << QStringList{"", "50", "0", "", ""};
     QTest::newRow("overflow leaves charge and energy empty")
         << true << "0" << QStringList{} << QStringList{"1E300", "", "1E300", ""}
         << QStringList{"1E300", "", "1E300", "", ""};
 }
 
-void TestCapacitance::calculate() {
-    QFETCH(bool, parallel);
-    QFETCH(QString, count);
-    QFETCH(QStringList, rows);
-    QFETCH(QStringList, in);
-    QFETCH(QStringList, out);
-    component_list::List list;
-    list.count = count.toStdString();
-    for (int k = 0; k < rows.size(); ++k) list.rows[k] = rows[k].toStdString();
-    Boxes boxes(capacitance::kBoxes);
-    for (int b = 0; b < in.size(); ++b) boxes[b] = in[b].toStdString();
-    const auto option = parallel ? component_list::Option::Parallel : component_list::Option::Series;
-    const Boxes result = capacitance::Calculate(boxes, list, option);
-    for (int b = 0; b < out.size(); ++b) QCOMPARE(QString::fromStdString(result[b]), out[b]);
-}
+void TestCapacitance::calculate() { test::CheckCombination(capacitance::Calculate, capacitance::kBoxes); }
 
 void TestCapacitance::throughTheForm() {
     CapacitanceForm form;

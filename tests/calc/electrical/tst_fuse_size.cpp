@@ -1,5 +1,6 @@
 #include "calc/electrical/fuse_size.h"
 #include "calc/electrical/fuse_size_form.h"
+#include "support/list_case.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -26,7 +27,8 @@ void TestFuseSize::calculate_data() {
     QTest::addColumn<QStringList>("loads");
     QTest::addColumn<QString>("fuse");
     QTest::newRow("1.2 x the largest plus the others") << "3" << QStringList{"5", "10", "3"} << "20";
-    QTest::newRow("only one of two equal largest loads is left out") << "3" << QStringList{"10", "10", "5"} << "27";
+    QTest::newRow("only one of two equal largest loads is left out")
+        << "3" << QStringList{"10", "10", "5"} << "27";
     QTest::newRow("fractional loads") << "2" << QStringList{"2.5", "1.5"} << "4.5";
     QTest::newRow("a load beyond 16 bits") << "2" << QStringList{"40000", "10"} << "48010";
     QTest::newRow("a single load") << "1" << QStringList{"3"} << "3.6";
@@ -49,10 +51,7 @@ void TestFuseSize::calculate() {
     QFETCH(QString, count);
     QFETCH(QStringList, loads);
     QFETCH(QString, fuse);
-    component_list::List list;
-    list.count = count.toStdString();
-    for (int k = 0; k < loads.size(); ++k) list.rows[k] = loads[k].toStdString();
-    QCOMPARE(QString::fromStdString(fuse_size::Calculate(list)), fuse);
+    QCOMPARE(QString::fromStdString(fuse_size::Calculate(test::MakeList(count, loads))), fuse);
 }
 
 void TestFuseSize::throughTheForm() {

@@ -1,5 +1,6 @@
 #include "calc/electrical/resistance.h"
 #include "calc/electrical/resistance_form.h"
+#include "support/list_case.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -25,25 +26,23 @@ private slots:
 };
 
 void TestResistance::calculate_data() {
-    QTest::addColumn<bool>("parallel");
-    QTest::addColumn<QString>("count");
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<QStringList>("in");   // v, qc, ans
-    QTest::addColumn<QStringList>("out");  // v, qc, ans, d
+    test::AddCombinationColumns();  // in: v, qc, ans; out: v, qc, ans, d
 
     const QStringList empty{"", "", ""};
     QTest::newRow("series adds") << false << "3" << QStringList{"10", "20", "30"} << empty
                                  << QStringList{"", "", "60", "0"};
-    QTest::newRow("parallel adds reciprocals") << true << "2" << QStringList{"3", "6"} << empty
-                                               << QStringList{"", "", "2", "0.5"};
+    QTest::newRow("parallel adds reciprocals")
+        << true << "2" << QStringList{"3", "6"} << empty << QStringList{"", "", "2", "0.5"};
     QTest::newRow("combined resistance gives the current (I = V / R)")
-        << true << "2" << QStringList{"10", "10"} << QStringList{"12", "", ""} << QStringList{"12", "2.4", "5", "0.2"};
+        << true << "2" << QStringList{"10", "10"} << QStringList{"12", "", ""}
+        << QStringList{"12", "2.4", "5", "0.2"};
     QTest::newRow("combined resistance gives the voltage (V = R x I)")
-        << false << "2" << QStringList{"1.5", "2.5"} << QStringList{"", "3", ""} << QStringList{"12", "3", "4", "0"};
+        << false << "2" << QStringList{"1.5", "2.5"} << QStringList{"", "3", ""}
+        << QStringList{"12", "3", "4", "0"};
     QTest::newRow("empty parallel rows: R = V / I")
         << true << "3" << QStringList{} << QStringList{"10", "2", ""} << QStringList{"10", "2", "5", "0"};
-    QTest::newRow("empty series rows give 0 ohms") << false << "2" << QStringList{} << empty
-                                                   << QStringList{"", "", "0", "0"};
+    QTest::newRow("empty series rows give 0 ohms")
+        << false << "2" << QStringList{} << empty << QStringList{"", "", "0", "0"};
     QTest::newRow("0 ohms: the current is not worked out")
         << false << "2" << QStringList{} << QStringList{"10", "", ""} << QStringList{"10", "", "0", "0"};
     QTest::newRow("0 ohms: a current gives 0 volts")
@@ -53,32 +52,21 @@ void TestResistance::calculate_data() {
     QTest::newRow("an unreadable count uses no rows")
         << false << "abc" << QStringList{"5"} << empty << QStringList{"", "", "", "0"};
     QTest::newRow("a typed answer ignores the rows")
-        << false << "2" << QStringList{"1", "2"} << QStringList{"", "3", "4"} << QStringList{"12", "3", "4", ""};
+        << false << "2" << QStringList{"1", "2"} << QStringList{"", "3", "4"}
+        << QStringList{"12", "3", "4", ""};
     QTest::newRow("a short circuit in parallel")
-        << true << "2" << QStringList{"2", "0"} << QStringList{"10", "", ""} << QStringList{"10", "", "0", "0.5"};
+        << true << "2" << QStringList{"2", "0"} << QStringList{"10", "", ""}
+        << QStringList{"10", "", "0", "0.5"};
     QTest::newRow("an unreadable voltage leaves the current alone")
-        << true << "2" << QStringList{"4", "4"} << QStringList{"abc", "", ""} << QStringList{"abc", "", "2", "0.5"};
+        << true << "2" << QStringList{"4", "4"} << QStringList{"abc", "", ""}
+        << QStringList{"abc", "", "2", "0.5"};
     QTest::newRow("a found voltage stops the other tests")
         << false << "1" << QStringList{"2"} << QStringList{"", "5", ""} << QStringList{"10", "5", "2", "0"};
     QTest::newRow("all three filled: nothing changes")
         << false << "1" << QStringList{"2"} << QStringList{"1", "1", "1"} << QStringList{"1", "1", "1", ""};
 }
 
-void TestResistance::calculate() {
-    QFETCH(bool, parallel);
-    QFETCH(QString, count);
-    QFETCH(QStringList, rows);
-    QFETCH(QStringList, in);
-    QFETCH(QStringList, out);
-    component_list::List list;
-    list.count = count.toStdString();
-    for (int k = 0; k < rows.size(); ++k) list.rows[k] = rows[k].toStdString();
-    Boxes boxes(resistance::kBoxes);
-    for (int b = 0; b < in.size(); ++b) boxes[b] = in[b].toStdString();
-    const auto option = parallel ? component_list::Option::Parallel : component_list::Option::Series;
-    const Boxes result = resistance::Calculate(boxes, list, option);
-    for (int b = 0; b < out.size(); ++b) QCOMPARE(QString::fromStdString(result[b]), out[b]);
-}
+void TestResistance::calculate() { test::CheckCombination(resistance::Calculate, resistance::kBoxes); }
 
 void TestResistance::throughTheForm() {
     ResistanceForm form;

@@ -1,5 +1,6 @@
 #include "calc/magnetism/inductance.h"
 #include "calc/magnetism/inductance_form.h"
+#include "support/list_case.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -23,23 +24,20 @@ private slots:
 };
 
 void TestInductance::calculate_data() {
-    QTest::addColumn<bool>("parallel");
-    QTest::addColumn<QString>("count");
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<QStringList>("in");   // i, ans, e
-    QTest::addColumn<QStringList>("out");  // i, ans, e, d
+    test::AddCombinationColumns();  // in: i, ans, e; out: i, ans, e, d
 
     const QStringList empty{"", "", ""};
     QTest::newRow("series adds") << false << "3" << QStringList{"1", "2", "3"} << empty
                                  << QStringList{"", "6", "", "0"};
-    QTest::newRow("parallel adds reciprocals") << true << "2" << QStringList{"4", "4"} << empty
-                                               << QStringList{"", "2", "", "0.5"};
+    QTest::newRow("parallel adds reciprocals")
+        << true << "2" << QStringList{"4", "4"} << empty << QStringList{"", "2", "", "0.5"};
     QTest::newRow("stored energy (E = L I^2 / 2)")
         << false << "0" << QStringList{} << QStringList{"2", "0.5", ""} << QStringList{"2", "0.5", "1", ""};
     QTest::newRow("a negative current stores the same energy")
         << false << "0" << QStringList{} << QStringList{"-2", "0.5", ""} << QStringList{"-2", "0.5", "1", ""};
     QTest::newRow("combined inductance feeds the energy")
-        << true << "2" << QStringList{"4", "4"} << QStringList{"3", "", ""} << QStringList{"3", "2", "9", "0.5"};
+        << true << "2" << QStringList{"4", "4"} << QStringList{"3", "", ""}
+        << QStringList{"3", "2", "9", "0.5"};
     QTest::newRow("a typed energy is kept")
         << false << "0" << QStringList{} << QStringList{"2", "0.5", "7"} << QStringList{"2", "0.5", "7", ""};
     QTest::newRow("no current: combined, but no energy")
@@ -47,24 +45,11 @@ void TestInductance::calculate_data() {
     QTest::newRow("an unreadable current leaves the energy empty")
         << false << "1" << QStringList{"1"} << QStringList{"abc", "", ""} << QStringList{"abc", "1", "", "0"};
     QTest::newRow("a shorted inductor in parallel stores nothing")
-        << true << "2" << QStringList{"0", "4"} << QStringList{"3", "", ""} << QStringList{"3", "0", "0", "0.25"};
+        << true << "2" << QStringList{"0", "4"} << QStringList{"3", "", ""}
+        << QStringList{"3", "0", "0", "0.25"};
 }
 
-void TestInductance::calculate() {
-    QFETCH(bool, parallel);
-    QFETCH(QString, count);
-    QFETCH(QStringList, rows);
-    QFETCH(QStringList, in);
-    QFETCH(QStringList, out);
-    component_list::List list;
-    list.count = count.toStdString();
-    for (int k = 0; k < rows.size(); ++k) list.rows[k] = rows[k].toStdString();
-    Boxes boxes(inductance::kBoxes);
-    for (int b = 0; b < in.size(); ++b) boxes[b] = in[b].toStdString();
-    const auto option = parallel ? component_list::Option::Parallel : component_list::Option::Series;
-    const Boxes result = inductance::Calculate(boxes, list, option);
-    for (int b = 0; b < out.size(); ++b) QCOMPARE(QString::fromStdString(result[b]), out[b]);
-}
+void TestInductance::calculate() { test::CheckCombination(inductance::Calculate, inductance::kBoxes); }
 
 void TestInductance::throughTheForm() {
     InductanceForm form;

@@ -1,4 +1,5 @@
 #include "forms/core/component_list.h"
+#include "support/list_case.h"
 #include "support/test_registry.h"
 
 #include <QStringList>
@@ -7,15 +8,9 @@
 using namespace ampora;
 using component_list::List;
 using component_list::Option;
+using test::MakeList;
 
 namespace {
-
-List MakeList(const QString& count, const QStringList& rows) {
-    List list;
-    list.count = count.toStdString();
-    for (int k = 0; k < rows.size() && k < component_list::kRows; ++k) list.rows[k] = rows[k].toStdString();
-    return list;
-}
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -69,20 +64,28 @@ void TestComponentList::plainSum_data() {
     QTest::addColumn<QString>("ans");
     QTest::addColumn<QString>("expected");
     QTest::newRow("unreadable rows add their leading number")
-        << "4" << QStringList{"2", "", "abc", "3x"} << "" << "5";
-    QTest::newRow("rows beyond the count are not read") << "2" << QStringList{"1", "2", "4"} << "" << "3";
+        << "4" << QStringList{"2", "", "abc", "3x"} << ""
+        << "5";
+    QTest::newRow("rows beyond the count are not read") << "2" << QStringList{"1", "2", "4"} << ""
+                                                        << "3";
     QTest::newRow("twelve reads all ten rows")
-        << "12" << QStringList{"1", "1", "1", "1", "1", "1", "1", "1", "1", "1"} << "" << "10";
-    QTest::newRow("the running value passes through text")
-        << "2" << QStringList{"0.1", "0.2"} << "" << "0.3";
-    QTest::newRow("all rows empty gives 0") << "3" << QStringList{} << "" << "0";
-    QTest::newRow("no rows leaves ans empty") << "0" << QStringList{"5"} << "" << "";
-    QTest::newRow("an unreadable count reads no rows") << "abc" << QStringList{"5"} << "" << "";
-    QTest::newRow("starts from what ans holds") << "1" << QStringList{"5"} << "2" << "7";
+        << "12" << QStringList{"1", "1", "1", "1", "1", "1", "1", "1", "1", "1"} << ""
+        << "10";
+    QTest::newRow("the running value passes through text") << "2" << QStringList{"0.1", "0.2"} << ""
+                                                           << "0.3";
+    QTest::newRow("all rows empty gives 0") << "3" << QStringList{} << ""
+                                            << "0";
+    QTest::newRow("no rows leaves ans empty") << "0" << QStringList{"5"} << ""
+                                              << "";
+    QTest::newRow("an unreadable count reads no rows") << "abc" << QStringList{"5"} << ""
+                                                       << "";
+    QTest::newRow("starts from what ans holds") << "1" << QStringList{"5"} << "2"
+                                                << "7";
     QTest::newRow("an overflowing step leaves the sum as it was")
-        << "3" << QStringList{"1E308", "1E308", "-1E308"} << "" << "0";
-    QTest::newRow("a row beyond the double range is skipped")
-        << "2" << QStringList{"1E999", "4"} << "" << "4";
+        << "3" << QStringList{"1E308", "1E308", "-1E308"} << ""
+        << "0";
+    QTest::newRow("a row beyond the double range is skipped") << "2" << QStringList{"1E999", "4"} << ""
+                                                              << "4";
 }
 
 void TestComponentList::plainSum() {
@@ -100,18 +103,30 @@ void TestComponentList::reciprocalSum_data() {
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("ans");
     QTest::addColumn<QString>("d");
-    QTest::newRow("empty rows are skipped") << "3" << QStringList{"2", "", "2"} << "1" << "1";
-    QTest::newRow("reciprocals pass through text") << "2" << QStringList{"3", "6"} << "2" << "0.5";
-    QTest::newRow("letters are skipped") << "3" << QStringList{"4", "abc", "5x"} << "4" << "0.25";
-    QTest::newRow("a zero row short-circuits") << "4" << QStringList{"2", "0", "", "2"} << "0" << "1";
-    QTest::newRow("a negative zero row short-circuits") << "2" << QStringList{"-0", "5"} << "0" << "0.2";
-    QTest::newRow("a zero row beyond the count is not read") << "2" << QStringList{"2", "2", "0"} << "1" << "1";
-    QTest::newRow("all rows empty leave ans empty") << "3" << QStringList{} << "" << "0";
-    QTest::newRow("no rows leave ans empty") << "0" << QStringList{"2"} << "" << "0";
-    QTest::newRow("an unreadable count reads no rows") << "1E9" << QStringList{"2"} << "" << "0";
-    QTest::newRow("small values") << "2" << QStringList{"1E-06", "1E-06"} << "5E-07" << "2000000";
-    QTest::newRow("a subnormal row overflows and is skipped") << "2" << QStringList{"1E-310", "4"} << "4" << "0.25";
-    QTest::newRow("opposite rows cancel: ans keeps its text") << "2" << QStringList{"2", "-2"} << "" << "0";
+    QTest::newRow("empty rows are skipped") << "3" << QStringList{"2", "", "2"} << "1"
+                                            << "1";
+    QTest::newRow("reciprocals pass through text") << "2" << QStringList{"3", "6"} << "2"
+                                                   << "0.5";
+    QTest::newRow("letters are skipped") << "3" << QStringList{"4", "abc", "5x"} << "4"
+                                         << "0.25";
+    QTest::newRow("a zero row short-circuits") << "4" << QStringList{"2", "0", "", "2"} << "0"
+                                               << "1";
+    QTest::newRow("a negative zero row short-circuits") << "2" << QStringList{"-0", "5"} << "0"
+                                                        << "0.2";
+    QTest::newRow("a zero row beyond the count is not read") << "2" << QStringList{"2", "2", "0"} << "1"
+                                                             << "1";
+    QTest::newRow("all rows empty leave ans empty") << "3" << QStringList{} << ""
+                                                    << "0";
+    QTest::newRow("no rows leave ans empty") << "0" << QStringList{"2"} << ""
+                                             << "0";
+    QTest::newRow("an unreadable count reads no rows") << "1E9" << QStringList{"2"} << ""
+                                                       << "0";
+    QTest::newRow("small values") << "2" << QStringList{"1E-06", "1E-06"} << "5E-07"
+                                  << "2000000";
+    QTest::newRow("a subnormal row overflows and is skipped") << "2" << QStringList{"1E-310", "4"} << "4"
+                                                              << "0.25";
+    QTest::newRow("opposite rows cancel: ans keeps its text") << "2" << QStringList{"2", "-2"} << ""
+                                                              << "0";
 }
 
 void TestComponentList::reciprocalSum() {

@@ -23,10 +23,24 @@ using test::TypeInto;
 namespace {
 
 const ListForm kWithFrame = {
-    "parts", "Parts", {7440, 5130}, "No. of Parts:", "Part", true, {5220, 3030, 1095, 285}, {3720, 3600, 1455, 495},
+    "parts",
+    "Parts",
+    {7440, 5130},
+    "No. of Parts:",
+    "Part",
+    true,
+    {5220, 3030, 1095, 285},
+    {3720, 3600, 1455, 495},
 };
 const ListForm kWithoutFrame = {
-    "loads", "Loads", {6840, 5130}, "No. of Loads:", "Load", false, {5220, 1560, 1095, 285}, {3720, 2160, 1455, 495},
+    "loads",
+    "Loads",
+    {6840, 5130},
+    "No. of Loads:",
+    "Load",
+    false,
+    {5220, 1560, 1095, 285},
+    {3720, 2160, 1455, 495},
 };
 
 // A shown, active form, so that focus changes raise their events.
@@ -45,7 +59,7 @@ int VisibleRows(const ComponentListForm& form) {
     for (int k = 0; k < component_list::kRows; ++k) {
         const bool row = form.row(k)->isVisible();
         if (row != form.rowLabel(k)->isVisible()) return -1;  // a row's label and box go together
-        if (row && visible != k) return -1;                    // only rows 1..N, never a gap
+        if (row && visible != k) return -1;                   // only rows 1..N, never a gap
         visible += row ? 1 : 0;
     }
     return visible;
