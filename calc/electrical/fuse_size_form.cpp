@@ -8,16 +8,11 @@ namespace ampora {
 namespace {
 
 // The window caption is the inductance form's; only the title says what this form does.
+// clang-format off
 const ListForm kList = {
-    "fuse",
-    "Inductance Calculation",
-    {6840, 5130},
-    "No. of Loads:",
-    "Load",
-    false,
-    {5220, 1560, 1095, 285},
-    {3720, 2160, 1455, 495},
-};
+    "fuse", "Inductance Calculation", {6840, 5130}, "No. of Loads:", "Load", false,
+    {5220, 1560, 1095, 285}, {3720, 2160, 1455, 495}};
+// clang-format on
 
 const Control kControls[] = {
     {Kind::Label, "Label5", "Fuse Size(A):", {3720, 1590, 1455, 255}},

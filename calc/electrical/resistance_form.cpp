@@ -5,16 +5,11 @@
 namespace ampora {
 namespace {
 
+// clang-format off
 const ListForm kList = {
-    "res",
-    "Resistance Calculation",
-    {7440, 5130},
-    "No. of Resistors:",
-    "Resistor",
-    true,
-    {5220, 3030, 1095, 285},
-    {3720, 3600, 1455, 495},
-};
+    "res", "Resistance Calculation", {7440, 5130}, "No. of Resistors:", "Resistor", true,
+    {5220, 3030, 1095, 285}, {3720, 3600, 1455, 495}};
+// clang-format on
 
 const Control kControls[] = {
     {Kind::Label, "Label4", "Voltage Applied:", {3720, 1950, 1455, 255}},

@@ -5,16 +5,11 @@
 namespace ampora {
 namespace {
 
+// clang-format off
 const ListForm kList = {
-    "ind",
-    "Inductance Calculation",
-    {7440, 5130},
-    "No. of Inductors:",
-    "Inductor",
-    true,
-    {5220, 2610, 1095, 285},
-    {3720, 3600, 1455, 495},
-};
+    "ind", "Inductance Calculation", {7440, 5130}, "No. of Inductors:", "Inductor", true,
+    {5220, 2610, 1095, 285}, {3720, 3600, 1455, 495}};
+// clang-format on
 
 const Control kControls[] = {
     {Kind::Label, "Label4", "Current:", {3720, 1950, 1455, 255}},
