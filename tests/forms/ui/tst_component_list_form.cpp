@@ -30,7 +30,7 @@ const ListForm kWithFrame = {
 
 // A shown, active form, so that focus changes raise their events.
 struct Shown {
-    explicit Shown(const ListForm& spec) : form(spec) {
+    explicit Shown(const ListForm& list) : form(list) {
         form.show();
         form.activateWindow();
         ready = QTest::qWaitForWindowActive(&form);
