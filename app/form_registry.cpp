@@ -7,6 +7,10 @@
 #include "calc/instruments/ammeter_form.h"
 #include "calc/instruments/oscilloscope_form.h"
 #include "calc/magnetism/transformer_form.h"
+#include "calc/electrical/capacitance_form.h"
+#include "calc/electrical/fuse_size_form.h"
+#include "calc/electrical/resistance_form.h"
+#include "calc/magnetism/inductance_form.h"
 #include "main_panel.h"
 
 namespace ampora {
@@ -22,6 +26,10 @@ std::vector<FormEntry> AllForms() {
         {FormKind::trans, [](FormTable&) { return new TransformerForm; }},
         {FormKind::oscil, [](FormTable&) { return new OscilloscopeForm; }},
         {FormKind::amm, [](FormTable&) { return new AmmeterForm; }},
+        {FormKind::res, [](FormTable&) { return new ResistanceForm; }},
+        {FormKind::cap, [](FormTable&) { return new CapacitanceForm; }},
+        {FormKind::ind, [](FormTable&) { return new InductanceForm; }},
+        {FormKind::fuse, [](FormTable&) { return new FuseSizeForm; }},
     };
 }
 

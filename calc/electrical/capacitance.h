@@ -1,0 +1,18 @@
+#pragma once
+
+#include "forms/core/component_list.h"
+#include "forms/core/solve_pass.h"
+
+// Capacitance: up to ten capacitors combined in parallel or in series, Q = C x V over the
+// applied voltage, the charge and the combined capacitance, and the stored energy.
+namespace ampora::capacitance {
+
+// D is the scratch box that holds the running reciprocal sum.
+enum Box { V, Qc, Ans, E, D, kBoxes };
+
+// Combines the rows into Ans while it is empty (parallel adds, series adds reciprocals),
+// fills the empty one of V, Qc and Ans from the other two, then the energy E = C V^2 / 2
+// when E is empty. Nothing is worked out from a given energy.
+Boxes Calculate(Boxes boxes, const component_list::List& list, component_list::Option selected);
+
+}  // namespace ampora::capacitance

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "forms/core/component_list.h"
+
+#include <string>
+
+// Fuse size for a circuit feeding up to ten loads, in amperes: 1.2 times the largest load
+// plus the sum of the other loads.
+namespace ampora::fuse_size {
+
+// The new text of the answer box; it is worked out afresh on every press.
+//
+// The largest load is the first of the largest rows that read as numbers (0 when no
+// row is larger); only that one row is left out of the sum of the others, so equal loads
+// still count. The other rows add their leading numbers ("7abc" adds 7, an empty row 0),
+// and 1.2 times the largest load passes through text before it is added. A step that
+// overflows leaves the answer at its last written value.
+std::string Calculate(const component_list::List& list);
+
+}  // namespace ampora::fuse_size

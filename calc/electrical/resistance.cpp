@@ -1,0 +1,24 @@
+#include "resistance.h"
+
+namespace ampora::resistance {
+namespace {
+
+// Three separate tests, in this order: a voltage found first leaves the others filled.
+const Pass kOhmsLaw = {
+    {"Voltage", "Current", "Resistance", "Reciprocal sum"},
+    {
+        {V, {{{Qc, Ans}, [](const Values& x) { return x[Ans] * x[Qc]; }}}},
+        {Qc, {{{V, Ans}, [](const Values& x) { return x[V] / x[Ans]; }}}},
+        {Ans, {{{V, Qc}, [](const Values& x) { return x[V] / x[Qc]; }}}},
+    },
+};
+
+}  // namespace
+
+Boxes Calculate(Boxes boxes, const component_list::List& list, component_list::Option selected) {
+    component_list::Combine(list, selected, component_list::Option::Series, boxes[D], boxes[Ans]);
+    RunPass(kOhmsLaw, boxes, Trapping::ResumeNext);
+    return boxes;
+}
+
+}  // namespace ampora::resistance

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "forms/core/component_list.h"
+#include "forms/core/solve_pass.h"
+
+// Resistance: up to ten resistors combined in series or in parallel, and Ohm's law over
+// the applied voltage, the current and the combined resistance.
+namespace ampora::resistance {
+
+// D is the scratch box that holds the running reciprocal sum.
+enum Box { V, Qc, Ans, D, kBoxes };
+
+// Combines the rows into Ans while it is empty (series adds, parallel adds reciprocals),
+// then fills each empty one of V, Qc and Ans that Ohm's law gives from the other two.
+Boxes Calculate(Boxes boxes, const component_list::List& list, component_list::Option selected);
+
+}  // namespace ampora::resistance

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "forms/ui/component_list_form.h"
+
+namespace ampora {
+
+// The resistance combination calculator `res`.
+class ResistanceForm : public ComponentListForm {
+    Q_OBJECT
+public:
+    explicit ResistanceForm(QWidget* parent = nullptr);
+};
+
+}  // namespace ampora

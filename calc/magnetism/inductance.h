@@ -1,0 +1,17 @@
+#pragma once
+
+#include "forms/core/component_list.h"
+#include "forms/core/solve_pass.h"
+
+// Inductance: up to ten inductors combined in series or in parallel, and the energy
+// stored in the combined inductance for a given current.
+namespace ampora::inductance {
+
+// D is the scratch box that holds the running reciprocal sum.
+enum Box { I, Ans, E, D, kBoxes };
+
+// Combines the rows into Ans while it is empty (series adds, parallel adds reciprocals),
+// then fills E = L I^2 / 2 when E is empty. The current is an input only.
+Boxes Calculate(Boxes boxes, const component_list::List& list, component_list::Option selected);
+
+}  // namespace ampora::inductance

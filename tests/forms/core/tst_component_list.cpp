@@ -1,0 +1,128 @@
+#include "forms/core/component_list.h"
+#include "support/list_case.h"
+#include "support/test_registry.h"
+
+#include <QStringList>
+#include <QTest>
+
+using namespace ampora;
+using component_list::List;
+using test::MakeList;
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+class TestComponentList : public QObject {
+    Q_OBJECT
+private slots:
+    void rowsCovered_data();
+    void rowsCovered();
+    void plainSum_data();
+    void plainSum();
+    void reciprocalSum_data();
+    void reciprocalSum();
+};
+
+void TestComponentList::rowsCovered_data() {
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("three") << "3" << 3;
+    QTest::newRow("2.5 rounds half to even after subtracting one") << "2.5" << 3;
+    QTest::newRow("3.5 rounds half to even after subtracting one") << "3.5" << 3;
+    QTest::newRow("0.5 gives the first row") << "0.5" << 1;
+    QTest::newRow("twelve acts as ten") << "12" << 10;
+    QTest::newRow("largest count in range") << "32768" << 10;
+    QTest::newRow("negative") << "-2" << 0;
+    QTest::newRow("smallest count in range") << "-32767" << 0;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("letters") << "abc" << 0;
+    QTest::newRow("count - 1 above the 16-bit range") << "1E9" << 0;
+    QTest::newRow("count - 1 just above the 16-bit range") << "32768.5" << 0;
+    QTest::newRow("count - 1 below the 16-bit range") << "-32768" << 0;
+}
+
+void TestComponentList::rowsCovered() {
+    QFETCH(QString, count);
+    QFETCH(int, rows);
+    QCOMPARE(component_list::RowsCovered(count.toStdString()), rows);
+}
+
+void TestComponentList::plainSum_data() {
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("ans");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("unreadable rows add their leading number")
+        << "4" << QStringList{"2", "", "abc", "3x"} << ""
+        << "5";
+    QTest::newRow("rows beyond the count are not read") << "2" << QStringList{"1", "2", "4"} << ""
+                                                        << "3";
+    QTest::newRow("the running value passes through text") << "2" << QStringList{"0.1", "0.2"} << ""
+                                                           << "0.3";
+    QTest::newRow("all rows empty gives 0") << "3" << QStringList{} << ""
+                                            << "0";
+    QTest::newRow("no rows leaves ans empty") << "0" << QStringList{"5"} << ""
+                                              << "";
+    QTest::newRow("an unreadable count reads no rows") << "abc" << QStringList{"5"} << ""
+                                                       << "";
+    QTest::newRow("starts from what ans holds") << "1" << QStringList{"5"} << "2"
+                                                << "7";
+    QTest::newRow("an overflowing step leaves the sum as it was")
+        << "3" << QStringList{"1E308", "1E308", "-1E308"} << ""
+        << "0";
+    QTest::newRow("a row beyond the double range is skipped") << "2" << QStringList{"1E999", "4"} << ""
+                                                              << "4";
+}
+
+void TestComponentList::plainSum() {
+    QFETCH(QString, count);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, ans);
+    QFETCH(QString, expected);
+    std::string out = ans.toStdString();
+    component_list::PlainSum(MakeList(count, rows), out);
+    QCOMPARE(Q(out), expected);
+}
+
+void TestComponentList::reciprocalSum_data() {
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("ans");
+    QTest::addColumn<QString>("d");
+    QTest::newRow("empty rows are skipped") << "3" << QStringList{"2", "", "2"} << "1"
+                                            << "1";
+    QTest::newRow("reciprocals pass through text") << "2" << QStringList{"3", "6"} << "2"
+                                                   << "0.5";
+    QTest::newRow("a zero row short-circuits") << "4" << QStringList{"2", "0", "", "2"} << "0"
+                                               << "1";
+    QTest::newRow("a zero row beyond the count is not read") << "2" << QStringList{"2", "2", "0"} << "1"
+                                                             << "1";
+    QTest::newRow("all rows empty leave ans empty") << "3" << QStringList{} << ""
+                                                    << "0";
+    QTest::newRow("an unreadable count reads no rows") << "1E9" << QStringList{"2"} << ""
+                                                       << "0";
+    QTest::newRow("small values") << "2" << QStringList{"1E-06", "1E-06"} << "5E-07"
+                                  << "2000000";
+    QTest::newRow("a subnormal row overflows and is skipped") << "2" << QStringList{"1E-310", "4"} << "4"
+                                                              << "0.25";
+    QTest::newRow("opposite rows cancel: ans keeps its text") << "2" << QStringList{"2", "-2"} << ""
+                                                              << "0";
+}
+
+void TestComponentList::reciprocalSum() {
+    QFETCH(QString, count);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, ans);
+    QFETCH(QString, d);
+    std::string outD = "0";
+    std::string outAns;
+    component_list::ReciprocalSum(MakeList(count, rows), outD, outAns);
+    QCOMPARE(Q(outAns), ans);
+    QCOMPARE(Q(outD), d);
+}
+
+AMPORA_TEST(TestComponentList)
+#include "tst_component_list.moc"
