@@ -1,5 +1,6 @@
 #include "form_table.h"
 
+#include "calc/electrical/colour_code_form.h"
 #include "calc/electrical/conductance_form.h"
 #include "main_panel.h"
 
@@ -9,6 +10,7 @@ std::vector<FormEntry> AllForms() {
     return {
         {FormKind::Form1, [](FormTable& t) { return new MainPanel(t); }},
         {FormKind::trigono, [](FormTable& t) { return new Chooser(t); }},
+        {FormKind::rcc, [](FormTable&) { return new ColourCodeForm; }},
         {FormKind::cond, [](FormTable&) { return new ConductanceForm; }},
     };
 }
