@@ -1,5 +1,6 @@
 #include "calc/electrical/colour_code.h"
 #include "calc/electrical/colour_code_form.h"
+#include "support/box_texts.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -11,6 +12,7 @@
 using namespace ampora;
 using test::MessageBoxCatcher;
 using test::PressEnter;
+using test::Texts;
 using test::TypeInto;
 
 namespace {
@@ -20,12 +22,6 @@ colour_code::Bands BandsOf(const QStringList& texts) {
     for (int i = 0; i < colour_code::kBands; ++i)
         bands[static_cast<std::size_t>(i)] = texts.value(i).toStdString();
     return bands;
-}
-
-QStringList Texts(const Boxes& boxes) {
-    QStringList texts;
-    for (const std::string& b : boxes) texts << QString::fromStdString(b);
-    return texts;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "calc/geometry/circle.h"
 #include "calc/geometry/circle_form.h"
 #include "forms/ui/sketch_shape.h"
+#include "support/box_texts.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -11,23 +12,9 @@
 
 using namespace ampora;
 using test::PressEnter;
+using test::Texts;
+using test::ToBoxes;
 using test::TypeInto;
-
-namespace {
-
-Boxes ToBoxes(const QStringList& texts) {
-    Boxes boxes;
-    for (const QString& t : texts) boxes.push_back(t.toStdString());
-    return boxes;
-}
-
-QStringList Texts(const Boxes& boxes) {
-    QStringList texts;
-    for (const std::string& b : boxes) texts << QString::fromStdString(b);
-    return texts;
-}
-
-}  // namespace
 
 class TestCircle : public QObject {
     Q_OBJECT

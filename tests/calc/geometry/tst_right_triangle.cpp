@@ -3,6 +3,7 @@
 #include "calc/geometry/right_triangle.h"
 #include "calc/geometry/right_triangle_form.h"
 #include "forms/ui/sketch_shape.h"
+#include "support/box_texts.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -14,23 +15,9 @@
 
 using namespace ampora;
 using test::PressEnter;
+using test::Texts;
+using test::ToBoxes;
 using test::TypeInto;
-
-namespace {
-
-Boxes ToBoxes(const QStringList& texts) {
-    Boxes boxes;
-    for (const QString& t : texts) boxes.push_back(t.toStdString());
-    return boxes;
-}
-
-QStringList Texts(const Boxes& boxes) {
-    QStringList texts;
-    for (const std::string& b : boxes) texts << QString::fromStdString(b);
-    return texts;
-}
-
-}  // namespace
 
 class TestRightTriangle : public QObject {
     Q_OBJECT
