@@ -34,7 +34,6 @@ private slots:
     void unpickedBandIsNamed_data();
     void unpickedBandIsNamed();
     void listsStartUnpicked();
-    void tabOrder();
     void pickTypeEnterAndReset();
     void unpickedBandIsReported();
 };
@@ -85,8 +84,6 @@ void TestColourCode::unpickedBandIsNamed_data() {
     QTest::newRow("multiplier unpicked")
         << QStringList{"4 - Yellow", "7 - Violet", "", "Gold 5%"} << "Third Colour"
         << "Pick a colour from its list";
-    QTest::newRow("only the tolerance picked") << QStringList{"", "", "", "Silver 10%"} << "First Colour"
-                                               << "Second Colour";
 }
 
 // A needed band with no colour ends the calculation before any box changes, and the
@@ -118,19 +115,6 @@ void TestColourCode::listsStartUnpicked() {
     QCOMPARE(form.list("toller")->currentText(), QString());
     QCOMPARE(form.list("toller")->count(), 2);
     QCOMPARE(form.defaultButton(), form.button("Command1"));
-}
-
-void TestColourCode::tabOrder() {
-    ColourCodeForm form;
-    const QStringList expected = {"unit", "tens", "pten", "toller",  "Command1",
-                                  "ans",  "minv", "maxv", "Command2"};
-    QWidget* w = form.control("unit");
-    for (const QString& name : expected) {
-        QCOMPARE(w->objectName(), name);
-        do w = w->nextInFocusChain();
-        while (w->focusPolicy() == Qt::NoFocus || !(w->focusPolicy() & Qt::TabFocus));
-    }
-    QCOMPARE(w->objectName(), QStringLiteral("unit"));
 }
 
 // Bands picked with real key presses (a digit or letter jumps to its entry), Enter in a

