@@ -11,6 +11,9 @@
 #include "calc/electrical/fuse_size_form.h"
 #include "calc/electrical/resistance_form.h"
 #include "calc/magnetism/inductance_form.h"
+#include "calc/electrical/colour_code_form.h"
+#include "calc/geometry/circle_form.h"
+#include "calc/geometry/right_triangle_form.h"
 #include "main_panel.h"
 
 namespace ampora {
@@ -30,6 +33,9 @@ std::vector<FormEntry> AllForms() {
         {FormKind::cap, [](FormTable&) { return new CapacitanceForm; }},
         {FormKind::ind, [](FormTable&) { return new InductanceForm; }},
         {FormKind::fuse, [](FormTable&) { return new FuseSizeForm; }},
+        {FormKind::rcc, [](FormTable&) { return new ColourCodeForm; }},
+        {FormKind::ratri, [](FormTable&) { return new RightTriangleForm; }},
+        {FormKind::cirtri, [](FormTable&) { return new CircleForm; }},
     };
 }
 

@@ -1,5 +1,7 @@
 #include "calc_form.h"
 
+#include "sketch_shape.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -87,8 +89,17 @@ QWidget* CalcForm::create(const Control& c) {
         w = bar;
         break;
     }
+    case Kind::Line: {
+        const QPoint from(Px(c.at.left), Px(c.at.top));
+        const QPoint to(Px(c.at.left + c.at.width), Px(c.at.top + c.at.height));
+        w = SketchShape::line(from, to, parent);
+        break;
+    }
+    case Kind::Circle: w = SketchShape::circle(c.at.px(), parent); break;
     }
     w->setObjectName(QString::fromLatin1(c.name));
+    // A sketch has placed itself and never takes the focus.
+    if (c.kind == Kind::Line || c.kind == Kind::Circle) return w;
     if (c.kind == Kind::StatusBar) {
         const int h = c.at.height > 0 ? Px(c.at.height) : 20;
         w->setGeometry(0, height() - h, width(), h);

@@ -23,7 +23,12 @@ enum class Kind {
     Frame,      // QGroupBox; later rows may name it as their parent
     StatusBar,  // QStatusBar showing the caption as a fixed hint
     Picture,    // QLabel with a sunken border for a drawing; later rows may name it as their parent
+    Line,       // SketchShape: a fixed line from (left, top) to (left + width, top + height)
+    Circle,     // SketchShape: the largest circle centred in the rectangle
 };
+
+// A line's rectangle from its two end points; width and height may be negative.
+constexpr Twips LineFrom(int x1, int y1, int x2, int y2) { return {x1, y1, x2 - x1, y2 - y1}; }
 
 struct Control {
     Kind kind;

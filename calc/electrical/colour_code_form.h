@@ -1,0 +1,14 @@
+#pragma once
+
+#include "forms/ui/calc_form.h"
+
+namespace ampora {
+
+// The resistor colour-code calculator `rcc`.
+class ColourCodeForm : public CalcForm {
+    Q_OBJECT
+public:
+    explicit ColourCodeForm(QWidget* parent = nullptr);
+};
+
+}  // namespace ampora

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "forms/core/solve_pass.h"
+
+// The right-angled triangle: the two acute angles (in degrees) make 90 between them, and
+// the hypotenuse squared is the sum of the other sides squared. Sides and angles are
+// never worked out from each other.
+namespace ampora::right_triangle {
+
+enum Box { B, P, H, A, C, kBoxes };
+
+// Fills at most one angle and one side: each block needs the boxes the user typed.
+Boxes Solve(Boxes boxes);
+
+}  // namespace ampora::right_triangle

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "forms/ui/calc_form.h"
+
+namespace ampora {
+
+// The right angle triangle calculator `ratri`, with its fixed sketch.
+class RightTriangleForm : public CalcForm {
+    Q_OBJECT
+public:
+    explicit RightTriangleForm(QWidget* parent = nullptr);
+};
+
+}  // namespace ampora

@@ -1,0 +1,131 @@
+#include "app/form_table.h"
+#include "app/main_window.h"
+#include "calc/geometry/right_triangle.h"
+#include "calc/geometry/right_triangle_form.h"
+#include "forms/ui/sketch_shape.h"
+#include "support/box_texts.h"
+#include "support/test_registry.h"
+#include "support/widget_helpers.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace ampora;
+using test::PressEnter;
+using test::Texts;
+using test::ToBoxes;
+using test::TypeInto;
+
+class TestRightTriangle : public QObject {
+    Q_OBJECT
+private slots:
+    void solve_data();
+    void solve();
+    void typeEnterAndSketch();
+    void reachableFromMenuAndChooser_data();
+    void reachableFromMenuAndChooser();
+};
+
+void TestRightTriangle::solve_data() {
+    QTest::addColumn<QStringList>("before");  // b, p, h, A, C
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("three four five") << QStringList{"3", "4", "", "", ""}
+                                     << QStringList{"3", "4", "5", "", ""};
+    QTest::newRow("perpendicular from hypotenuse and base")
+        << QStringList{"3", "", "5", "", ""} << QStringList{"3", "4", "5", "", ""};
+    QTest::newRow("base from hypotenuse and perpendicular")
+        << QStringList{"", "12", "13", "", ""} << QStringList{"5", "12", "13", "", ""};
+    QTest::newRow("root two to fifteen digits")
+        << QStringList{"1", "1", "", "", ""} << QStringList{"1", "1", "1.4142135623731", "", ""};
+    // 123456.789 squared keeps 15 digits, 15241578750.1905, before the subtraction; the
+    // full squares would give 15.7134839559357.
+    QTest::newRow("squares are rounded through text before the difference")
+        << QStringList{"123456.788", "", "123456.789", "", ""}
+        << QStringList{"123456.788", "15.7134846842332", "123456.789", "", ""};
+    QTest::newRow("angle C from A") << QStringList{"", "", "", "30", ""}
+                                    << QStringList{"", "", "", "30", "60"};
+    QTest::newRow("angle A from C") << QStringList{"", "", "", "", "45.5"}
+                                    << QStringList{"", "", "", "44.5", "45.5"};
+    QTest::newRow("both angles typed are never checked")
+        << QStringList{"", "", "", "30", "70"} << QStringList{"", "", "", "30", "70"};
+    QTest::newRow("one press fills one angle and one side")
+        << QStringList{"3", "4", "", "30", ""} << QStringList{"3", "4", "5", "30", "60"};
+    QTest::newRow("hypotenuse shorter than the base")
+        << QStringList{"5", "", "3", "", ""} << QStringList{"5", "", "3", "", ""};
+    QTest::newRow("no trigonometry from a side and an angle")
+        << QStringList{"3", "", "", "30", ""} << QStringList{"3", "", "", "30", "60"};
+    QTest::newRow("letters leave the side empty and the angle still works")
+        << QStringList{"three", "4", "", "", "10"} << QStringList{"three", "4", "", "80", "10"};
+    QTest::newRow("a square beyond the range")
+        << QStringList{"1E200", "1", "", "", ""} << QStringList{"1E200", "1", "", "", ""};
+}
+
+void TestRightTriangle::solve() {
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+    QCOMPARE(Texts(right_triangle::Solve(ToBoxes(before))), after);
+}
+
+void TestRightTriangle::typeEnterAndSketch() {
+    RightTriangleForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    TypeInto(form.box("b"), QStringLiteral("3"));
+    TypeInto(form.box("p"), QStringLiteral("4"));
+    TypeInto(form.box("A"), QStringLiteral("30"));
+    PressEnter(form.box("A"));
+    QCOMPARE(form.box("h")->text(), QStringLiteral("5"));
+    QCOMPARE(form.box("C")->text(), QStringLiteral("60"));
+
+    // The sketch: right angle at the lower right, C at the top, in design pixels.
+    const auto* hyp = form.findChild<SketchShape*>(QStringLiteral("Line3"));
+    QVERIFY(hyp);
+    QCOMPARE(hyp->start(), QPoint(320, 16));
+    QCOMPARE(hyp->end(), QPoint(232, 120));
+    const auto* base = form.findChild<SketchShape*>(QStringLiteral("Line2"));
+    QCOMPARE(base->start(), QPoint(232, 120));
+    QCOMPARE(base->end(), QPoint(320, 120));
+    QCOMPARE(form.label("Label11")->text(), QStringLiteral("90"));
+    QCOMPARE(form.box("b")->geometry(), QRect(96, 24, 105, 19));
+}
+
+void TestRightTriangle::reachableFromMenuAndChooser_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("chooserButton");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("form");
+    QTest::newRow("right angle triangle") << "mnuratri"
+                                          << "Command1" << int(FormKind::ratri) << "ratri";
+    QTest::newRow("circle") << "mnucir"
+                            << "Command2" << int(FormKind::cirtri) << "cirtri";
+}
+
+void TestRightTriangle::reachableFromMenuAndChooser() {
+    QFETCH(QString, menu);
+    QFETCH(QString, chooserButton);
+    QFETCH(int, kind);
+    QFETCH(QString, form);
+    MainWindow window;
+    window.show();
+    QWidget* chooser = window.forms().OpenForm(FormKind::trigono);
+    QVERIFY(chooser);
+    auto* button = chooser->findChild<QPushButton*>(chooserButton);
+    QVERIFY(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QWidget* opened = window.forms().form(FormKind(kind));
+    QVERIFY(opened);
+    QCOMPARE(opened->objectName(), form);
+    QVERIFY(window.forms().form(FormKind::trigono));  // the chooser stays open
+
+    // The menu item reaches the same window rather than a second one.
+    auto* action = window.findChild<QAction*>(menu);
+    QVERIFY(action && action->isEnabled());
+    action->trigger();
+    QCOMPARE(window.forms().form(FormKind(kind)), opened);
+}
+
+AMPORA_TEST(TestRightTriangle)
+#include "tst_right_triangle.moc"
