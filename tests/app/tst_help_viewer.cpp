@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -121,6 +122,7 @@ private slots:
     void helpOnlineTwiceReusesTheViewer();
     void missingPluginSaysSo();
     void loaderReportsWhyItFailed();
+    void manualIsSelfContained();
 };
 
 void TestHelpViewer::realHelpPageLoadsOnDemand() {
@@ -322,6 +324,31 @@ void TestHelpViewer::loaderReportsWhyItFailed() {
     QVERIFY(!plugin.create);
     QVERIFY(plugin.error.contains(QStringLiteral("ampora_help")));
     QVERIFY(!LoadHelpPlugin({}).error.isEmpty());
+}
+
+void TestHelpViewer::manualIsSelfContained() {
+    QFile file(QStringLiteral(AMPORA_HELP_PAGE_SOURCE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(file.readAll());
+    QVERIFY(page.contains(QStringLiteral("<title>Ampora Help</title>")));
+    // Works with no network and runs nothing.
+    QVERIFY(!page.contains(QStringLiteral("<script"), Qt::CaseInsensitive));
+    QVERIFY(!page.contains(QStringLiteral("http:"), Qt::CaseInsensitive));
+    QVERIFY(!page.contains(QStringLiteral("https:"), Qt::CaseInsensitive));
+    QVERIFY(!page.contains(QStringLiteral("src="), Qt::CaseInsensitive));
+
+    // Every in-page link leads somewhere, and every calculator has its section.
+    const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+    int links = 0;
+    for (auto it = link.globalMatch(page); it.hasNext(); ++links) {
+        const QString target = it.next().captured(1);
+        QVERIFY2(page.contains(QStringLiteral("id=\"%1\"").arg(target)), qPrintable(target));
+    }
+    QVERIFY(links >= 17);
+    for (const char* section : {"basic", "resistance", "capacitance", "colour", "ac", "conductance", "fuse",
+                                "magnetism", "inductance", "transformer", "oscilloscope", "ammeter", "triangle",
+                                "circle"})
+        QVERIFY2(page.contains(QStringLiteral("<h2 id=\"%1\">").arg(QLatin1String(section))), section);
 }
 
 AMPORA_TEST(TestHelpViewer)
