@@ -58,6 +58,9 @@ void RaisedLabel(QWidget* parent, const QString& name, const QString& copyName, 
     label->setObjectName(name);
     label->setFont(font);
     label->setGeometry(at.px());
+    // The initial and the rest share one bottom line, so they read as one word.
+    copy->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 }
 
 QLabel* PlainLabel(QWidget* parent, const char* name, const QString& text, Twips at) {
@@ -96,9 +99,9 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
 
     // The name in capitals: a large initial and the rest smaller, each raised by 20 twips.
     RaisedLabel(frame, QStringLiteral("Label1"), QStringLiteral("Label11"), QStringLiteral("A"),
-                {2040, 480, 600, 615}, 20.25, 20);
+                {2040, 480, 360, 615}, 20.25, 20);
     RaisedLabel(frame, QStringLiteral("Label2"), QStringLiteral("Label12"), QStringLiteral("MPORA"),
-                {2520, 600, 2535, 465}, 15.75, 20);
+                {2400, 480, 2535, 615}, 15.75, 20);
 
     QFont subtitle(QStringLiteral("Verdana"));
     subtitle.setPointSizeF(12);
@@ -116,7 +119,6 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
     versionFont.setPointSizeF(12);
     versionFont.setBold(true);
     lblVersion_->setFont(versionFont);
-    lblVersion_->setMinimumWidth(lblVersion_->sizeHint().width());
 
     PlainLabel(this, "Label9", QStringLiteral("Progress:"), {120, 3600, 1095, 255});
     pb1_ = new QProgressBar(this);
@@ -144,6 +146,9 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
 
     // Form_Load
     lblVersion_->setText(VersionCaption(AMPORA_VERSION_MAJOR, AMPORA_VERSION_MINOR, AMPORA_VERSION_PATCH));
+    // The run-time caption is longer than the design one: let the label grow to the right.
+    lblVersion_->resize(std::max(lblVersion_->width(), lblVersion_->sizeHint().width()),
+                        lblVersion_->height());
     tim_->setText(QString::fromStdString(IntegerToText(0)));
     timer_->start();
 }

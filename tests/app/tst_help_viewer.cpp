@@ -345,9 +345,9 @@ void TestHelpViewer::manualIsSelfContained() {
         QVERIFY2(page.contains(QStringLiteral("id=\"%1\"").arg(target)), qPrintable(target));
     }
     QVERIFY(links >= 17);
-    for (const char* section : {"basic", "resistance", "capacitance", "colour", "ac", "conductance", "fuse",
-                                "magnetism", "inductance", "transformer", "oscilloscope", "ammeter", "triangle",
-                                "circle"})
+    for (const char* section :
+         {"basic", "resistance", "capacitance", "colour", "ac", "conductance", "fuse", "magnetism",
+          "inductance", "transformer", "oscilloscope", "ammeter", "triangle", "circle"})
         QVERIFY2(page.contains(QStringLiteral("<h2 id=\"%1\">").arg(QLatin1String(section))), section);
 }
 
