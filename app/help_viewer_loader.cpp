@@ -44,3 +44,16 @@ void PrepareWebEngineEnvironment() {
 }
 
 }  // namespace ampora
+
+#if defined(__SANITIZE_ADDRESS__)
+// Sanitized builds: the web engine is a system library built without the sanitizers. It
+// frees some objects with a mismatched sized delete and leaves its profiles' internals to
+// the end of the process, as does the font cache it fills; none of this is the program's
+// doing, so those libraries are exempt from the two checks.
+extern "C" const char* __asan_default_options() { return "new_delete_type_mismatch=0"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libQt6WebEngineCore.so\n"
+           "leak:QtWebEngineProcess\n"
+           "leak:libfontconfig.so\n";
+}
+#endif
