@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "bench_probe.h"
 #include "help_viewer_loader.h"
 #include "main_window.h"
 #include "splash.h"
@@ -11,12 +12,12 @@
 namespace ampora {
 
 int RunAmpora(int argc, char** argv) {
-    // The help viewer's browser shares OpenGL contexts and, as root, runs without its
-    // sandbox; both must be settled before the application object exists, without
-    // loading the browser itself.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No Qt::AA_ShareOpenGLContexts here: it would load the OpenGL driver into every run.
+    // Opening the help viewer sets up the shared context on first use (gl_share.h). As
+    // root the browser runs without its sandbox, which must be settled before it starts.
     PrepareWebEngineEnvironment();
     QApplication app(argc, argv);
+    bench::WatchFirstExpose();
     QApplication::setApplicationName(QStringLiteral("Ampora"));
     QApplication::setApplicationVersion(QStringLiteral(AMPORA_VERSION));
 

@@ -2,7 +2,13 @@
 
 #include "about_box.h"
 #include "browser_form.h"
+#include "calc/electrical/basic_electricity_form.h"
 #include "calc/electrical/conductance_form.h"
+#include "calc/magnetism/electro_magnetism_form.h"
+#include "calc/electrical/alternating_current_form.h"
+#include "calc/instruments/ammeter_form.h"
+#include "calc/instruments/oscilloscope_form.h"
+#include "calc/magnetism/transformer_form.h"
 #include "help_viewer_loader.h"
 #include "main_panel.h"
 
@@ -14,7 +20,13 @@ std::vector<FormEntry> AllForms() {
         {FormKind::trigono, [](FormTable& t) { return new Chooser(t); }},
         {FormKind::frmAbout, [](FormTable&) { return new AboutBox; }},
         {FormKind::frmBrowser, [](FormTable&) { return new BrowserForm(LoadHelpPlugin().create); }, true},
+        {FormKind::pd, [](FormTable&) { return new BasicElectricityForm; }},
         {FormKind::cond, [](FormTable&) { return new ConductanceForm; }},
+        {FormKind::mag, [](FormTable&) { return new ElectroMagnetismForm; }},
+        {FormKind::ac, [](FormTable&) { return new AlternatingCurrentForm; }},
+        {FormKind::trans, [](FormTable&) { return new TransformerForm; }},
+        {FormKind::oscil, [](FormTable&) { return new OscilloscopeForm; }},
+        {FormKind::amm, [](FormTable&) { return new AmmeterForm; }},
     };
 }
 

@@ -1,5 +1,7 @@
 #include "help_viewer_loader.h"
 
+#include "gl_share.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
@@ -20,7 +22,9 @@ QStringList HelpPluginDirs() {
 }
 
 HelpPlugin LoadHelpPlugin(const QStringList& dirs) {
+    // The web engine wants both from the moment its library is loaded.
     PrepareWebEngineEnvironment();
+    ShareOpenGLContexts();
     QStringList errors;
     for (const QString& dir : dirs) {
         // QLibrary adds the platform's prefix and suffix (libampora_help.so).

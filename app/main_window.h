@@ -26,6 +26,9 @@ public:
     // Where "Help Online" gets the help plugin from; the plugin beside the program unless
     // replaced.
     void setHelpLoader(std::function<HelpPlugin()> loader) { helpLoader_ = std::move(loader); }
+    // Picks every enabled menu item that opens a calculator, as a user would; returns
+    // how many it picked.
+    int openEveryCalculator();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -33,6 +36,7 @@ protected:
 private:
     void buildMenus();
     void fillRecent(QMenu* recent);
+    void startBenchmark();
 
     QMdiArea* area_;
     FormTable* forms_;
