@@ -1,21 +1,32 @@
 #include "application.h"
 
 #include "bench_probe.h"
+#include "help_viewer_loader.h"
 #include "main_window.h"
+#include "splash.h"
 
 #include <QApplication>
+
+#include <memory>
 
 namespace ampora {
 
 int RunAmpora(int argc, char** argv) {
     // No Qt::AA_ShareOpenGLContexts here: it would load the OpenGL driver into every run.
-    // Opening the help viewer sets up the shared context on first use (gl_share.h).
+    // Opening the help viewer sets up the shared context on first use (gl_share.h). As
+    // root the browser runs without its sandbox, which must be settled before it starts.
+    PrepareWebEngineEnvironment();
     QApplication app(argc, argv);
     bench::WatchFirstExpose();
     QApplication::setApplicationName(QStringLiteral("Ampora"));
     QApplication::setApplicationVersion(QStringLiteral(AMPORA_VERSION));
-    MainWindow window;
-    window.show();
+
+    std::unique_ptr<MainWindow> window;
+    Splash splash([&window] {
+        window = std::make_unique<MainWindow>();
+        window->show();
+    });
+    splash.show();
     return QApplication::exec();
 }
 

@@ -1,5 +1,7 @@
 #include "form_table.h"
 
+#include "about_box.h"
+#include "browser_form.h"
 #include "calc/electrical/basic_electricity_form.h"
 #include "calc/electrical/conductance_form.h"
 #include "calc/magnetism/electro_magnetism_form.h"
@@ -14,6 +16,7 @@
 #include "calc/electrical/colour_code_form.h"
 #include "calc/geometry/circle_form.h"
 #include "calc/geometry/right_triangle_form.h"
+#include "help_viewer_loader.h"
 #include "main_panel.h"
 
 namespace ampora {
@@ -22,6 +25,8 @@ std::vector<FormEntry> AllForms() {
     return {
         {FormKind::Form1, [](FormTable& t) { return new MainPanel(t); }},
         {FormKind::trigono, [](FormTable& t) { return new Chooser(t); }},
+        {FormKind::frmAbout, [](FormTable&) { return new AboutBox; }},
+        {FormKind::frmBrowser, [](FormTable&) { return new BrowserForm(LoadHelpPlugin().create); }, true},
         {FormKind::pd, [](FormTable&) { return new BasicElectricityForm; }},
         {FormKind::cond, [](FormTable&) { return new ConductanceForm; }},
         {FormKind::mag, [](FormTable&) { return new ElectroMagnetismForm; }},

@@ -1,12 +1,14 @@
 #include "main_window.h"
 
 #include "bench_probe.h"
+#include "browser_form.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 
 #include <optional>
 
@@ -134,12 +136,34 @@ void MainWindow::buildMenus() {
         action->setObjectName(name);
         if (name == QLatin1String("mnuexit")) {
             connect(action, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
+        } else if (name == QLatin1String("mnuonhlp")) {
+            action->setEnabled(forms_->available(FormKind::frmBrowser));
+            connect(action, &QAction::triggered, this, &MainWindow::HelpOnline);
         } else if (e->opens) {
             const FormKind kind = *e->opens;
             action->setEnabled(forms_->available(kind));
             connect(action, &QAction::triggered, this, [this, kind] { forms_->OpenForm(kind); });
         }
     }
+}
+
+void MainWindow::HelpOnline() {
+    if (!forms_->available(FormKind::frmBrowser)) return;
+    if (!forms_->form(FormKind::frmBrowser)) {
+        // The viewer's browser lives in a plugin: without it there is no viewer to open.
+        const HelpPlugin plugin = helpLoader_();
+        if (!plugin.create) {
+            QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ampora"),
+                            tr("The help viewer could not be loaded, so help cannot be shown."),
+                            QMessageBox::Ok, this);
+            box.setObjectName(QStringLiteral("helpMissing"));
+            box.setDetailedText(plugin.error);
+            box.exec();
+            return;
+        }
+    }
+    if (auto* viewer = qobject_cast<BrowserForm*>(forms_->OpenForm(FormKind::frmBrowser)))
+        viewer->navigate(HelpPageUrl());
 }
 
 void MainWindow::fillRecent(QMenu* recent) {

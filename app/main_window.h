@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form_table.h"
+#include "help_viewer_loader.h"
 
 #include <QMainWindow>
 
@@ -19,6 +20,12 @@ public:
     FormTable& forms() { return *forms_; }
     QMdiArea* area() const { return area_; }
 
+    // "Help Online": opens the help viewer (loading its plugin on first use) and shows
+    // the help page; a second pick brings the viewer to the front and shows it again.
+    void HelpOnline();
+    // Where "Help Online" gets the help plugin from; the plugin beside the program unless
+    // replaced.
+    void setHelpLoader(std::function<HelpPlugin()> loader) { helpLoader_ = std::move(loader); }
     // Picks every enabled menu item that opens a calculator, as a user would; returns
     // how many it picked.
     int openEveryCalculator();
@@ -33,6 +40,7 @@ private:
 
     QMdiArea* area_;
     FormTable* forms_;
+    std::function<HelpPlugin()> helpLoader_ = [] { return LoadHelpPlugin(); };
 };
 
 }  // namespace ampora

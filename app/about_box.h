@@ -1,0 +1,21 @@
+#pragma once
+
+#include "forms/ui/calc_form.h"
+
+namespace ampora {
+
+// `frmAbout`: names the program and its version; "OK" is both the default and the cancel
+// button, so Enter and Escape close the box. Closing deletes it: it reopens afresh.
+class AboutBox : public CalcForm {
+    Q_OBJECT
+public:
+    explicit AboutBox(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void cmdOK_Click();
+};
+
+}  // namespace ampora

@@ -1,0 +1,137 @@
+#include "browser_form.h"
+
+#include "forms/ui/control_table.h"
+
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QResizeEvent>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+
+namespace ampora {
+namespace {
+
+// The design rectangle of the browser; only its size follows the window.
+constexpr Twips kBrowser = {45, 615, 5400, 4335};
+constexpr int kToolBarHeight = 540;
+constexpr Twips kAddress = {0, 540, 6540, 675};
+constexpr QSize kDesignClient = {6540, 5130};
+
+struct ToolButton {
+    const char* key;
+    QStyle::StandardPixmap icon;
+};
+
+const ToolButton kButtons[] = {
+    {"Back", QStyle::SP_ArrowBack},
+    {"Forward", QStyle::SP_ArrowForward},
+    {"Stop", QStyle::SP_BrowserStop},
+    {"Refresh", QStyle::SP_BrowserReload},
+};
+
+}  // namespace
+
+BrowserForm::BrowserForm(MakeBrowser make, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmBrowser"));
+    setWindowTitle(QString());
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    picAddress_ = new QWidget(this);
+    picAddress_->setObjectName(QStringLiteral("picAddress"));
+    picAddress_->setGeometry(kAddress.px());
+
+    tbToolBar_ = new QToolBar(this);
+    tbToolBar_->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar_->setIconSize(QSize(24, 24));
+    tbToolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    tbToolBar_->setMovable(false);
+    tbToolBar_->setGeometry(0, 0, Px(kDesignClient.width()), Px(kToolBarHeight));
+    for (const ToolButton& b : kButtons) {
+        const QString key = QString::fromLatin1(b.key);
+        QAction* action = tbToolBar_->addAction(style()->standardIcon(b.icon), key);
+        action->setObjectName(key);
+        action->setToolTip(key);
+    }
+    connect(tbToolBar_, &QToolBar::actionTriggered, this,
+            [this](QAction* action) { tbToolBar_ButtonClick(action->objectName()); });
+
+    timTimer_ = new QTimer(this);
+    timTimer_->setObjectName(QStringLiteral("timTimer"));
+    timTimer_->setInterval(5);
+    connect(timTimer_, &QTimer::timeout, this, &BrowserForm::timTimer_Timer);
+
+    if (make) browser_ = make(this);
+    if (browser_) {
+        QWidget* view = browser_->widget();
+        view->setObjectName(QStringLiteral("brwWebBrowser"));
+        view->setGeometry(kBrowser.px());
+        browser_->setNotifications({
+            [this] { showLocationName(); },
+            [this](const QUrl&) { showLocationName(); },
+        });
+    }
+
+    // Form_Load: the design size; the resize event lays the browser out.
+    resize(Px(kDesignClient.width()), Px(kDesignClient.height()));
+}
+
+void BrowserForm::navigate(const QUrl& address) {
+    if (browser_) browser_->navigate(address);
+}
+
+QSize BrowserForm::sizeHint() const { return {Px(kDesignClient.width()), Px(kDesignClient.height())}; }
+
+QSize BrowserForm::outerSize() const {
+    // Inside the main window the child's frame is its outer edge.
+    if (auto* frame = qobject_cast<const QMdiSubWindow*>(parentWidget())) return frame->size();
+    return frameGeometry().size();
+}
+
+void BrowserForm::Form_Resize() {
+    const QSize outer = outerSize();
+    const int w = outer.width() * 15, h = outer.height() * 15;
+    if (w < 200 || h < 200 || !browser_) return;
+    QWidget* view = browser_->widget();
+    view->resize(Px(w - 200), view->height());
+    // A window too low for any browser leaves the height as it was.
+    if (h - 1200 >= 0) view->resize(view->width(), Px(h - 1200));
+}
+
+void BrowserForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    tbToolBar_->resize(width(), tbToolBar_->height());
+    picAddress_->resize(width(), picAddress_->height());
+    Form_Resize();
+}
+
+void BrowserForm::tbToolBar_ButtonClick(const QString& key) {
+    timTimer_->start();
+    if (!browser_) return;
+    if (key == QLatin1String("Back"))
+        browser_->goBack();
+    else if (key == QLatin1String("Forward"))
+        browser_->goForward();
+    else if (key == QLatin1String("Refresh"))
+        browser_->refresh();
+    else if (key == QLatin1String("Stop")) {
+        timTimer_->stop();
+        browser_->stop();
+        showLocationName();
+    }
+}
+
+void BrowserForm::timTimer_Timer() {
+    if (browser_ && browser_->isBusy()) {
+        setWindowTitle(QStringLiteral("Working..."));
+        return;
+    }
+    timTimer_->stop();
+    showLocationName();
+}
+
+void BrowserForm::showLocationName() {
+    if (browser_) setWindowTitle(browser_->locationName());
+}
+
+}  // namespace ampora

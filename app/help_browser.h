@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QWidget;
+
+// The web browser of the help viewer, as the viewer sees it. The real one lives in the
+// help plugin, a separate library, so that the program itself never loads the web engine
+// until help is asked for. This header is all the plugin and the program share: it has no
+// meta-object, so both sides can include it without linking each other.
+namespace ampora {
+
+class HelpBrowser {
+public:
+    struct Notifications {
+        std::function<void()> downloadComplete;             // a page has finished loading
+        std::function<void(const QUrl&)> navigateComplete;  // the browser moved to an address
+    };
+
+    virtual ~HelpBrowser() = default;
+
+    // The browser's widget; its parent owns it and, through it, this object.
+    virtual QWidget* widget() = 0;
+    virtual void setNotifications(Notifications notifications) = 0;
+
+    // Commands the browser cannot carry out (back with no history) do nothing.
+    virtual void navigate(const QUrl& address) = 0;
+    virtual void goBack() = 0;
+    virtual void goForward() = 0;
+    virtual void refresh() = 0;
+    virtual void stop() = 0;
+
+    // True while a page is loading.
+    virtual bool isBusy() const = 0;
+    // The title of the page shown, or its address when it has none.
+    virtual QString locationName() const = 0;
+};
+
+// The plugin's one entry point: creates a browser whose widget is a child of `parent`.
+using CreateHelpBrowser = HelpBrowser* (*)(QWidget* parent);
+inline constexpr char kCreateHelpBrowserSymbol[] = "ampora_create_help_browser";
+
+}  // namespace ampora

@@ -1,0 +1,198 @@
+#include "splash.h"
+
+#include "decoration.h"
+#include "forms/core/conversions.h"
+#include "forms/ui/control_table.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTimer>
+
+namespace ampora {
+namespace {
+
+struct Step {
+    const char* caption;
+    int progress;
+};
+
+// The loading sequence, one row per tick from the first.
+const Step kSteps[] = {
+    {"Module", 4},
+    {"Module", 8},
+    {"Engineering Tools", 15},
+    {"Components", 25},
+    {"Computing Engine", 33},
+    {"Computing Engine", 40},
+    {"Computing Engine", 47},
+    {"Computing Engine", 60},
+    {"Formula...", 69},
+    {"Formula...", 77},
+    {"Formula...", 82},
+    {"Formula...", 85},
+    {"Starting Program...", 100},
+};
+
+constexpr double kHandOverTick = 30;
+
+// A label of the raised title with its white copy `offset` twips up and to the left.
+void RaisedLabel(QWidget* parent, const QString& name, const QString& copyName, const QString& text, Twips at,
+                 double points, int offset) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    auto* copy = new QLabel(text, parent);
+    copy->setObjectName(copyName);
+    copy->setFont(font);
+    QPalette white = copy->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    copy->setPalette(white);
+    copy->setGeometry(Twips{at.left - offset, at.top - offset, at.width, at.height}.px());
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setGeometry(at.px());
+    // The initial and the rest share one bottom line, so they read as one word.
+    copy->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+}
+
+QLabel* PlainLabel(QWidget* parent, const char* name, const QString& text, Twips at) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(at.px());
+    return label;
+}
+
+}  // namespace
+
+QString Splash::VersionCaption(int major, int minor, int revision) {
+    return QStringLiteral("Version ") + QString::fromStdString(IntegerToText(major)) + QLatin1Char('.') +
+           QString::fromStdString(IntegerToText(minor)) + QLatin1Char('.') +
+           QString::fromStdString(IntegerToText(revision));
+}
+
+Splash::Splash(std::function<void()> openMain, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint), openMain_(std::move(openMain)) {
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QString());
+    setFixedSize(Px(7380), Px(4245));
+    setFocusPolicy(Qt::StrongFocus);
+
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(Twips{120, 120, 7080, 3435}.px());
+
+    // Decoration first, so the title is drawn over it.
+    new CircleShape(QStringLiteral("Shape1"), Qt::red, Twips{0, 360, 1575, 1215}.px(), frame);
+    new CircleShape(QStringLiteral("Shape2"), Qt::blue, Twips{240, 600, 1575, 1215}.px(), frame);
+    new CircleShape(QStringLiteral("Shape3"), QColor(0x80, 0x00, 0x80), Twips{600, 120, 1575, 1215}.px(),
+                    frame);
+    new CircleShape(QStringLiteral("Shape4"), QColor(0x80, 0xff, 0xff), Twips{840, 360, 1575, 1215}.px(),
+                    frame);
+
+    // The name in capitals: a large initial and the rest smaller, each raised by 20 twips.
+    RaisedLabel(frame, QStringLiteral("Label1"), QStringLiteral("Label11"), QStringLiteral("A"),
+                {2040, 480, 360, 615}, 20.25, 20);
+    RaisedLabel(frame, QStringLiteral("Label2"), QStringLiteral("Label12"), QStringLiteral("MPORA"),
+                {2400, 480, 2535, 615}, 15.75, 20);
+
+    QFont subtitle(QStringLiteral("Verdana"));
+    subtitle.setPointSizeF(12);
+    subtitle.setBold(true);
+    QLabel* copy = PlainLabel(frame, "Label19", QStringLiteral("(In S.I. Units)"), {3220, 1900, 1935, 375});
+    copy->setFont(subtitle);
+    QPalette white = copy->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    copy->setPalette(white);
+    PlainLabel(frame, "Label8", QStringLiteral("(In S.I. Units)"), {3240, 1920, 1935, 375})
+        ->setFont(subtitle);
+
+    lblVersion_ = PlainLabel(frame, "lblVersion", QStringLiteral("Version 1.0"), {5400, 2400, 1275, 285});
+    QFont versionFont(QStringLiteral("Arial"));
+    versionFont.setPointSizeF(12);
+    versionFont.setBold(true);
+    lblVersion_->setFont(versionFont);
+
+    PlainLabel(this, "Label9", QStringLiteral("Progress:"), {120, 3600, 1095, 255});
+    pb1_ = new QProgressBar(this);
+    pb1_->setObjectName(QStringLiteral("pb1"));
+    pb1_->setRange(0, 100);
+    pb1_->setValue(0);
+    pb1_->setTextVisible(false);
+    pb1_->setGeometry(Twips{1320, 3600, 5535, 255}.px());
+    PlainLabel(this, "Label10", QStringLiteral("Loading:"), {120, 3960, 1095, 255});
+    load1_ = PlainLabel(this, "load1", QString(), {1320, 3960, 1695, 255});
+
+    tim_ = new QLineEdit(this);
+    tim_->setObjectName(QStringLiteral("tim"));
+    tim_->hide();
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(100);
+    connect(timer_, &QTimer::timeout, this, &Splash::Timer1_Timer);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+
+    // Form_Load
+    lblVersion_->setText(VersionCaption(AMPORA_VERSION_MAJOR, AMPORA_VERSION_MINOR, AMPORA_VERSION_PATCH));
+    // The run-time caption is longer than the design one: let the label grow to the right.
+    lblVersion_->resize(std::max(lblVersion_->width(), lblVersion_->sizeHint().width()),
+                        lblVersion_->height());
+    tim_->setText(QString::fromStdString(IntegerToText(0)));
+    timer_->start();
+}
+
+void Splash::Timer1_Timer() {
+    if (handedOver_) return;
+    // The counter only ever holds numbers written here, so the conversion cannot fault.
+    const double n = TextToNumber(tim_->text().toStdString());
+    if (n >= 0 && n < static_cast<double>(std::size(kSteps)) && n == static_cast<int>(n)) {
+        const Step& step = kSteps[static_cast<int>(n)];
+        load1_->setText(QString::fromLatin1(step.caption));
+        pb1_->setValue(step.progress);
+    }
+    if (n == kHandOverTick) {
+        handOver();
+        return;
+    }
+    tim_->setText(QString::fromStdString(NumberToText(n + 1)));
+}
+
+void Splash::handOver() {
+    if (handedOver_) return;
+    handedOver_ = true;
+    timer_->stop();
+    // The main window opens before the splash closes, so the program always has a window.
+    if (openMain_) openMain_();
+    close();
+}
+
+void Splash::keyPressEvent(QKeyEvent* event) {
+    // Any key skips the rest of the sequence.
+    event->accept();
+    handOver();
+}
+
+void Splash::closeEvent(QCloseEvent* event) {
+    // Form_Unload: the timer stops with the window, whichever way it closes.
+    timer_->stop();
+    if (!handedOver_) {
+        // Closed from outside before the hand-over (for example by the window manager):
+        // the program must still end up with its main window.
+        handOver();
+    }
+    event->accept();
+}
+
+}  // namespace ampora

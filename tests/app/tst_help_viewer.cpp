@@ -1,0 +1,355 @@
+#include "app/browser_form.h"
+#include "app/help_viewer_loader.h"
+#include "app/main_window.h"
+#include "forms/ui/control_table.h"
+#include "support/test_registry.h"
+#include "support/widget_helpers.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+using namespace ampora;
+
+namespace {
+
+// A browser that loads nothing: each command starts a "load" that the test finishes.
+class FakeBrowser : public QWidget, public HelpBrowser {
+public:
+    explicit FakeBrowser(QWidget* parent) : QWidget(parent) {}
+
+    QWidget* widget() override { return this; }
+    void setNotifications(Notifications n) override { notify = std::move(n); }
+
+    void navigate(const QUrl& address) override {
+        history.resize(static_cast<std::size_t>(at + 1));
+        history.push_back(address);
+        ++at;
+        ++navigations;
+        startLoad();
+    }
+    void goBack() override {
+        if (at <= 0) return;  // nothing to go back to
+        --at;
+        startLoad();
+    }
+    void goForward() override {
+        if (at + 1 >= static_cast<int>(history.size())) return;
+        ++at;
+        startLoad();
+    }
+    void refresh() override { startLoad(); }
+    void stop() override {
+        busy = false;
+        ++stops;
+    }
+    bool isBusy() const override { return busy; }
+    QString locationName() const override {
+        if (at < 0) return {};
+        const QUrl address = history[static_cast<std::size_t>(at)];
+        return busy ? address.toString() : QStringLiteral("Page ") + address.fragment();
+    }
+
+    void startLoad() {
+        busy = true;
+        if (notify.navigateComplete) notify.navigateComplete(history[static_cast<std::size_t>(at)]);
+    }
+    void finishLoad() {
+        busy = false;
+        if (notify.downloadComplete) notify.downloadComplete();
+    }
+
+    Notifications notify;
+    std::vector<QUrl> history;
+    int at = -1;
+    int navigations = 0;
+    int stops = 0;
+    bool busy = false;
+};
+
+HelpBrowser* MakeFake(QWidget* parent) { return new FakeBrowser(parent); }
+
+FakeBrowser* Fake(const BrowserForm& form) { return static_cast<FakeBrowser*>(form.browser()); }
+
+QUrl Page(const char* fragment) {
+    QUrl address = HelpPageUrl();
+    address.setFragment(QString::fromLatin1(fragment));
+    return address;
+}
+
+void Click(BrowserForm& form, const char* key) {
+    QAction* action = form.toolBar()->findChild<QAction*>(QString::fromLatin1(key));
+    QVERIFY(action);
+    QWidget* button = form.toolBar()->widgetForAction(action);
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A main window whose only forms are the about box and a help viewer with the fake.
+std::vector<FormEntry> FakeForms() {
+    return {
+        {FormKind::frmAbout, [](FormTable&) { return new QWidget; }},
+        {FormKind::frmBrowser, [](FormTable&) { return new BrowserForm(MakeFake); }, true},
+    };
+}
+
+bool WebEngineMapped() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly)) return false;
+    return maps.readAll().contains("libQt6WebEngine");
+}
+
+}  // namespace
+
+class TestHelpViewer : public QObject {
+    Q_OBJECT
+private slots:
+    // Runs first: nothing before "Help Online" may load the web engine.
+    void realHelpPageLoadsOnDemand();
+    void resizeRule_data();
+    void resizeRule();
+    void resizeRuleUsesTheChildWindowsOuterSize();
+    void toolBarHasTheFourKeyedButtons();
+    void openingNavigatesWithoutPolling();
+    void pollShowsWorkingThenTheName();
+    void stopEndsThePollAtOnce();
+    void backWithNoHistoryIsIgnored();
+    void helpOnlineTwiceReusesTheViewer();
+    void missingPluginSaysSo();
+    void loaderReportsWhyItFailed();
+    void manualIsSelfContained();
+};
+
+void TestHelpViewer::realHelpPageLoadsOnDemand() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY2(!WebEngineMapped(), "the web engine is loaded before any help was asked for");
+
+    window.findChild<QAction*>(QStringLiteral("mnuonhlp"))->trigger();
+    QVERIFY(WebEngineMapped());
+    auto* viewer = qobject_cast<BrowserForm*>(window.forms().form(FormKind::frmBrowser));
+    QVERIFY2(viewer && viewer->browser(), "the help plugin did not load");
+    QCOMPARE(viewer->browser()->widget()->objectName(), QStringLiteral("brwWebBrowser"));
+    // Opening does not start the poll; the caption comes from the completion notices.
+    QVERIFY(!viewer->timer()->isActive());
+    QTRY_COMPARE_WITH_TIMEOUT(viewer->windowTitle(), QStringLiteral("Ampora Help"), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!viewer->browser()->isBusy(), 60000);
+
+    // An in-page link, then Back: the poll runs and settles on the page's name again.
+    QWidget* view = viewer->browser()->widget();
+    viewer->navigate(Page("conductance"));
+    QTRY_COMPARE_WITH_TIMEOUT(view->property("url").toUrl().fragment(), QStringLiteral("conductance"), 60000);
+    // The engine records the new history entry a little after the address changes: press
+    // Back as a user would, again if the first press came too early.
+    const auto backToTop = [&] {
+        for (int attempt = 0; attempt < 30; ++attempt) {
+            Click(*viewer, "Back");
+            if (QTest::qWaitFor([&] { return view->property("url").toUrl().fragment().isEmpty(); }, 2000))
+                return true;
+        }
+        return false;
+    };
+    QVERIFY(backToTop());
+    QTRY_VERIFY_WITH_TIMEOUT(!viewer->timer()->isActive(), 60000);
+    QCOMPARE(viewer->windowTitle(), QStringLiteral("Ampora Help"));
+
+    // Back with nothing left to go back to changes nothing.
+    Click(*viewer, "Back");
+    QTRY_VERIFY_WITH_TIMEOUT(!viewer->timer()->isActive(), 60000);
+    QCOMPARE(viewer->windowTitle(), QStringLiteral("Ampora Help"));
+}
+
+void TestHelpViewer::resizeRule_data() {
+    QTest::addColumn<QSize>("window");   // twips
+    QTest::addColumn<QSize>("browser");  // twips
+    QTest::newRow("design size") << QSize(6540, 5130) << QSize(6340, 3930);
+    QTest::newRow("larger window") << QSize(9000, 7500) << QSize(8800, 6300);
+    QTest::newRow("narrower than 200 keeps the size") << QSize(180, 5130) << QSize(6340, 3930);
+    QTest::newRow("lower than 200 keeps the size") << QSize(6540, 180) << QSize(6340, 3930);
+    QTest::newRow("too low for a browser keeps the height") << QSize(3000, 900) << QSize(2800, 3930);
+}
+
+void TestHelpViewer::resizeRule() {
+    QFETCH(QSize, window);
+    QFETCH(QSize, browser);
+    BrowserForm form(MakeFake);
+    // Without a frame the window's outer size is its client size.
+    form.setWindowFlag(Qt::FramelessWindowHint);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.resize(Px(6540), Px(5130));
+    form.resize(Px(window.width()), Px(window.height()));
+    QWidget* view = form.browser()->widget();
+    QCOMPARE(view->size(), QSize(Px(browser.width()), Px(browser.height())));
+    QCOMPARE(view->pos(), QPoint(Px(45), Px(615)));
+}
+
+void TestHelpViewer::resizeRuleUsesTheChildWindowsOuterSize() {
+    QMdiArea area;
+    area.resize(900, 700);
+    area.show();
+    auto* form = new BrowserForm(MakeFake);
+    QMdiSubWindow* frame = area.addSubWindow(form);
+    frame->show();
+    frame->resize(Px(6540), Px(5130));
+    QCOMPARE(form->browser()->widget()->size(), QSize(Px(6340), Px(3930)));
+    // The browser stays inside the child window's client area.
+    QVERIFY(form->rect().contains(form->browser()->widget()->geometry()));
+}
+
+void TestHelpViewer::toolBarHasTheFourKeyedButtons() {
+    BrowserForm form(MakeFake);
+    QStringList keys;
+    for (QAction* action : form.toolBar()->actions()) {
+        keys << action->objectName();
+        QCOMPARE(action->text(), action->objectName());
+        QVERIFY(!action->icon().isNull());
+    }
+    QCOMPARE(keys, (QStringList{"Back", "Forward", "Stop", "Refresh"}));
+    QCOMPARE(form.timer()->interval(), 5);
+    QVERIFY(!form.timer()->isActive());
+}
+
+void TestHelpViewer::openingNavigatesWithoutPolling() {
+    BrowserForm form(MakeFake);
+    form.navigate(Page("start"));
+    QVERIFY(!form.timer()->isActive());
+    // The navigation notice names the address; the download notice the finished page.
+    QCOMPARE(form.windowTitle(), Page("start").toString());
+    Fake(form)->finishLoad();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Page start"));
+}
+
+void TestHelpViewer::pollShowsWorkingThenTheName() {
+    BrowserForm form(MakeFake);
+    FakeBrowser* fake = Fake(form);
+    form.navigate(Page("one"));
+    fake->finishLoad();
+    form.navigate(Page("two"));
+    fake->finishLoad();
+
+    Click(form, "Back");
+    QVERIFY(form.timer()->isActive());
+    form.timTimer_Timer();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Working..."));
+    QVERIFY(form.timer()->isActive());
+    fake->busy = false;  // the page has loaded; the notice has not come yet
+    form.timTimer_Timer();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Page one"));
+    QVERIFY(!form.timer()->isActive());
+
+    // Through the real timer: Forward, and the poll ends once the load has.
+    Click(form, "Forward");
+    QTRY_COMPARE(form.windowTitle(), QStringLiteral("Working..."));
+    fake->busy = false;
+    QTRY_VERIFY(!form.timer()->isActive());
+    QCOMPARE(form.windowTitle(), QStringLiteral("Page two"));
+}
+
+void TestHelpViewer::stopEndsThePollAtOnce() {
+    BrowserForm form(MakeFake);
+    FakeBrowser* fake = Fake(form);
+    form.navigate(Page("one"));
+    fake->finishLoad();
+    Click(form, "Refresh");
+    form.timTimer_Timer();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Working..."));
+    Click(form, "Stop");
+    QVERIFY(!form.timer()->isActive());
+    QCOMPARE(fake->stops, 1);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Page one"));
+}
+
+void TestHelpViewer::backWithNoHistoryIsIgnored() {
+    BrowserForm form(MakeFake);
+    FakeBrowser* fake = Fake(form);
+    form.navigate(Page("only"));
+    fake->finishLoad();
+    form.setWindowTitle(QStringLiteral("something else"));
+    Click(form, "Back");
+    QCOMPARE(fake->at, 0);
+    form.timTimer_Timer();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Page only"));
+    QVERIFY(!form.timer()->isActive());
+
+    // Without any browser every command is ignored too.
+    BrowserForm empty(nullptr);
+    QVERIFY(!empty.browser());
+    empty.navigate(Page("only"));
+    Click(empty, "Back");
+    Click(empty, "Stop");
+    empty.resize(400, 400);
+    QCOMPARE(empty.windowTitle(), QString());
+}
+
+void TestHelpViewer::helpOnlineTwiceReusesTheViewer() {
+    MainWindow window(FakeForms());
+    window.setHelpLoader([] { return HelpPlugin{MakeFake, {}}; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    window.HelpOnline();
+    auto* viewer = qobject_cast<BrowserForm*>(window.forms().form(FormKind::frmBrowser));
+    QVERIFY(viewer);
+    QCOMPARE(Fake(*viewer)->history.back(), HelpPageUrl());
+    window.forms().OpenForm(FormKind::frmAbout);
+    QVERIFY(window.area()->activeSubWindow()->widget() != viewer);
+
+    window.findChild<QAction*>(QStringLiteral("mnuonhlp"))->trigger();
+    QCOMPARE(window.forms().form(FormKind::frmBrowser), viewer);
+    QCOMPARE(window.area()->activeSubWindow()->widget(), viewer);
+    QCOMPARE(Fake(*viewer)->navigations, 2);
+    QCOMPARE(window.area()->subWindowList().size(), 2);
+}
+
+void TestHelpViewer::missingPluginSaysSo() {
+    MainWindow window(FakeForms());
+    window.setHelpLoader([] { return HelpPlugin{nullptr, QStringLiteral("libampora_help.so: not found")}; });
+    window.show();
+    test::MessageBoxCatcher catcher;
+    window.findChild<QAction*>(QStringLiteral("mnuonhlp"))->trigger();
+    QCOMPARE(catcher.count(), 1);
+    QCOMPARE(catcher.text(), QStringLiteral("The help viewer could not be loaded, so help cannot be shown."));
+    QVERIFY(!window.forms().form(FormKind::frmBrowser));
+}
+
+void TestHelpViewer::loaderReportsWhyItFailed() {
+    const HelpPlugin plugin = LoadHelpPlugin({QStringLiteral("/nonexistent/ampora")});
+    QVERIFY(!plugin.create);
+    QVERIFY(plugin.error.contains(QStringLiteral("ampora_help")));
+    QVERIFY(!LoadHelpPlugin({}).error.isEmpty());
+}
+
+void TestHelpViewer::manualIsSelfContained() {
+    QFile file(QStringLiteral(AMPORA_HELP_PAGE_SOURCE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(file.readAll());
+    QVERIFY(page.contains(QStringLiteral("<title>Ampora Help</title>")));
+    // Works with no network and runs nothing.
+    QVERIFY(!page.contains(QStringLiteral("<script"), Qt::CaseInsensitive));
+    QVERIFY(!page.contains(QStringLiteral("http:"), Qt::CaseInsensitive));
+    QVERIFY(!page.contains(QStringLiteral("https:"), Qt::CaseInsensitive));
+    QVERIFY(!page.contains(QStringLiteral("src="), Qt::CaseInsensitive));
+
+    // Every in-page link leads somewhere, and every calculator has its section.
+    const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+    int links = 0;
+    for (auto it = link.globalMatch(page); it.hasNext(); ++links) {
+        const QString target = it.next().captured(1);
+        QVERIFY2(page.contains(QStringLiteral("id=\"%1\"").arg(target)), qPrintable(target));
+    }
+    QVERIFY(links >= 17);
+    for (const char* section :
+         {"basic", "resistance", "capacitance", "colour", "ac", "conductance", "fuse", "magnetism",
+          "inductance", "transformer", "oscilloscope", "ammeter", "triangle", "circle"})
+        QVERIFY2(page.contains(QStringLiteral("<h2 id=\"%1\">").arg(QLatin1String(section))), section);
+}
+
+AMPORA_TEST(TestHelpViewer)
+#include "tst_help_viewer.moc"

@@ -1,0 +1,153 @@
+#include "app/splash.h"
+#include "support/test_registry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+
+using namespace ampora;
+
+namespace {
+
+// A splash whose hand-over only counts; the test drives its ticks itself.
+struct Driven {
+    int opened = 0;
+    Splash splash{[this] { ++opened; }};
+    Driven() { splash.timer()->stop(); }
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i) splash.Timer1_Timer();
+    }
+};
+
+}  // namespace
+
+class TestSplash : public QObject {
+    Q_OBJECT
+private slots:
+    void loadStartsTheTimer();
+    void tick_data();
+    void tick();
+    void progressNeverFallsAndFillsOnTheThirteenthTick();
+    void mainWindowOpensOnceOnTheThirtyFirstTick();
+    void versionComesFromTheBuild();
+    void keyPressOpensTheMainWindowAtOnce_data();
+    void keyPressOpensTheMainWindowAtOnce();
+    void realTimerHandsOverAfterThirtyOneTicks();
+};
+
+void TestSplash::loadStartsTheTimer() {
+    Splash splash([] {});
+    QVERIFY(splash.timer()->isActive());
+    QCOMPARE(splash.timer()->interval(), 100);
+    QCOMPARE(splash.counter()->text(), QStringLiteral("0"));
+    QVERIFY(splash.counter()->isHidden());
+    QCOMPARE(splash.loading()->text(), QString());
+    QCOMPARE(splash.progress()->value(), 0);
+    QCOMPARE(splash.windowTitle(), QString());
+}
+
+void TestSplash::tick_data() {
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("progress");
+    QTest::newRow("first tick") << 1 << "Module" << 4;
+    QTest::newRow("second tick keeps the word") << 2 << "Module" << 8;
+    QTest::newRow("third tick") << 3 << "Engineering Tools" << 15;
+    QTest::newRow("fourth tick") << 4 << "Components" << 25;
+    QTest::newRow("eighth tick") << 8 << "Computing Engine" << 60;
+    QTest::newRow("twelfth tick") << 12 << "Formula..." << 85;
+    QTest::newRow("thirteenth tick") << 13 << "Starting Program..." << 100;
+    QTest::newRow("thirtieth tick changes nothing visible") << 30 << "Starting Program..." << 100;
+}
+
+void TestSplash::tick() {
+    QFETCH(int, ticks);
+    QFETCH(QString, caption);
+    QFETCH(int, progress);
+    Driven d;
+    d.ticks(ticks);
+    QCOMPARE(d.splash.loading()->text(), caption);
+    QCOMPARE(d.splash.progress()->value(), progress);
+    QCOMPARE(d.splash.counter()->text(), QString::number(ticks));
+    QCOMPARE(d.opened, 0);
+}
+
+void TestSplash::progressNeverFallsAndFillsOnTheThirteenthTick() {
+    Driven d;
+    int last = d.splash.progress()->value();
+    for (int tick = 1; tick <= 30; ++tick) {
+        d.splash.Timer1_Timer();
+        const int value = d.splash.progress()->value();
+        QVERIFY2(value >= last, qPrintable(QStringLiteral("tick %1").arg(tick)));
+        QCOMPARE(value == 100, tick >= 13);
+        QCOMPARE(d.splash.loading()->text() == QLatin1String("Starting Program..."), tick >= 13);
+        last = value;
+    }
+}
+
+void TestSplash::mainWindowOpensOnceOnTheThirtyFirstTick() {
+    Driven d;
+    d.splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d.splash));
+    d.splash.timer()->start();
+    d.ticks(30);
+    QCOMPARE(d.opened, 0);
+    QVERIFY(d.splash.isVisible());
+    d.splash.Timer1_Timer();
+    QCOMPARE(d.opened, 1);
+    QVERIFY(!d.splash.isVisible());
+    QVERIFY(!d.splash.timer()->isActive());
+    // Nothing of the splash runs after the hand-over.
+    d.ticks(5);
+    d.splash.close();
+    QCOMPARE(d.opened, 1);
+}
+
+void TestSplash::versionComesFromTheBuild() {
+    Driven d;
+    QCOMPARE(d.splash.version()->text(), QStringLiteral("Version ") + QStringLiteral(AMPORA_VERSION));
+    QCOMPARE(d.splash.version()->text(), QStringLiteral("Version 1.0.6"));
+    QCOMPARE(Splash::VersionCaption(12, 0, 345), QStringLiteral("Version 12.0.345"));
+}
+
+void TestSplash::keyPressOpensTheMainWindowAtOnce_data() {
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("key");
+    QTest::newRow("before the first tick") << 0 << int(Qt::Key_Space);
+    QTest::newRow("while loading") << 5 << int(Qt::Key_A);
+    QTest::newRow("after the bar is full") << 20 << int(Qt::Key_Escape);
+}
+
+void TestSplash::keyPressOpensTheMainWindowAtOnce() {
+    QFETCH(int, ticks);
+    QFETCH(int, key);
+    Driven d;
+    d.splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d.splash));
+    d.splash.timer()->start();
+    d.ticks(ticks);
+    QTest::keyClick(&d.splash, Qt::Key(key));
+    QCOMPARE(d.opened, 1);
+    QVERIFY(!d.splash.isVisible());
+    QVERIFY(!d.splash.timer()->isActive());
+    d.ticks(40);
+    QCOMPARE(d.opened, 1);
+}
+
+void TestSplash::realTimerHandsOverAfterThirtyOneTicks() {
+    // The real timer, made fast: the sequence still takes its 31 ticks.
+    int opened = 0;
+    Splash splash([&opened] { ++opened; });
+    splash.timer()->setInterval(1);
+    splash.show();
+    QTRY_COMPARE_WITH_TIMEOUT(opened, 1, 10000);
+    QCOMPARE(splash.counter()->text(), QStringLiteral("30"));
+    QVERIFY(!splash.isVisible());
+    QTest::qWait(20);
+    QCOMPARE(opened, 1);
+}
+
+AMPORA_TEST(TestSplash)
+#include "tst_splash.moc"
