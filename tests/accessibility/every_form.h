@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/form_table.h"
+
+#include <QMdiArea>
+#include <QTest>
+
+#include <memory>
+
+// The forms of the program, one test row each: a test iterates over every form that
+// AllForms() offers, so forms added later are checked without a new line here.
+namespace ampora::test {
+
+class EveryForm {
+public:
+    EveryForm() : table_(&area_, AllForms()) {}
+
+    // One row per form, named by the form's objectName, carrying its index in AllForms().
+    static void addRows();
+    // Creates the form of the current row, shown as a window of its own.
+    std::unique_ptr<QWidget> create(int index);
+
+private:
+    QMdiArea area_;
+    FormTable table_;
+};
+
+}  // namespace ampora::test
