@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +21,9 @@ namespace {
 constexpr int kBevel = 2;
 // The room a frame's title keeps from the frame's left and right corners.
 constexpr int kTitleInset = 8;
+// Design positions are rounded from twips: a neighbour that starts up to this many
+// pixels before a control's end still counts as coming after it.
+constexpr int kRounding = 3;
 
 QSize TextSize(const QWidget* w, const QString& text, int flags) {
     return QFontMetrics(w->font()).size(flags, text);
@@ -55,6 +59,20 @@ QSize IndicatorOverflow(const QAbstractButton* button, QStyle::PixelMetric indic
     return {width - button->width(), need.height() - button->height()};
 }
 
+// A list is wide enough when its longest entry shows whole beside the arrow.
+QSize ListOverflow(const QComboBox* list) {
+    const QFontMetrics fm(list->font());
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i) widest = std::max(widest, fm.horizontalAdvance(list->itemText(i)));
+    if (widest == 0) return {};
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    const QSize need =
+        list->style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, fm.height()), list);
+    return {need.width() - list->width(), 0};
+}
+
 QSize FrameOverflow(const QGroupBox* frame) {
     if (frame->title().isEmpty()) return {};
     const QSize need = TextSize(frame, frame->title(), Qt::TextShowMnemonic);
@@ -79,7 +97,7 @@ void Stretch(QWidget* container, QWidget* form, Qt::Orientation axis, int at, in
         QRect r = child->geometry();
         const int start = across ? r.left() : r.top();
         const int end = across ? r.left() + r.width() : r.top() + r.height();
-        if (start >= at) {
+        if (start >= at - kRounding) {
             r.translate(across ? delta : 0, across ? 0 : delta);
         } else if (end >= at) {
             if (across)
@@ -118,6 +136,30 @@ bool GrowLeftward(QLabel* label, int lack) {
     return true;
 }
 
+// Grows `control` by up to `missing` pixels into the empty room after it (up to the next
+// control on its row or column, or its container's edge); returns how much it grew.
+int GrowIntoFreeRoom(QWidget* control, Qt::Orientation axis, int missing) {
+    const bool across = axis == Qt::Horizontal;
+    const QRect r = control->geometry();
+    const int end = across ? r.left() + r.width() : r.top() + r.height();
+    const QWidget* container = control->parentWidget();
+    int limit = across ? container->width() : container->height();
+    for (QObject* object : container->children()) {
+        const auto* other = qobject_cast<QWidget*>(object);
+        if (!other || other == control || other->isWindow()) continue;
+        const QRect o = other->geometry();
+        const bool inLine = across ? (o.top() <= r.bottom() && o.bottom() >= r.top())
+                                   : (o.left() <= r.right() && o.right() >= r.left());
+        const int start = across ? o.left() : o.top();
+        // Whatever starts before the control's end by more than rounding lies behind or
+        // around it by design (a picture, a long title), not in its way.
+        if (inLine && start >= end - kRounding) limit = std::min(limit, std::max(start, end));
+    }
+    const int grow = std::clamp(limit - end, 0, missing);
+    if (grow > 0) control->resize(r.size() + (across ? QSize(grow, 0) : QSize(0, grow)));
+    return grow;
+}
+
 }  // namespace
 
 QSize TextOverflow(const QWidget* control) {
@@ -129,6 +171,7 @@ QSize TextOverflow(const QWidget* control) {
     if (const auto* check = qobject_cast<const QCheckBox*>(control))
         return IndicatorOverflow(check, QStyle::PM_IndicatorWidth, QStyle::PM_CheckBoxLabelSpacing);
     if (const auto* frame = qobject_cast<const QGroupBox*>(control)) return FrameOverflow(frame);
+    if (const auto* list = qobject_cast<const QComboBox*>(control)) return ListOverflow(list);
     return {};
 }
 
@@ -143,16 +186,18 @@ QSize GrowToFitText(QWidget* form) {
             if (control->isWindow() || !container || container->layout()) continue;
             const QSize lack = TextOverflow(control);
             if (lack.width() <= 0 && lack.height() <= 0) continue;
-            const QRect r = control->geometry();
             auto* label = qobject_cast<QLabel*>(control);
             if (lack.width() > 0 && label && GrowLeftward(label, lack.width())) {
                 // grown in place
             } else if (!Stretchable(container, form)) {
-                control->resize(r.size() + lack.expandedTo({0, 0}));
-            } else if (lack.width() > 0) {
-                Stretch(container, form, Qt::Horizontal, r.left() + r.width(), lack.width(), grown);
+                control->resize(control->size() + lack.expandedTo({0, 0}));
             } else {
-                Stretch(container, form, Qt::Vertical, r.top() + r.height(), lack.height(), grown);
+                const Qt::Orientation axis = lack.width() > 0 ? Qt::Horizontal : Qt::Vertical;
+                const int missing = axis == Qt::Horizontal ? lack.width() : lack.height();
+                const int rest = missing - GrowIntoFreeRoom(control, axis, missing);
+                const QRect r = control->geometry();
+                const int end = axis == Qt::Horizontal ? r.left() + r.width() : r.top() + r.height();
+                if (rest > 0) Stretch(container, form, axis, end, rest, grown);
             }
             mended = true;
             break;

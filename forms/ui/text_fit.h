@@ -11,8 +11,8 @@ class QWidget;
 namespace ampora {
 
 // How many pixels `control` lacks in width and height to show its whole text; zero or
-// negative when it fits. Labels, buttons, option buttons, check boxes and frame titles
-// have text; any other widget fits.
+// negative when it fits. Labels, buttons, option buttons, check boxes, frame titles and
+// the entries of lists have text; any other widget fits.
 QSize TextOverflow(const QWidget* control);
 
 // Grows every control of `form` whose text does not fit, inserting the missing room as
