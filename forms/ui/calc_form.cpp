@@ -62,11 +62,6 @@ CalcForm::CalcForm(const char* name, const QString& caption, QSize client, QWidg
     face.setColor(QPalette::Disabled, QPalette::Button, kButtonFace);
     setPalette(face);
     setAutoFillBackground(true);
-    // Frames in the etched style: the caption sits on the top border line.
-    setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid #808080; border-radius: 0; margin-top: 0.55em; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-        " left: 6px; top: 0px; padding: 0 2px; }"));
 }
 
 QWidget* CalcForm::create(const Control& c) {
@@ -239,6 +234,13 @@ bool CalcForm::event(QEvent* event) {
 
 void CalcForm::finish() {
     finished_ = true;
+    // Frames in the classic style: the caption sits on the top border line. Only forms
+    // with frames pay for the style sheet.
+    if (findChild<QGroupBox*>())
+        setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid #808080; border-radius: 0; margin-top: 0.55em; }"
+            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+            " left: 6px; top: 0px; padding: 0 2px; }"));
     GrowToFitText(this);
     NameFromCaptions(this);
     for (const auto& [button, box] : clearButtons_) {

@@ -70,6 +70,7 @@ private slots:
     void rightAlignedCaptionGrowsIntoFreeRoomOnItsLeft();
     void frameGrowsWithItsOptions();
     void tallTitlePushesTheRowsBelowDown();
+    void listWidensToItsLongestEntry();
     void undeclaredTabOrderIsReadingOrder();
     void declaredTabOrderIsKept();
 };
@@ -196,6 +197,21 @@ void TestFormFinish::tallTitlePushesTheRowsBelowDown() {
     const int grown = form.box("b1")->y() - top;
     QVERIFY(grown > 0);
     QCOMPARE(form.height(), height + grown);
+}
+
+void TestFormFinish::listWidensToItsLongestEntry() {
+    const Control controls[] = {
+        {Kind::List, "toller", "Gold 5%|Silver 10% of the nominal value", {120, 120, 600, 315}},
+        {Kind::List, "unit", "0|1", {1200, 120, 900, 315}},
+    };
+    CalcForm form("lists", QStringLiteral("Lists"), {2400, 600});
+    form.build(controls);
+    const int unitWidth = form.list("unit")->width();
+    form.show();
+    QVERIFY(TextOverflow(form.list("toller")).width() <= 0);
+    QVERIFY(form.list("toller")->geometry().right() < form.list("unit")->x());
+    QCOMPARE(form.list("unit")->width(), unitWidth);  // short entries: left as designed
+    QCOMPARE(form.list("toller")->currentIndex(), -1);
 }
 
 void TestFormFinish::undeclaredTabOrderIsReadingOrder() {
