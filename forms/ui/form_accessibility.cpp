@@ -23,7 +23,9 @@ QString Cleaned(QString text) {
     text.remove(QLatin1Char('&'));
     text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
     text = text.simplified();
-    while (text.endsWith(QLatin1Char(':'))) text = text.chopped(1).trimmed();
+    // "Resistance:" and "R =" introduce their box; the name is what comes before.
+    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QLatin1Char('=')))
+        text = text.chopped(1).trimmed();
     return text;
 }
 

@@ -14,7 +14,7 @@ inline constexpr char kDecorative[] = "amporaDecorative";
 
 // The caption of `control` as a name: the text of the label on its row to its left,
 // else of the label just above it, else just below it; without mnemonics, line breaks
-// and the trailing colon. Empty when no label is near.
+// and a trailing colon or equals sign. Empty when no label is near.
 QString CaptionFor(const QWidget* control, const QWidget* form);
 
 // Names every box and list of `form` that has no accessible name yet after its caption,

@@ -29,6 +29,8 @@ const Control kSample[] = {
     {Kind::Label, "lv", "Voltage:", {3120, 960, 735, 255}},
     {Kind::Box, "v", "", {3960, 960, 1095, 285}},
     {Kind::Label, "lband", "First Colour", {120, 1440, 1215, 255}},
+    {Kind::Label, "lans", "R =", {4200, 1440, 495, 255}},
+    {Kind::Box, "ans", "", {4800, 1440, 495, 285}},
     {Kind::List, "band", "0 - Black|1 - Brown", {120, 1700, 1215, 315}},
     {Kind::Box, "i", "", {1800, 1700, 735, 285}},
     {Kind::Label, "li", "Current", {1800, 2000, 735, 255}},
@@ -78,16 +80,12 @@ private slots:
 void TestFormFinish::captionsNameBoxesAndLists_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("caption on the left, mnemonic and colon dropped") << "r"
-                                                                     << "Resistance";
-    QTest::newRow("the nearest caption on the row, not the unit before it") << "v"
-                                                                            << "Voltage";
-    QTest::newRow("caption above a list") << "band"
-                                          << "First Colour";
-    QTest::newRow("caption below a box") << "i"
-                                         << "Current";
-    QTest::newRow("a name the form gave is kept") << "ig"
-                                                  << "Galvanometer current";
+    QTest::newRow("caption on the left, mnemonic and colon dropped") << "r" << "Resistance";
+    QTest::newRow("the nearest caption on the row, not the unit before it") << "v" << "Voltage";
+    QTest::newRow("caption above a list") << "band" << "First Colour";
+    QTest::newRow("an equals sign after the caption") << "ans" << "R";
+    QTest::newRow("caption below a box") << "i" << "Current";
+    QTest::newRow("a name the form gave is kept") << "ig" << "Galvanometer current";
 }
 
 void TestFormFinish::captionsNameBoxesAndLists() {
