@@ -19,4 +19,14 @@ std::unique_ptr<QWidget> EveryForm::create(int index) {
     return form;
 }
 
+std::unique_ptr<QWidget> EveryForm::show(int index, bool active) {
+    std::unique_ptr<QWidget> form = create(index);
+    form->show();
+    if (active) form->activateWindow();
+    const bool shown =
+        active ? QTest::qWaitForWindowActive(form.get()) : QTest::qWaitForWindowExposed(form.get());
+    if (!shown) return nullptr;
+    return form;
+}
+
 }  // namespace ampora::test

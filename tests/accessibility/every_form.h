@@ -17,8 +17,11 @@ public:
 
     // One row per form, named by the form's objectName, carrying its index in AllForms().
     static void addRows();
-    // Creates the form of the current row, shown as a window of its own.
+    // Creates the form of the current row as a window of its own.
     std::unique_ptr<QWidget> create(int index);
+    // Creates it and shows it (made the active window when `active`); nullptr when the
+    // window never appeared.
+    std::unique_ptr<QWidget> show(int index, bool active = false);
 
 private:
     QMdiArea area_;

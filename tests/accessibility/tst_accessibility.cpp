@@ -55,9 +55,8 @@ private slots:
 void TestAccessibility::focusableControlsAreNamed() {
     QFETCH(int, index);
     test::EveryForm forms;
-    const auto form = forms.create(index);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const auto form = forms.show(index);
+    QVERIFY(form);
     QStringList unnamed;
     int focusable = 0;
     Walk(QAccessible::queryAccessibleInterface(form.get()), [&](QAccessibleInterface* node) {
@@ -74,9 +73,8 @@ void TestAccessibility::focusableControlsAreNamed() {
 void TestAccessibility::boxesHaveDistinctNames() {
     QFETCH(int, index);
     test::EveryForm forms;
-    const auto form = forms.create(index);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const auto form = forms.show(index);
+    QVERIFY(form);
     QSet<QString> seen;
     QStringList shared;
     for (QWidget* w : form->findChildren<QWidget*>()) {
@@ -94,9 +92,8 @@ void TestAccessibility::boxesHaveDistinctNames() {
 void TestAccessibility::clearButtonsNameTheirBox() {
     QFETCH(int, index);
     test::EveryForm forms;
-    const auto form = forms.create(index);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const auto form = forms.show(index);
+    QVERIFY(form);
     QSet<QString> boxNames;
     for (const QLineEdit* box : form->findChildren<QLineEdit*>()) boxNames.insert(box->accessibleName());
     for (const QPushButton* button : form->findChildren<QPushButton*>()) {
@@ -112,9 +109,8 @@ void TestAccessibility::clearButtonsNameTheirBox() {
 void TestAccessibility::titlesAreReadOnce() {
     QFETCH(int, index);
     test::EveryForm forms;
-    const auto form = forms.create(index);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const auto form = forms.show(index);
+    QVERIFY(form);
     QList<const QObject*> reached;
     QStringList texts;
     Walk(QAccessible::queryAccessibleInterface(form.get()), [&](QAccessibleInterface* node) {
@@ -134,9 +130,8 @@ void TestAccessibility::conductanceBoxesAreNamedByCaption() {
     const auto entries = AllForms();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].kind != FormKind::cond) continue;
-        const auto form = forms.create(static_cast<int>(i));
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const auto form = forms.show(static_cast<int>(i));
+        QVERIFY(form);
         auto name = [&](const char* box) {
             return QAccessible::queryAccessibleInterface(form->findChild<QLineEdit*>(QLatin1String(box)))
                 ->text(QAccessible::Name);

@@ -69,10 +69,8 @@ QStringList TestTabOrder::Round(QWidget* first, int presses, Qt::KeyboardModifie
 void TestTabOrder::tabVisitsEveryControlInOrder() {
     QFETCH(int, index);
     test::EveryForm forms;
-    const auto form = forms.create(index);
-    form->show();
-    form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    const auto form = forms.show(index, true);
+    QVERIFY(form);
     const std::vector<QWidget*> expected = Expected(form.get());
     if (expected.empty()) QSKIP("no control takes the focus");
 
@@ -94,10 +92,8 @@ void TestTabOrder::tabVisitsEveryControlInOrder() {
 void TestTabOrder::shiftTabGoesBack() {
     QFETCH(int, index);
     test::EveryForm forms;
-    const auto form = forms.create(index);
-    form->show();
-    form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    const auto form = forms.show(index, true);
+    QVERIFY(form);
     const std::vector<QWidget*> expected = Expected(form.get());
     if (expected.size() < 2) QSKIP("fewer than two controls take the focus");
     const QStringList back = Round(expected.back(), static_cast<int>(expected.size()) - 1, Qt::ShiftModifier);

@@ -92,9 +92,8 @@ void TestTextFit::runsAtTheRequestedScale() {
 void TestTextFit::everyTextFits() {
     QFETCH(int, index);
     test::EveryForm forms;
-    const auto form = forms.create(index);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const auto form = forms.show(index);
+    QVERIFY(form);
     QStringList clipped;
     // Hidden controls too: rows that appear later must fit as well.
     for (const QWidget* w : form->findChildren<QWidget*>()) {
@@ -108,9 +107,8 @@ void TestTextFit::everyTextFits() {
 void TestTextFit::controlsStayInsideTheirContainer() {
     QFETCH(int, index);
     test::EveryForm forms;
-    const auto form = forms.create(index);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const auto form = forms.show(index);
+    QVERIFY(form);
     QStringList outside;
     for (const QWidget* w : form->findChildren<QWidget*>()) {
         const QWidget* container = w->parentWidget();
@@ -126,8 +124,8 @@ void TestTextFit::controlsStayInsideTheirContainer() {
 void TestTextFit::titleCopiesStandOut() {
     QFETCH(int, index);
     test::EveryForm forms;
-    const auto form = forms.create(index);
-    form->show();
+    const auto form = forms.show(index);
+    QVERIFY(form);
     for (const QLabel* copy : form->findChildren<QLabel*>()) {
         if (!copy->property(kDecorative).toBool()) continue;
         const QWidget* behind = copy->parentWidget();
