@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "bench_probe.h"
 #include "main_window.h"
 
 #include <QApplication>
@@ -7,10 +8,10 @@
 namespace ampora {
 
 int RunAmpora(int argc, char** argv) {
-    // The help viewer's browser shares OpenGL contexts; this must be set before the
-    // application object exists, without loading the browser itself.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No Qt::AA_ShareOpenGLContexts here: it would load the OpenGL driver into every run.
+    // Opening the help viewer sets up the shared context on first use (gl_share.h).
     QApplication app(argc, argv);
+    bench::WatchFirstExpose();
     QApplication::setApplicationName(QStringLiteral("Ampora"));
     QApplication::setApplicationVersion(QStringLiteral(AMPORA_VERSION));
     MainWindow window;

@@ -1,5 +1,7 @@
 #include "form_table.h"
 
+#include "gl_share.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -34,6 +36,9 @@ QWidget* FormTable::OpenForm(FormKind kind) {
     // A window the user closed is on its way to deletion: load the form afresh.
     if (s->window && !s->window->isVisible()) s->window = nullptr;
     if (!s->window) {
+        // The help viewer's library links QtWebEngine, which needs the shared OpenGL
+        // context from the moment it is loaded.
+        if (kind == FormKind::frmBrowser) ShareOpenGLContexts();
         QWidget* form = s->entry.create(*this);
         form->setAttribute(Qt::WA_DeleteOnClose);
         Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

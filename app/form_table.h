@@ -17,6 +17,12 @@ enum class FormKind {
     pd, cap, res, rcc, ac, cond, fuse, oscil, amm, mag, ind, trans, ratri, cirtri,
 };
 
+// The calculators: every kind but the shell's own forms.
+constexpr bool IsCalculator(FormKind kind) {
+    return kind != FormKind::Form1 && kind != FormKind::trigono && kind != FormKind::frmAbout &&
+           kind != FormKind::frmBrowser;
+}
+
 class FormTable;
 
 struct FormEntry {

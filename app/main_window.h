@@ -19,12 +19,17 @@ public:
     FormTable& forms() { return *forms_; }
     QMdiArea* area() const { return area_; }
 
+    // Picks every enabled menu item that opens a calculator, as a user would; returns
+    // how many it picked.
+    int openEveryCalculator();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
     void fillRecent(QMenu* recent);
+    void startBenchmark();
 
     QMdiArea* area_;
     FormTable* forms_;

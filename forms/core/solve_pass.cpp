@@ -15,6 +15,8 @@ Num Values::operator[](int box) const {
     }
 }
 
+Num Values::leading(int box) const { return LeadingNumber(boxes_.at(static_cast<std::size_t>(box))); }
+
 Num Values::constant(int index) const {
     const Constant& c = constants_.at(static_cast<std::size_t>(index));
     if (const Fault* fault = std::get_if<Fault>(&c)) throw *fault;

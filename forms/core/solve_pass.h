@@ -35,6 +35,9 @@ public:
     Values(const Boxes& boxes, const std::vector<std::string>& names, const std::vector<Constant>& constants)
         : boxes_(boxes), names_(names), constants_(constants) {}
     Num operator[](int box) const;
+    // The box read leniently with LeadingNumber, for the few formulas that tolerate a
+    // unit or other text after the number; never a conversion fault.
+    Num leading(int box) const;
     Num constant(int index) const;
 
 private:

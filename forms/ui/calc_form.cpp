@@ -66,7 +66,8 @@ CalcForm::CalcForm(const char* name, const QString& caption, QSize client, QWidg
 
 QWidget* CalcForm::create(const Control& c) {
     QWidget* parent = this;
-    if (c.parent) parent = frame(c.parent);
+    if (c.parent) parent = control(c.parent);
+    Q_ASSERT_X(parent, "CalcForm::create", c.parent);
     const QString caption = QString::fromUtf8(c.caption);
     QWidget* w = nullptr;
     switch (c.kind) {
@@ -93,6 +94,18 @@ QWidget* CalcForm::create(const Control& c) {
         break;
     }
     case Kind::Frame: w = new QGroupBox(caption, parent); break;
+    case Kind::Picture: {
+        auto* picture = new QLabel(parent);
+        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        picture->setLineWidth(2);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QPalette white = picture->palette();
+        white.setColor(QPalette::Window, Qt::white);
+        picture->setPalette(white);
+        picture->setAutoFillBackground(true);
+        w = picture;
+        break;
+    }
     case Kind::StatusBar: {
         auto* bar = new QStatusBar(parent);
         bar->setSizeGripEnabled(false);
@@ -108,7 +121,8 @@ QWidget* CalcForm::create(const Control& c) {
     } else {
         w->setGeometry(c.at.px());
     }
-    if (c.kind != Kind::Label && c.kind != Kind::Frame && c.kind != Kind::StatusBar) default_.watch(w);
+    if (c.kind != Kind::Label && c.kind != Kind::Frame && c.kind != Kind::StatusBar && c.kind != Kind::Picture)
+        default_.watch(w);
     return w;
 }
 

@@ -22,6 +22,7 @@ enum class Kind {
     List,       // QComboBox, not editable, nothing chosen at start
     Frame,      // QGroupBox; later rows may name it as their parent
     StatusBar,  // QStatusBar showing the caption as a fixed hint
+    Picture,    // QLabel with a sunken border for a drawing; later rows may name it as their parent
 };
 
 struct Control {
@@ -29,7 +30,7 @@ struct Control {
     const char* name;
     const char* caption;
     Twips at;
-    const char* parent = nullptr;  // a Frame's name, or nullptr for the form itself
+    const char* parent = nullptr;  // a Frame's or Picture's name, or nullptr for the form itself
 };
 
 // A raised title: a bold label with a white copy `offset` twips up and to the left of it,

@@ -1,0 +1,39 @@
+#include "alternating_current.h"
+
+namespace ampora::alternating_current {
+namespace {
+
+// The factors are the rounded figures users know from their tables, kept as written
+// rather than worked out from pi and the square root of two: results must match those
+// tables digit for digit. Each rule names one source box, so a block tries only the
+// first filled source; if that one cannot be read, the target stays empty.
+const Pass kPass = {
+    {"Average value", "Peak value", "Peak-to-peak value", "rms value"},
+    {
+        {Avg,
+         {{{Peak}, [](const Values& x) { return x[Peak] * 0.637; }},
+          {{P2p}, [](const Values& x) { return x[P2p] * 0.318; }},
+          {{Rms}, [](const Values& x) { return x[Rms] * 0.899; }}}},
+        {Peak,
+         {{{Avg}, [](const Values& x) { return x[Avg] * 1.571; }},
+          {{P2p}, [](const Values& x) { return x[P2p] * 0.5; }},
+          {{Rms}, [](const Values& x) { return x[Rms] * 1.414; }}}},
+        {P2p,
+         {{{Avg}, [](const Values& x) { return x[Avg] * 3.144; }},
+          {{Peak}, [](const Values& x) { return x[Peak] * 2; }},
+          {{Rms}, [](const Values& x) { return x[Rms] * 2.828; }}}},
+        {Rms,
+         {{{Avg}, [](const Values& x) { return x[Avg] * 1.111; }},
+          {{Peak}, [](const Values& x) { return x[Peak] * 0.707; }},
+          {{P2p}, [](const Values& x) { return x[P2p] * 0.3535; }}}},  // half of 0.707
+    },
+};
+
+}  // namespace
+
+Boxes Solve(Boxes boxes) {
+    RunPass(kPass, boxes, Trapping::ResumeNext);
+    return boxes;
+}
+
+}  // namespace ampora::alternating_current

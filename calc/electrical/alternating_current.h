@@ -1,0 +1,15 @@
+#pragma once
+
+#include "forms/core/solve_pass.h"
+
+// Alternating current: the average (of the rectified wave), peak, peak-to-peak and r.m.s.
+// values of a sine wave, converted with fixed four-figure factors.
+namespace ampora::alternating_current {
+
+enum Box { Avg, Peak, P2p, Rms, kBoxes };
+
+// Fills each empty box from the first filled one of the others, in box order, and never
+// touches a filled box. The average comes first, so the later boxes follow from it.
+Boxes Solve(Boxes boxes);
+
+}  // namespace ampora::alternating_current

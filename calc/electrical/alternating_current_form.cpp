@@ -1,0 +1,48 @@
+#include "alternating_current_form.h"
+
+#include "alternating_current.h"
+
+namespace ampora {
+namespace {
+
+const Control kControls[] = {
+    {Kind::Label, "Label1", "Average value:", {720, 840, 1095, 255}},
+    {Kind::Box, "avg", "", {1920, 840, 1575, 285}},
+    {Kind::Button, "Command2", "*", {3480, 840, 135, 255}},
+    {Kind::Label, "Label2", "Peak Value:", {840, 1200, 975, 255}},
+    {Kind::Box, "peak", "", {1920, 1200, 1575, 285}},
+    {Kind::Button, "Command3", "*", {3480, 1200, 135, 255}},
+    {Kind::Label, "Label3", "Peak-Peak Value:", {480, 1560, 1335, 255}},
+    {Kind::Box, "p2p", "", {1920, 1560, 1575, 285}},
+    {Kind::Button, "Command4", "*", {3480, 1560, 135, 255}},
+    {Kind::Label, "Label4", "rms Value:", {1080, 1920, 855, 255}},
+    {Kind::Box, "rms", "", {1920, 1920, 1575, 285}},
+    {Kind::Button, "Command5", "*", {3480, 1920, 135, 255}},
+    {Kind::Button, "Command1", "Calculate", {1320, 2400, 1575, 375}},
+    {Kind::Button, "Command6", "Reset", {2880, 2400, 1575, 375}},
+    {Kind::Label, "Label5", "Note: Conversion factors are for sinewaves only", {0, 3120, 5295, 255}},
+};
+
+const Title kTitle = {"Label6", "Label7", "ALTERNATING CURRENT", {720, 240, 3915, 345}, 40, 14.25,
+                      false,    Qt::black};
+
+}  // namespace
+
+AlternatingCurrentForm::AlternatingCurrentForm(QWidget* parent)
+    : CalcForm("ac", QStringLiteral("Alternating Current and Voltage"), {5370, 3435}, parent) {
+    addTitle(kTitle);
+    build(kControls);
+    setTabOrder({"avg", "peak", "p2p", "rms", "Command1", "Command2", "Command3", "Command4", "Command5",
+                 "Command6"});
+    setDefaultButton("Command1");
+
+    const BoxSet boxes = this->boxes({"avg", "peak", "p2p", "rms"});
+    onClick("Command1", [boxes] { boxes.write(alternating_current::Solve(boxes.read())); });
+    clearButton("Command2", "avg");
+    clearButton("Command3", "peak");
+    clearButton("Command4", "p2p");
+    clearButton("Command5", "rms");
+    onClick("Command6", [boxes] { boxes.clear(); });
+}
+
+}  // namespace ampora

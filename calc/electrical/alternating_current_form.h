@@ -1,0 +1,14 @@
+#pragma once
+
+#include "forms/ui/calc_form.h"
+
+namespace ampora {
+
+// The alternating-current calculator `ac`.
+class AlternatingCurrentForm : public CalcForm {
+    Q_OBJECT
+public:
+    explicit AlternatingCurrentForm(QWidget* parent = nullptr);
+};
+
+}  // namespace ampora

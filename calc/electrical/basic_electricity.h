@@ -1,0 +1,17 @@
+#pragma once
+
+#include "forms/core/solve_pass.h"
+
+// Basic electricity: power, current, voltage, resistance, work done, charge and time of a
+// direct-current circuit element.
+namespace ampora::basic_electricity {
+
+// The boxes in the form's row order.
+enum Box { P, I, V, R, W, Q, T, kBoxes };
+
+// Fills empty boxes from filled ones, target by target. The first fault (a box that does
+// not hold a number, a division by zero, ...) ends the pass: the boxes written before it
+// keep their new text, and the fault comes back naming the quantity that failed.
+Outcome Calculate(Boxes boxes);
+
+}  // namespace ampora::basic_electricity

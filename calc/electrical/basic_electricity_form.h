@@ -1,0 +1,14 @@
+#pragma once
+
+#include "forms/ui/calc_form.h"
+
+namespace ampora {
+
+// The basic electricity calculator `pd`.
+class BasicElectricityForm : public CalcForm {
+    Q_OBJECT
+public:
+    explicit BasicElectricityForm(QWidget* parent = nullptr);
+};
+
+}  // namespace ampora

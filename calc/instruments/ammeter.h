@@ -1,0 +1,15 @@
+#pragma once
+
+#include "forms/core/solve_pass.h"
+
+// Galvanometer to ammeter: the shunt that lets a galvanometer measure a larger current,
+// from galvanometer current x galvanometer resistance = (total current - galvanometer
+// current) x shunt resistance.
+namespace ampora::ammeter {
+
+enum Box { I, Ig, Rg, Rs, kBoxes };
+
+// Fills the one empty box from the other three; with two or more empty, nothing changes.
+Boxes Solve(Boxes boxes);
+
+}  // namespace ampora::ammeter

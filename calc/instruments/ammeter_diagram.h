@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+namespace ampora {
+
+// The circuit behind the ammeter form's boxes: a cell ("Input"), the galvanometer ("G")
+// and the shunt resistor ("Shunt") on three parallel branches between two junction
+// dots, black on white, 242 x 219 pixels. Coordinates match the boxes laid over it.
+QImage AmmeterDiagram();
+
+}  // namespace ampora

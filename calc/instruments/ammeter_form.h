@@ -1,0 +1,14 @@
+#pragma once
+
+#include "forms/ui/calc_form.h"
+
+namespace ampora {
+
+// The galvanometer-to-ammeter calculator `amm`, its boxes laid over the circuit diagram.
+class AmmeterForm : public CalcForm {
+    Q_OBJECT
+public:
+    explicit AmmeterForm(QWidget* parent = nullptr);
+};
+
+}  // namespace ampora

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "forms/core/solve_pass.h"
+
+#include <optional>
+#include <string>
+
+// Oscilloscope readings. Two independent panels: the d.c. voltage from the vertical
+// selectivity and deflection, and the time period, frequency and wavelength from the
+// horizontal selectivity and deflection.
+namespace ampora::oscilloscope {
+
+// The d.c. voltage panel: voltage = selectivity x deflection.
+enum VoltageBox { Vs, Vd, V, kVoltageBoxes };
+
+// The frequency panel: period = selectivity x deflection, frequency = 1 / period,
+// wavelength = propagation speed x period.
+enum FrequencyBox { Hs, Hd, T, F, W, kFrequencyBoxes };
+
+// The voltage panel works out exactly one empty box from the other two. Any other
+// pattern of empty boxes changes nothing and asks the user, with `message`, to leave one
+// box blank; a box that cannot be read or a zero divisor changes nothing, silently.
+struct VoltageOutcome {
+    Boxes boxes;
+    std::optional<std::string> message;
+};
+VoltageOutcome SolveVoltage(Boxes boxes);
+
+inline constexpr const char* kLeaveOneBlank = "Leave one field blank!";
+
+// One pass over the period, frequency, horizontal deflection, horizontal selectivity and
+// wavelength, in that order; a value written early in the pass feeds the later blocks.
+Boxes SolveFrequency(Boxes boxes);
+
+}  // namespace ampora::oscilloscope

@@ -1,0 +1,75 @@
+#include "oscilloscope_form.h"
+
+#include "oscilloscope.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace ampora {
+namespace {
+
+const Control kControls[] = {
+    {Kind::Frame, "Frame1", "DC Voltage:", {360, 960, 2895, 2655}},
+    {Kind::Label, "Label1", "Vertical Selectivity:", {120, 360, 1335, 255}, "Frame1"},
+    {Kind::Box, "vs", "", {1560, 360, 1215, 285}, "Frame1"},
+    {Kind::Label, "Label2", "Vertical Deflection:", {120, 720, 1335, 255}, "Frame1"},
+    {Kind::Box, "vd", "", {1560, 720, 1215, 285}, "Frame1"},
+    {Kind::Label, "Label3", "D.C Voltage:", {120, 1080, 1335, 255}, "Frame1"},
+    {Kind::Box, "v", "", {1560, 1080, 1215, 285}, "Frame1"},
+    {Kind::Button, "Command1", "Calculate", {240, 1560, 1215, 375}, "Frame1"},
+    {Kind::Button, "Command3", "Reset", {1440, 1560, 1215, 375}, "Frame1"},
+    {Kind::Label, "Label4", "Leave one Field Empty to calculate.", {120, 2280, 2655, 255}, "Frame1"},
+    {Kind::Frame, "Frame2", "Frequency:", {3360, 960, 2895, 3375}},
+    {Kind::Label, "Label9", "Horizontal Selectivity:", {120, 360, 1575, 255}, "Frame2"},
+    {Kind::Box, "hs", "", {1680, 360, 1095, 285}, "Frame2"},
+    {Kind::Label, "Label8", "Horizontal Deflection:", {120, 720, 1575, 255}, "Frame2"},
+    {Kind::Box, "hd", "", {1680, 720, 1095, 285}, "Frame2"},
+    {Kind::Label, "Label7", "Time Period:", {720, 1080, 975, 255}, "Frame2"},
+    {Kind::Box, "t", "", {1680, 1080, 1095, 285}, "Frame2"},
+    {Kind::Label, "Label10", "Frequency:", {840, 1440, 855, 255}, "Frame2"},
+    {Kind::Box, "f", "", {1680, 1440, 1095, 285}, "Frame2"},
+    {Kind::Label, "Label11", "Wave Length:", {600, 1800, 1095, 255}, "Frame2"},
+    {Kind::Box, "w", "", {1680, 1800, 1095, 285}, "Frame2"},
+    {Kind::Button, "Command2", "Calculate", {240, 2400, 1215, 375}, "Frame2"},
+    {Kind::Button, "Command4", "Reset", {1440, 2400, 1215, 375}, "Frame2"},
+    {Kind::Label, "Label5", "Leave one Field Empty to calculate.", {120, 3000, 2655, 255}, "Frame2"},
+};
+
+const Title kTitle = {"Label6", "Label12", "OSCILLOSCOPE", {1680, 240, 2895, 375}, 30, 15.75, true};
+
+}  // namespace
+
+OscilloscopeForm::OscilloscopeForm(QWidget* parent)
+    : CalcForm("oscil", QStringLiteral("Oscilloscope"), {6360, 4530}, parent) {
+    addTitle(kTitle);
+    build(kControls);
+    setTabOrder({"vs", "vd", "v", "Command1", "Command2", "t", "hd", "hs", "f", "w", "Command3", "Command4"});
+    setDefaultButton("Command2");
+
+    // Enter presses the "Calculate" of the panel being typed in.
+    for (const char* name : {"v", "vd", "vs"}) onFocusIn(box(name), [this] { setDefaultButton("Command1"); });
+    for (const char* name : {"f", "hd", "hs", "t", "w"})
+        onFocusIn(box(name), [this] { setDefaultButton("Command2"); });
+
+    const BoxSet voltage = boxes({"vs", "vd", "v"});
+    onClick("Command1", [this, voltage] {
+        const oscilloscope::VoltageOutcome outcome = oscilloscope::SolveVoltage(voltage.read());
+        voltage.write(outcome.boxes);
+        if (outcome.message) {
+            QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Error!"),
+                                QString::fromStdString(*outcome.message), QMessageBox::Ok, this);
+            message.exec();
+        }
+    });
+    onClick("Command3", [voltage] { voltage.clear(); });
+
+    const BoxSet frequency = boxes({"hs", "hd", "t", "f", "w"});
+    onClick("Command2", [frequency] { frequency.write(oscilloscope::SolveFrequency(frequency.read())); });
+    const BoxSet frequencyReset = boxes({"hs", "hd", "f", "t", "w"});
+    onClick("Command4", [frequencyReset] { frequencyReset.clear(); });
+
+    // The form opens ready for the first voltage reading, and so with Command1 as default.
+    box("vs")->setFocus();
+}
+
+}  // namespace ampora

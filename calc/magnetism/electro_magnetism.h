@@ -1,0 +1,18 @@
+#pragma once
+
+#include "forms/core/solve_pass.h"
+
+// Electro-magnetism: a magnetic circuit (reluctance, magneto-motive force, flux, field
+// strength, flux density, inductance) and a conductor moving or carrying current in a
+// magnetic field (force, induced e.m.f., velocity, length, angle).
+namespace ampora::electro_magnetism {
+
+// The boxes in the form's row order.
+enum Box { S, Mmf, L, Flux, Rp, A, H, I, N, B, E, V, Ang, F, Ind, T, kBoxes };
+
+// Works out the permeability once, gives the angle (degrees) and the relative
+// permeability their defaults "90" and "1" when empty, then fills empty boxes target by
+// target. A rule that faults leaves its target empty and its block ends; the pass goes on.
+Boxes Solve(Boxes boxes);
+
+}  // namespace ampora::electro_magnetism

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "forms/ui/calc_form.h"
+
+namespace ampora {
+
+// The electro-magnetism calculator `mag`.
+class ElectroMagnetismForm : public CalcForm {
+    Q_OBJECT
+public:
+    explicit ElectroMagnetismForm(QWidget* parent = nullptr);
+};
+
+}  // namespace ampora

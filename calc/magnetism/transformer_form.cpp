@@ -1,0 +1,41 @@
+#include "transformer_form.h"
+
+#include "transformer.h"
+
+namespace ampora {
+namespace {
+
+const Control kControls[] = {
+    {Kind::Label, "Label6", "Enter Exact Number of turns or Ratio to calculate:", {240, 1080, 4095, 255}},
+    {Kind::Label, "Label1", "No. of Turns of Primary:", {360, 1440, 1695, 255}},
+    {Kind::Box, "np", "", {2280, 1440, 1815, 285}},
+    {Kind::Label, "Label2", "No. of Turns of Secondary:", {240, 1800, 1935, 255}},
+    {Kind::Box, "ns", "", {2280, 1800, 1815, 285}},
+    {Kind::Label, "Label4", "Voltage Input(Primary):", {480, 2160, 1695, 255}},
+    {Kind::Box, "vp", "", {2280, 2160, 1815, 285}},
+    {Kind::Label, "Label5", "Voltage Output(Secondary):", {240, 2520, 2055, 255}},
+    {Kind::Box, "vs", "", {2280, 2520, 1815, 285}},
+    {Kind::Label, "Label8", "Efficiency:", {1440, 2880, 855, 255}},
+    {Kind::Box, "e", "", {2280, 2880, 1815, 285}},
+    {Kind::Button, "Command1", "Calculate", {600, 3360, 1575, 495}},
+    {Kind::Button, "Command2", "Reset", {2160, 3360, 1575, 495}},
+};
+
+const Title kTitle = {"Label3", "Label7", "TRANSFORMER", {840, 360, 2775, 375}, 20, 15.75, true};
+
+}  // namespace
+
+TransformerForm::TransformerForm(QWidget* parent)
+    : CalcForm("trans", QStringLiteral("Transformer"), {4680, 4455}, parent) {
+    addTitle(kTitle);
+    build(kControls);
+    setTabOrder({"np", "ns", "vp", "vs", "Command1", "Command2", "e"});
+    setDefaultButton("Command1");
+
+    const BoxSet boxes = this->boxes({"np", "ns", "vp", "vs", "e"});
+    onClick("Command1", [boxes] { boxes.write(transformer::Solve(boxes.read())); });
+    const BoxSet resetOrder = this->boxes({"np", "ns", "vs", "vp", "e"});
+    onClick("Command2", [resetOrder] { resetOrder.clear(); });
+}
+
+}  // namespace ampora

@@ -1,0 +1,115 @@
+#include "calc/instruments/ammeter.h"
+#include "calc/instruments/ammeter_diagram.h"
+#include "calc/instruments/ammeter_form.h"
+#include "support/test_registry.h"
+#include "support/widget_helpers.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace ampora;
+using test::PressEnter;
+using test::TypeInto;
+
+class TestAmmeter : public QObject {
+    Q_OBJECT
+private slots:
+    void solve_data();
+    void solve();
+    void diagramIsBlackOnWhite();
+    void boxesLieOverTheDiagram();
+    void enterSolvesStarAndResetEmpty();
+};
+
+// Columns: i, ig, rg, rs before and after one press.
+void TestAmmeter::solve_data() {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after");
+    const auto row = [](const char* name, QStringList before, QStringList after) {
+        QTest::newRow(name) << before << after;
+    };
+    row("shunt", {"1", "0.01", "90", ""}, {"1", "0.01", "90", "0.909090909090909"});
+    row("galvanometer current", {"1", "", "90", "10"}, {"1", "0.1", "90", "10"});
+    row("galvanometer resistance", {"1", "0.1", "", "10"}, {"1", "0.1", "90", "10"});
+    row("total current", {"", "0.1", "90", "10"}, {"1", "0.1", "90", "10"});
+    row("the resistance sum reads \"90 ohms\" as 90", {"1", "", "90 ohms", "10"},
+        {"1", "0.1", "90 ohms", "10"});
+    row("the sum skips blanks inside a number", {"1", "", "9 0", "10"}, {"1", "0.1", "9 0", "10"});
+    row("the total current's sum is lenient too", {"", "0.1", "90 ohms", "10"},
+        {"1", "0.1", "90 ohms", "10"});
+    row("the shunt reads \"90 ohms\" strictly", {"1", "0.01", "90 ohms", ""}, {"1", "0.01", "90 ohms", ""});
+    row("the shunt in the numerator is strict", {"1", "", "90", "10 ohms"}, {"1", "", "90", "10 ohms"});
+    row("the shunt as divisor is strict", {"", "0.1", "90", "10 ohms"}, {"", "0.1", "90", "10 ohms"});
+    row("equal currents divide by zero", {"1", "1", "90", ""}, {"1", "1", "90", ""});
+    row("zero galvanometer current divides by zero", {"1", "0", "", "10"}, {"1", "0", "", "10"});
+    row("resistances summing to zero", {"1", "", "-10", "10"}, {"1", "", "-10", "10"});
+    row("two empty: nothing changes", {"1", "", "90", ""}, {"1", "", "90", ""});
+    row("all filled: nothing changes", {"1", "2", "3", "4"}, {"1", "2", "3", "4"});
+}
+
+void TestAmmeter::solve() {
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+    Boxes boxes;
+    for (const QString& text : before) boxes.push_back(text.toStdString());
+    QStringList got;
+    for (const std::string& text : ammeter::Solve(boxes)) got << QString::fromStdString(text);
+    QCOMPARE(got, after);
+}
+
+void TestAmmeter::diagramIsBlackOnWhite() {
+    const QImage image = AmmeterDiagram();
+    QCOMPARE(image.size(), QSize(242, 219));
+    int black = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y) & 0xffffff;
+            QVERIFY2(pixel == 0 || pixel == 0xffffff, qPrintable(QString("grey at %1,%2").arg(x).arg(y)));
+            black += pixel == 0;
+        }
+    QVERIFY(black > 500);
+}
+
+void TestAmmeter::boxesLieOverTheDiagram() {
+    AmmeterForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QLabel* picture = form.label("Picture1");
+    QVERIFY(picture);
+    QCOMPARE(picture->pixmap().size(), QSize(242, 219));
+    for (const char* name : {"rg", "rs", "Label3", "Label5", "Label7", "Label8"})
+        QCOMPARE(form.control(name)->parentWidget(), picture);
+    // The form's own boxes and "*" buttons are on top of the picture, not hidden by it.
+    for (const char* name : {"i", "ig", "Command3", "Command4", "Command6", "Command7"}) {
+        QWidget* w = form.control(name);
+        QCOMPARE(w->parentWidget(), &form);
+        QVERIFY(w->geometry().intersects(picture->geometry()));
+        QCOMPARE(form.childAt(w->geometry().center()), w);
+    }
+}
+
+void TestAmmeter::enterSolvesStarAndResetEmpty() {
+    AmmeterForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    TypeInto(form.box("ig"), QStringLiteral("0.01"));
+    TypeInto(form.box("rg"), QStringLiteral("90"));
+    TypeInto(form.box("i"), QStringLiteral("1"));
+    PressEnter(form.box("i"));
+    QCOMPARE(form.box("rs")->text(), QStringLiteral("0.909090909090909"));
+
+    // "*" beside rg empties rg alone; the next press works it back out of the written shunt.
+    QTest::mouseClick(form.button("Command4"), Qt::LeftButton);
+    QCOMPARE(form.box("rg")->text(), QString());
+    QCOMPARE(form.box("rs")->text(), QStringLiteral("0.909090909090909"));
+    PressEnter(form.box("ig"));
+    QCOMPARE(form.box("rg")->text(), QStringLiteral("90"));
+
+    QTest::mouseClick(form.button("Command8"), Qt::LeftButton);
+    for (const char* name : {"i", "ig", "rg", "rs"}) QCOMPARE(form.box(name)->text(), QString());
+}
+
+AMPORA_TEST(TestAmmeter)
+#include "tst_ammeter.moc"

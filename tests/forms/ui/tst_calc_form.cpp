@@ -1,0 +1,140 @@
+#include "forms/ui/calc_form.h"
+#include "support/test_registry.h"
+#include "support/widget_helpers.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+
+using namespace ampora;
+
+namespace {
+
+const Control kControls[] = {
+    {Kind::Box, "a", "", {120, 120, 1500, 285}},
+    {Kind::Box, "b", "", {120, 480, 1500, 285}},
+    {Kind::Frame, "Frame1", "Panel:", {1800, 120, 1800, 1200}},
+    {Kind::Option, "o1", "One", {120, 240, 1200, 255}, "Frame1"},
+    {Kind::List, "l", "x|y", {120, 600, 1200, 315}, "Frame1"},
+    {Kind::Button, "First", "First", {120, 1500, 1200, 375}},
+    {Kind::Button, "Second", "Second", {1440, 1500, 1200, 375}},
+    {Kind::StatusBar, "sb", "Hint", {0, 0, 0, 0}},
+};
+
+struct Fixture {
+    CalcForm form{"test", QStringLiteral("Test Form"), {4000, 2400}};
+    int first = 0, second = 0;
+    Fixture() {
+        form.build(kControls);
+        form.addTitle({"T", "TW", "TITLE", {300, 300, 2000, 375}, 30});
+        form.onClick("First", [this] { ++first; });
+        form.onClick("Second", [this] { ++second; });
+        form.setDefaultButton("First");
+        form.show();
+    }
+};
+
+}  // namespace
+
+class TestCalcForm : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsFollowTheTable();
+    void enterPressesTheDefaultFromAnyControl();
+    void handlersMoveTheDefault();
+    void enterOnAFocusedButtonPressesThatButton();
+    void titleHasAWhiteCopyBehindIt();
+    void writeBackTouchesOnlyChangedBoxes();
+    void untrappedFaultIsReportedAndBoxesKept();
+};
+
+void TestCalcForm::controlsFollowTheTable() {
+    Fixture f;
+    QCOMPARE(f.form.size(), QSize(267, 160));
+    QCOMPARE(f.form.box("b")->geometry(), QRect(8, 32, 100, 19));
+    QCOMPARE(f.form.option("o1")->parentWidget(), f.form.frame("Frame1"));
+    QCOMPARE(f.form.list("l")->currentText(), QString());
+    QCOMPARE(f.form.list("l")->count(), 2);
+    auto* bar = f.form.findChild<QStatusBar*>(QStringLiteral("sb"));
+    QCOMPARE(bar->geometry().bottom(), f.form.height() - 1);
+    QCOMPARE(bar->findChild<QLabel*>()->text(), QStringLiteral("Hint"));
+}
+
+void TestCalcForm::enterPressesTheDefaultFromAnyControl() {
+    Fixture f;
+    test::PressEnter(f.form.box("a"));
+    test::PressEnter(f.form.option("o1"));
+    test::PressEnter(f.form.list("l"));
+    QCOMPARE(f.first, 3);
+    QCOMPARE(f.second, 0);
+}
+
+void TestCalcForm::handlersMoveTheDefault() {
+    Fixture f;
+    f.form.onFocusIn(f.form.box("b"), [&] { f.form.setDefaultButton("Second"); });
+    f.form.onFocusOut(f.form.box("b"), [&] { f.form.setDefaultButton("First"); });
+    f.form.box("b")->setFocus();
+    QApplication::setActiveWindow(&f.form);
+    QTRY_VERIFY(f.form.box("b")->hasFocus());
+    QCOMPARE(f.form.defaultButton(), f.form.button("Second"));
+    QVERIFY(f.form.button("Second")->isDefault());
+    QVERIFY(!f.form.button("First")->isDefault());
+    test::PressEnter(f.form.box("b"));
+    QCOMPARE(f.second, 1);
+    f.form.box("a")->setFocus();
+    QTRY_COMPARE(f.form.defaultButton(), f.form.button("First"));
+    test::PressEnter(f.form.box("a"));
+    QCOMPARE(f.first, 1);
+}
+
+void TestCalcForm::enterOnAFocusedButtonPressesThatButton() {
+    Fixture f;
+    test::PressEnter(f.form.button("Second"));
+    QCOMPARE(f.second, 1);
+    QCOMPARE(f.first, 0);
+}
+
+void TestCalcForm::titleHasAWhiteCopyBehindIt() {
+    Fixture f;
+    QLabel* title = f.form.label("T");
+    QLabel* copy = f.form.label("TW");
+    QCOMPARE(copy->text(), title->text());
+    QCOMPARE(title->pos() - copy->pos(), QPoint(2, 2));
+    QCOMPARE(copy->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QVERIFY(title->font().bold());
+    const auto siblings = f.form.children();
+    QVERIFY(siblings.indexOf(copy) < siblings.indexOf(title));  // drawn first, so behind
+}
+
+void TestCalcForm::writeBackTouchesOnlyChangedBoxes() {
+    Fixture f;
+    const BoxSet boxes = f.form.boxes({"a", "b"});
+    f.form.box("a")->setText(QStringLiteral("1"));
+    QSignalSpy aChanged(f.form.box("a"), &QLineEdit::textChanged);
+    QSignalSpy bChanged(f.form.box("b"), &QLineEdit::textChanged);
+    boxes.write({"1", "2"});
+    QCOMPARE(aChanged.count(), 0);
+    QCOMPARE(bChanged.count(), 1);
+    QCOMPARE(boxes.read(), Boxes({"1", "2"}));
+}
+
+void TestCalcForm::untrappedFaultIsReportedAndBoxesKept() {
+    Fixture f;
+    const BoxSet boxes = f.form.boxes({"a", "b"});
+    test::MessageBoxCatcher catcher;
+    f.form.writeBack(boxes, {{"5", ""}, Fault(FaultKind::Conversion, "does not hold a number", "Time", "Power")});
+    QCOMPARE(catcher.count(), 1);
+    QCOMPARE(catcher.title(), QStringLiteral("Test Form"));
+    QVERIFY(catcher.text().contains(QLatin1String("Power")));
+    QVERIFY(catcher.text().contains(QLatin1String("Time box does not hold a number")));
+    QCOMPARE(f.form.box("a")->text(), QStringLiteral("5"));
+}
+
+AMPORA_TEST(TestCalcForm)
+#include "tst_calc_form.moc"
