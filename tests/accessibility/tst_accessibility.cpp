@@ -49,7 +49,8 @@ private slots:
     void clearButtonsNameTheirBox();
     void titlesAreReadOnce_data() { test::EveryForm::addRows(); }
     void titlesAreReadOnce();
-    void conductanceBoxesAreNamedByCaption();
+    void boxesAreNamedAsUsersReadThem_data();
+    void boxesAreNamedAsUsersReadThem();
 };
 
 void TestAccessibility::focusableControlsAreNamed() {
@@ -124,23 +125,35 @@ void TestAccessibility::titlesAreReadOnce() {
     }
 }
 
-// The boxes a screen reader announces on the conductance form, by caption.
-void TestAccessibility::conductanceBoxesAreNamedByCaption() {
+// What a screen reader announces for some boxes: the caption, or the plain name a form
+// gives where captions are shared or missing.
+void TestAccessibility::boxesAreNamedAsUsersReadThem_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("conductance: resistance") << int(FormKind::cond) << "r" << "Resistance";
+    QTest::newRow("conductance: conductance") << int(FormKind::cond) << "c" << "Conductance";
+    QTest::newRow("ammeter: total current") << int(FormKind::amm) << "i" << "Total current";
+    QTest::newRow("ammeter: galvanometer current") << int(FormKind::amm) << "ig" << "Galvanometer current";
+    QTest::newRow("ammeter: shunt without a caption") << int(FormKind::amm) << "rs" << "Shunt resistance";
+}
+
+void TestAccessibility::boxesAreNamedAsUsersReadThem() {
+    QFETCH(int, kind);
+    QFETCH(QString, box);
+    QFETCH(QString, name);
     test::EveryForm forms;
     const auto entries = AllForms();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].kind != FormKind::cond) continue;
+        if (int(entries[i].kind) != kind) continue;
         const auto form = forms.show(static_cast<int>(i));
         QVERIFY(form);
-        auto name = [&](const char* box) {
-            return QAccessible::queryAccessibleInterface(form->findChild<QLineEdit*>(QLatin1String(box)))
-                ->text(QAccessible::Name);
-        };
-        QCOMPARE(name("r"), QStringLiteral("Resistance"));
-        QCOMPARE(name("c"), QStringLiteral("Conductance"));
+        QWidget* control = form->findChild<QLineEdit*>(box);
+        QVERIFY(control);
+        QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), name);
         return;
     }
-    QSKIP("the conductance form is not part of the program");
+    QSKIP("this form is not part of the program");
 }
 
 AMPORA_TEST(TestAccessibility)
