@@ -13,7 +13,11 @@ namespace ampora {
 QUrl HelpPageUrl() { return QUrl(QStringLiteral("qrc:/ampora/help.html")); }
 
 QStringList HelpPluginDirs() {
-    QStringList dirs{QCoreApplication::applicationDirPath()};
+    const QDir bin(QCoreApplication::applicationDirPath());
+    QStringList dirs{bin.path()};
+#ifdef AMPORA_HELP_PLUGIN_FROM_BIN
+    dirs << QDir::cleanPath(bin.filePath(QStringLiteral(AMPORA_HELP_PLUGIN_FROM_BIN)));
+#endif
 #ifdef AMPORA_HELP_PLUGIN_BUILD_DIR
     const QString built = QStringLiteral(AMPORA_HELP_PLUGIN_BUILD_DIR);
     if (!dirs.contains(built)) dirs << built;

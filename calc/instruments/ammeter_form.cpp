@@ -4,6 +4,7 @@
 #include "ammeter_diagram.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 
 namespace ampora {
@@ -40,6 +41,12 @@ AmmeterForm::AmmeterForm(QWidget* parent) : CalcForm("amm", QStringLiteral("Amme
     setTabOrder(
         {"i", "rg", "ig", "rs", "Command1", "Command3", "Command4", "Command6", "Command7", "Command8"});
     setDefaultButton("Command1");
+    // Two captions read "Current" and the shunt box has none: name the quantities plainly
+    // for screen readers (the "*" buttons follow their boxes).
+    box("i")->setAccessibleName(tr("Total current"));
+    box("ig")->setAccessibleName(tr("Galvanometer current"));
+    box("rg")->setAccessibleName(tr("Galvanometer resistance"));
+    box("rs")->setAccessibleName(tr("Shunt resistance"));
 
     const BoxSet boxes = this->boxes({"i", "ig", "rg", "rs"});
     onClick("Command1", [boxes] { boxes.write(ammeter::Solve(boxes.read())); });

@@ -1,6 +1,9 @@
 #include "calc_form.h"
 
 #include "sketch_shape.h"
+#include "form_accessibility.h"
+#include "reading_order.h"
+#include "text_fit.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -13,6 +16,12 @@
 #include <QStatusBar>
 
 namespace ampora {
+namespace {
+
+// The face of classic buttons and dialogs.
+const QColor kButtonFace(0xD4, 0xD0, 0xC8);
+
+}  // namespace
 
 Boxes BoxSet::read() const {
     Boxes texts;
@@ -38,6 +47,22 @@ CalcForm::CalcForm(const char* name, const QString& caption, QSize client, QWidg
     setWindowTitle(caption);
     setFixedSize(Px(client.width()), Px(client.height()));
     setAttribute(Qt::WA_DeleteOnClose);
+    InstallFormAccessibility();
+    // The forms are drawn on the grey of classic button faces, with black text whatever
+    // the desktop's theme, so that the white copy of a raised title stands out.
+    QPalette face = palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        face.setColor(group, QPalette::Window, kButtonFace);
+        face.setColor(group, QPalette::Button, kButtonFace);
+        face.setColor(group, QPalette::WindowText, Qt::black);
+        face.setColor(group, QPalette::ButtonText, Qt::black);
+        face.setColor(group, QPalette::Base, Qt::white);
+        face.setColor(group, QPalette::Text, Qt::black);
+    }
+    face.setColor(QPalette::Disabled, QPalette::Window, kButtonFace);
+    face.setColor(QPalette::Disabled, QPalette::Button, kButtonFace);
+    setPalette(face);
+    setAutoFillBackground(true);
 }
 
 QWidget* CalcForm::create(const Control& c) {
@@ -128,6 +153,8 @@ void CalcForm::addTitle(const Title& title) {
     QPalette white = copy->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     copy->setPalette(white);
+    // Only a shade: a screen reader reads the title once, from the coloured label.
+    copy->setProperty(kDecorative, true);
     Twips at = title.at;
     at.left -= title.offset;
     at.top -= title.offset;
@@ -174,6 +201,8 @@ void CalcForm::onClick(const char* name, std::function<void()> handler) {
 void CalcForm::clearButton(const char* buttonName, const char* boxName) {
     QLineEdit* target = box(boxName);
     onClick(buttonName, [target] { target->setText(QString()); });
+    // Named "Clear " and its box's name once the boxes are named (see finish()).
+    clearButtons_.emplace_back(button(buttonName), target);
 }
 
 void CalcForm::onFocusIn(QWidget* control, std::function<void()> handler) {
@@ -200,6 +229,8 @@ void CalcForm::reportFault(const Fault& fault) {
     QMessageBox box(QMessageBox::NoIcon, windowTitle(), QString::fromStdString(fault.describe()),
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("faultReport"));
+    box.setAccessibleName(windowTitle());
+    box.setAccessibleDescription(box.text());
     box.exec();
 }
 
@@ -210,11 +241,40 @@ void CalcForm::writeBack(const BoxSet& boxes, const Outcome& outcome) {
 
 void CalcForm::setTabOrder(std::initializer_list<const char*> names) {
     QWidget* previous = nullptr;
+    tabOrder_.clear();
     for (const char* name : names) {
         QWidget* w = control(name);
         Q_ASSERT_X(w, "CalcForm::setTabOrder", name);
+        tabOrder_.append(QString::fromLatin1(name));
         if (previous) QWidget::setTabOrder(previous, w);
         previous = w;
+    }
+}
+
+bool CalcForm::event(QEvent* event) {
+    if (event->type() == QEvent::Polish && !finished_) finish();
+    return QWidget::event(event);
+}
+
+void CalcForm::finish() {
+    finished_ = true;
+    // Frames in the classic style: the caption sits on the top border line. Only forms
+    // with frames pay for the style sheet.
+    if (findChild<QGroupBox*>())
+        setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid #808080; border-radius: 0; margin-top: 0.55em; }"
+            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+            " left: 6px; top: 0px; padding: 0 2px; }"));
+    GrowToFitText(this);
+    NameFromCaptions(this);
+    for (const auto& [button, box] : clearButtons_) {
+        if (!button || !box || !button->accessibleName().isEmpty()) continue;
+        const QString quantity = box->accessibleName().isEmpty() ? box->objectName() : box->accessibleName();
+        button->setAccessibleName(tr("Clear %1").arg(quantity));
+    }
+    if (tabOrder_.isEmpty()) {
+        const auto order = ReadingOrder(this);
+        for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     }
 }
 

@@ -5,6 +5,8 @@
 #include "forms/core/fault.h"
 #include "forms/core/solve_pass.h"
 
+#include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -74,16 +76,28 @@ public:
     // Writes an untrapped handler's boxes back, then reports its fault, if any.
     void writeBack(const BoxSet& boxes, const Outcome& outcome);
 
-    // The tab order, first to last.
+    // The tab order, first to last. A form that declares none gets its controls in
+    // reading order (top to bottom, left to right) when it is first shown.
     void setTabOrder(std::initializer_list<const char*> names);
+    // The names given to setTabOrder, or empty when the form declared no order.
+    QStringList declaredTabOrder() const { return tabOrder_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Before the form is first shown, with all its controls in place: grows controls
+    // whose text the desktop's fonts would clip, names controls for assistive
+    // technology and sets the reading order where no tab order was declared.
+    bool event(QEvent* event) override;
 
 private:
     QWidget* create(const Control& c);
 
+    void finish();
+
     DefaultButton default_;
+    bool finished_ = false;
+    QStringList tabOrder_;
+    std::vector<std::pair<QPointer<QPushButton>, QPointer<QLineEdit>>> clearButtons_;
     std::vector<std::pair<QObject*, std::function<void()>>> focusIn_;
     std::vector<std::pair<QObject*, std::function<void()>>> focusOut_;
 };

@@ -1,0 +1,160 @@
+#include "every_form.h"
+#include "forms/ui/form_accessibility.h"
+#include "support/test_registry.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+
+#include <functional>
+
+using namespace ampora;
+
+namespace {
+
+// Every node below `root`, depth first.
+void Walk(QAccessibleInterface* root, const std::function<void(QAccessibleInterface*)>& visit,
+          int depth = 0) {
+    if (!root || depth > 64) return;
+    visit(root);
+    for (int i = 0; i < root->childCount(); ++i) Walk(root->child(i), visit, depth + 1);
+}
+
+QString Describe(const QAccessibleInterface* node) {
+    const QObject* object = node->object();
+    return QStringLiteral("%1 (%2)").arg(
+        object ? object->objectName() : QStringLiteral("?"),
+        object ? QString::fromLatin1(object->metaObject()->className()) : QString());
+}
+
+bool Readable(const QString& name) {
+    for (const QChar ch : name)
+        if (ch.isLetterOrNumber()) return true;
+    return false;
+}
+
+}  // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void focusableControlsAreNamed_data() { test::EveryForm::addRows(); }
+    void focusableControlsAreNamed();
+    void boxesHaveDistinctNames_data() { test::EveryForm::addRows(); }
+    void boxesHaveDistinctNames();
+    void clearButtonsNameTheirBox_data() { test::EveryForm::addRows(); }
+    void clearButtonsNameTheirBox();
+    void titlesAreReadOnce_data() { test::EveryForm::addRows(); }
+    void titlesAreReadOnce();
+    void boxesAreNamedAsUsersReadThem_data();
+    void boxesAreNamedAsUsersReadThem();
+};
+
+void TestAccessibility::focusableControlsAreNamed() {
+    QFETCH(int, index);
+    test::EveryForm forms;
+    const auto form = forms.show(index);
+    QVERIFY(form);
+    QStringList unnamed;
+    int focusable = 0;
+    Walk(QAccessible::queryAccessibleInterface(form.get()), [&](QAccessibleInterface* node) {
+        const QAccessible::State state = node->state();
+        if (!state.focusable || state.invisible) return;
+        ++focusable;
+        const QString name = node->text(QAccessible::Name);
+        if (!Readable(name)) unnamed << QStringLiteral("%1 named \"%2\"").arg(Describe(node), name);
+    });
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1String(", "))));
+    if (focusable == 0) QWARN("no focusable control");
+}
+
+void TestAccessibility::boxesHaveDistinctNames() {
+    QFETCH(int, index);
+    test::EveryForm forms;
+    const auto form = forms.show(index);
+    QVERIFY(form);
+    QSet<QString> seen;
+    QStringList shared;
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w)) continue;
+        if (qobject_cast<QComboBox*>(w->parentWidget())) continue;
+        const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        if (name.isEmpty()) continue;  // a scratch box never shown; visible ones are checked above
+        if (seen.contains(name)) shared << name;
+        seen.insert(name);
+    }
+    QVERIFY2(shared.isEmpty(),
+             qPrintable(QStringLiteral("shared names: ") + shared.join(QLatin1String(", "))));
+}
+
+void TestAccessibility::clearButtonsNameTheirBox() {
+    QFETCH(int, index);
+    test::EveryForm forms;
+    const auto form = forms.show(index);
+    QVERIFY(form);
+    QSet<QString> boxNames;
+    for (const QLineEdit* box : form->findChildren<QLineEdit*>()) boxNames.insert(box->accessibleName());
+    for (const QPushButton* button : form->findChildren<QPushButton*>()) {
+        if (button->text() != QLatin1String("*")) continue;
+        const QString name = button->accessibleName();
+        QVERIFY2(name.startsWith(QLatin1String("Clear ")),
+                 qPrintable(button->objectName() + QLatin1String(": ") + name));
+        QVERIFY2(boxNames.contains(name.mid(6)),
+                 qPrintable(button->objectName() + QLatin1String(": ") + name));
+    }
+}
+
+void TestAccessibility::titlesAreReadOnce() {
+    QFETCH(int, index);
+    test::EveryForm forms;
+    const auto form = forms.show(index);
+    QVERIFY(form);
+    QList<const QObject*> reached;
+    QStringList texts;
+    Walk(QAccessible::queryAccessibleInterface(form.get()), [&](QAccessibleInterface* node) {
+        reached << node->object();
+        if (node->role() == QAccessible::StaticText) texts << node->text(QAccessible::Name);
+    });
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        if (!label->property(kDecorative).toBool()) continue;
+        QVERIFY2(!reached.contains(label), qPrintable(label->objectName()));
+        QCOMPARE(texts.count(label->text()), 1);
+    }
+}
+
+// What a screen reader announces for some boxes: the caption, or the plain name a form
+// gives where captions are shared or missing.
+void TestAccessibility::boxesAreNamedAsUsersReadThem_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("conductance: resistance") << int(FormKind::cond) << "r" << "Resistance";
+    QTest::newRow("conductance: conductance") << int(FormKind::cond) << "c" << "Conductance";
+    QTest::newRow("ammeter: total current") << int(FormKind::amm) << "i" << "Total current";
+    QTest::newRow("ammeter: galvanometer current") << int(FormKind::amm) << "ig" << "Galvanometer current";
+    QTest::newRow("ammeter: shunt without a caption") << int(FormKind::amm) << "rs" << "Shunt resistance";
+}
+
+void TestAccessibility::boxesAreNamedAsUsersReadThem() {
+    QFETCH(int, kind);
+    QFETCH(QString, box);
+    QFETCH(QString, name);
+    test::EveryForm forms;
+    const auto entries = AllForms();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (int(entries[i].kind) != kind) continue;
+        const auto form = forms.show(static_cast<int>(i));
+        QVERIFY(form);
+        QWidget* control = form->findChild<QLineEdit*>(box);
+        QVERIFY(control);
+        QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), name);
+        return;
+    }
+    QSKIP("this form is not part of the program");
+}
+
+AMPORA_TEST(TestAccessibility)
+#include "tst_accessibility.moc"
