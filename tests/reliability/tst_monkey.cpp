@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -126,19 +127,12 @@ class Monkey {
 public:
     Monkey(MainWindow& window, unsigned long long seed) : window_(window), random_(seed) {}
 
-    // Drives one random user event and returns what it was.
+    // Drives one random user event and returns what it was. When the event picked has
+    // nothing to act on (no list open, say), a form is opened from the menus instead.
     QString step() {
-        const int pick = below(100);
-        if (pick < 6) return openFromMenu();
-        if (pick < 12) return clickIn(panel(), "panel");
-        if (pick < 42) return type();
-        if (pick < 54) return pressEnter();
-        if (pick < 70) return clickIn(someForm(), "form");
-        if (pick < 76) return chooseOption();
-        if (pick < 82) return chooseFromList();
-        if (pick < 88) return tab();
-        if (pick < 93) return activate();
-        return close();
+        const QString what = pick();
+        if (!what.startsWith(QLatin1String("no "))) return what;
+        return openFromMenu();
     }
 
     // A box holding an infinity or a NaN, if any.
@@ -158,6 +152,20 @@ public:
     const QSet<QString>& skipped() const { return skipped_; }
 
 private:
+    QString pick() {
+        const int pick = below(100);
+        if (pick < 6) return openFromMenu();
+        if (pick < 12) return clickIn(panel(), "panel");
+        if (pick < 42) return type();
+        if (pick < 54) return pressEnter();
+        if (pick < 70) return clickIn(formWith<QPushButton>(), "form");
+        if (pick < 76) return chooseOption();
+        if (pick < 82) return chooseFromList();
+        if (pick < 88) return tab();
+        if (pick < 93) return activate();
+        return close();
+    }
+
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
     template <typename T>
@@ -176,7 +184,16 @@ private:
         return sub ? sub->widget() : nullptr;
     }
 
-    // The usable controls of one type in a random open form.
+    // A random open form with a usable control of type T.
+    template <typename T>
+    QWidget* formWith() {
+        QList<QWidget*> forms;
+        for (QMdiSubWindow* sub : test::OpenWindows(window_))
+            if (!controls<T>(sub->widget()).isEmpty()) forms.append(sub->widget());
+        return any(forms);
+    }
+
+    // The usable controls of one type in a form.
     template <typename T>
     QList<T*> controls(QWidget* form) const {
         QList<T*> usable;
@@ -230,7 +247,7 @@ private:
     }
 
     QString type() {
-        QLineEdit* box = any(controls<QLineEdit>(someForm()));
+        QLineEdit* box = any(controls<QLineEdit>(formWith<QLineEdit>()));
         if (!box) return QStringLiteral("no box");
         const QString t = text();
         const QString what =
@@ -248,28 +265,28 @@ private:
     }
 
     QString pressEnter() {
-        QWidget* form = someForm();
+        QWidget* form = formWith<QWidget>();
         QList<QWidget*> targets;
         for (QLineEdit* w : controls<QLineEdit>(form)) targets.append(w);
         for (QComboBox* w : controls<QComboBox>(form)) targets.append(w);
         for (QRadioButton* w : controls<QRadioButton>(form)) targets.append(w);
         for (QPushButton* w : controls<QPushButton>(form)) targets.append(w);
         QWidget* target = any(targets);
-        if (!target) return QStringLiteral("nothing to press Enter in");
+        if (!target) return QStringLiteral("no control to press Enter in");
         target->setFocus();
         test::PressEnter(target);
         return QStringLiteral("Enter in ") + name(target);
     }
 
     QString chooseOption() {
-        QRadioButton* option = any(controls<QRadioButton>(someForm()));
+        QRadioButton* option = any(controls<QRadioButton>(formWith<QRadioButton>()));
         if (!option) return QStringLiteral("no option button");
         QTest::mouseClick(option, Qt::LeftButton);
         return QStringLiteral("option ") + name(option);
     }
 
     QString chooseFromList() {
-        QComboBox* list = any(controls<QComboBox>(someForm()));
+        QComboBox* list = any(controls<QComboBox>(formWith<QComboBox>()));
         if (!list) return QStringLiteral("no list");
         static const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown};
         const Qt::Key key = keys[below(int(std::size(keys)))];
@@ -367,6 +384,7 @@ void TestMonkey::randomUserEvents() {
     QElapsedTimer clock;
     clock.start();
     int boxesAnswered = 0;
+    QMap<QString, int> tally;  // events by their first word, for the closing line
     for (int i = 0; i < events; ++i) {
         watchdog.arm(i, QStringLiteral("starting"));
         QString what;
@@ -382,6 +400,7 @@ void TestMonkey::randomUserEvents() {
         } catch (...) {
             QFAIL(qPrintable(QStringLiteral("event %1 (%2) threw; seed %3").arg(i).arg(what).arg(seed)));
         }
+        ++tally[what.section(QLatin1Char(' '), 0, 0)];
         const QString bad = monkey.badBox();
         QVERIFY2(
             bad.isEmpty(),
@@ -406,6 +425,10 @@ void TestMonkey::randomUserEvents() {
     qInfo("monkey: %d events in %.1f s, %d message boxes answered, forms left to other tests: %s", events,
           clock.elapsed() / 1000.0, answers.count(),
           qPrintable(QStringList(monkey.skipped().values()).join(", ")));
+    QStringList counts;
+    for (auto it = tally.cbegin(); it != tally.cend(); ++it)
+        counts << it.key() + QStringLiteral(" %1").arg(it.value());
+    qInfo("monkey events: %s", qPrintable(counts.join(QStringLiteral(", "))));
     test::CloseAll(window);
 }
 
