@@ -204,7 +204,13 @@ private:
         return usable;
     }
 
-    static QString name(const QWidget* w) { return w->window()->objectName() + "." + w->objectName(); }
+    // "form.control", the form being the child window's widget.
+    static QString name(const QWidget* w) {
+        const QWidget* form = w;
+        while (form->parentWidget() && !qobject_cast<const QMdiSubWindow*>(form->parentWidget()))
+            form = form->parentWidget();
+        return form->objectName() + "." + w->objectName();
+    }
 
     QString text() {
         const int kind = below(100);
