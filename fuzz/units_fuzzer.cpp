@@ -68,7 +68,14 @@ Outcome Run(Boxes boxes, int state) {
 
 }  // namespace engine
 
-// One line per calculator unit.
+// One line per calculator unit: its name (the form's), its box count, how many option or
+// list states it takes, a call of the unit that maps a state number onto its arguments,
+// and the boxes it overwrites on purpose. For instance
+//     {"ac", alternating_current::kBoxes, 1,
+//      [](Boxes b, int) { return Outcome{alternating_current::Solve(std::move(b)), {}}; }},
+// or for an untrapped handler with a list and defaults it writes
+//     {"mag", electro_magnetism::kBoxes, 3,
+//      [](Boxes b, int s) { return electro_magnetism::Calculate(std::move(b), s); }, {electro_magnetism::U}},
 const Unit kUnits[] = {
     {"engine", engine::kBoxes, 4, engine::Run},
     {"cond", conductance::kBoxes, 1,
