@@ -4,11 +4,12 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 
 namespace ampora {
 
 FormTable::FormTable(QMdiArea* area, std::vector<FormEntry> entries, QObject* parent)
-    : QObject(parent), area_(area) {
+    : QObject(parent), area_(area), windowIcon_(area->style()->standardIcon(QStyle::SP_TitleBarMenuButton)) {
     for (auto& e : entries) slots_.push_back({std::move(e), {}});
 }
 
@@ -46,6 +47,7 @@ QWidget* FormTable::OpenForm(FormKind kind) {
         if (s->entry.sizable) flags |= Qt::WindowMinMaxButtonsHint;
         QMdiSubWindow* window = area_->addSubWindow(form, flags);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setWindowIcon(windowIcon_);
         window->setObjectName(form->objectName() + QStringLiteral("Window"));
         if (!s->entry.sizable) {
             window->adjustSize();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 
@@ -13,8 +14,24 @@ class QWidget;
 namespace ampora {
 
 enum class FormKind {
-    Form1, trigono, frmAbout, frmBrowser,
-    pd, cap, res, rcc, ac, cond, fuse, oscil, amm, mag, ind, trans, ratri, cirtri,
+    Form1,
+    trigono,
+    frmAbout,
+    frmBrowser,
+    pd,
+    cap,
+    res,
+    rcc,
+    ac,
+    cond,
+    fuse,
+    oscil,
+    amm,
+    mag,
+    ind,
+    trans,
+    ratri,
+    cirtri,
 };
 
 // The calculators: every kind but the shell's own forms.
@@ -58,6 +75,10 @@ private:
     const Slot* slot(FormKind kind) const;
 
     QMdiArea* area_;
+    // One icon shared by every child window. Left to itself each new window takes a fresh
+    // copy of the style's icon, and the scaled pixmap drawn in its title bar is cached
+    // anew under that copy's key, so opening and closing forms kept adding to the cache.
+    QIcon windowIcon_;
     std::vector<Slot> slots_;
 };
 

@@ -1,11 +1,49 @@
 #!/usr/bin/env bash
-# Sets up, builds, checks the desktop files and the Debian package, and runs every test
-# headless; ends with ctest's summary.
+# Sets up, builds and runs every test headless; ends with ctest's summary.
+#
+# Stages: the release build, with the desktop files and the Debian package checked; the
+# debug preset (AddressSanitizer and UndefinedBehaviorSanitizer) and its tests; the fuzz
+# targets, built with clang and run for FUZZ_SECONDS each from their corpora; then the
+# release tests, whose summary ends the output. Any stage that fails ends the run with a failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
+fuzz_seconds="${FUZZ_SECONDS:-20}"
+started=$SECONDS
+
+stage() { printf '\n==== %s (%d s so far)\n' "$1" $((SECONDS - started)); }
+
+stage "release build"
 cmake --preset release
 cmake --build --preset release
 scripts/check_package.sh
+
+stage "sanitizer build and tests"
+cmake --preset debug
+cmake --build --preset debug
+# The preset sets LSAN_OPTIONS to scripts/lsan.supp and makes UBSan findings fatal.
+ctest --preset debug
+
+stage "fuzzing, ${fuzz_seconds} s per target"
+cmake --preset fuzz
+cmake --build --preset fuzz
+fuzz_work="$(mktemp -d)"
+trap 'rm -rf "$fuzz_work"' EXIT
+for fuzzer in build/fuzz/fuzz/*_fuzzer; do
+  name="$(basename "$fuzzer")"
+  # New inputs go to a scratch folder; the committed corpus is only read.
+  mkdir -p "$fuzz_work/$name"
+  if ! "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=1 -artifact_prefix="$PWD/build/fuzz/$name-" \
+       "$fuzz_work/$name" "fuzz/corpus/$name" > "$fuzz_work/$name.log" 2>&1; then
+    tail -n 60 "$fuzz_work/$name.log"
+    echo "$name found a fault; the input is saved as build/fuzz/$name-*." >&2
+    echo "Copy it into fuzz/corpus/$name/ so the corpus replay test keeps it once mended." >&2
+    exit 1
+  fi
+  printf '%s: %s executions in %s s\n' "$name" \
+    "$(sed -n 's/^stat::number_of_executed_units: *//p' "$fuzz_work/$name.log")" "$fuzz_seconds"
+done
+
+stage "release tests"
 ctest --preset release
