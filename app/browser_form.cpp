@@ -3,6 +3,9 @@
 #include "forms/ui/control_table.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QPointer>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
 #include <QStyle>
@@ -30,6 +33,23 @@ const ToolButton kButtons[] = {
     {"Refresh", QStyle::SP_BrowserReload},
 };
 
+// The toolbar's icons, made once for the run and shared by every viewer. An icon made
+// afresh for each viewer would leave the drawn copies of the old ones behind in the
+// application's pixmap cache, under keys that are never used again.
+QIcon ToolIcon(const QStyle* style, std::size_t i) {
+    struct Icons : QObject {
+        QIcon icons[std::size(kButtons)];
+    };
+    static QPointer<Icons> shared;
+    if (!shared) {
+        shared = new Icons;
+        shared->setParent(QCoreApplication::instance());
+        for (std::size_t b = 0; b < std::size(kButtons); ++b)
+            shared->icons[b] = style->standardIcon(kButtons[b].icon);
+    }
+    return shared->icons[i];
+}
+
 }  // namespace
 
 BrowserForm::BrowserForm(MakeBrowser make, QWidget* parent) : QWidget(parent) {
@@ -47,9 +67,9 @@ BrowserForm::BrowserForm(MakeBrowser make, QWidget* parent) : QWidget(parent) {
     tbToolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     tbToolBar_->setMovable(false);
     tbToolBar_->setGeometry(0, 0, Px(kDesignClient.width()), Px(kToolBarHeight));
-    for (const ToolButton& b : kButtons) {
-        const QString key = QString::fromLatin1(b.key);
-        QAction* action = tbToolBar_->addAction(style()->standardIcon(b.icon), key);
+    for (std::size_t i = 0; i < std::size(kButtons); ++i) {
+        const QString key = QString::fromLatin1(kButtons[i].key);
+        QAction* action = tbToolBar_->addAction(ToolIcon(style(), i), key);
         action->setObjectName(key);
         action->setToolTip(key);
     }
@@ -74,6 +94,10 @@ BrowserForm::BrowserForm(MakeBrowser make, QWidget* parent) : QWidget(parent) {
 
     // Form_Load: the design size; the resize event lays the browser out.
     resize(Px(kDesignClient.width()), Px(kDesignClient.height()));
+}
+
+BrowserForm::~BrowserForm() {
+    if (browser_) browser_->recycle();
 }
 
 void BrowserForm::navigate(const QUrl& address) {

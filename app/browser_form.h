@@ -22,6 +22,7 @@ public:
     // `make` supplies the browser (the help plugin's, or a stand-in); without one the
     // window opens empty and every command is ignored.
     explicit BrowserForm(MakeBrowser make, QWidget* parent = nullptr);
+    ~BrowserForm() override;
 
     HelpBrowser* browser() const { return browser_; }
     QToolBar* toolBar() const { return tbToolBar_; }

@@ -33,13 +33,18 @@ public:
     virtual void refresh() = 0;
     virtual void stop() = 0;
 
+    // The viewer is closing: the browser may stay with the program, hidden, for the next
+    // viewer to take over instead of being destroyed with this one.
+    virtual void recycle() {}
+
     // True while a page is loading.
     virtual bool isBusy() const = 0;
     // The title of the page shown, or its address when it has none.
     virtual QString locationName() const = 0;
 };
 
-// The plugin's one entry point: creates a browser whose widget is a child of `parent`.
+// The plugin's one entry point: a browser whose widget is a child of `parent`, either new
+// or the one a closed viewer recycled, with its history cleared.
 using CreateHelpBrowser = HelpBrowser* (*)(QWidget* parent);
 inline constexpr char kCreateHelpBrowserSymbol[] = "ampora_create_help_browser";
 

@@ -4,6 +4,8 @@
 #include "app/help_browser.h"
 
 #include <QCoreApplication>
+#include <QPointer>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -11,15 +13,22 @@
 namespace ampora {
 namespace {
 
+// One profile for every help viewer of the run. A profile without a storage name is off
+// the record: no cache, cookies or history on disk. Each profile is a browser context of
+// its own in the web engine, which does not give all of it back when the profile goes, so
+// one made per viewer would let memory creep up as help is opened and closed. The
+// application owns it, so it outlives every page that uses it.
+QWebEngineProfile* HelpProfile() {
+    static QPointer<QWebEngineProfile> profile;
+    if (!profile) profile = new QWebEngineProfile(QCoreApplication::instance());
+    return profile;
+}
+
 class WebBrowser : public QWebEngineView, public HelpBrowser {
 public:
     explicit WebBrowser(QWidget* parent)
-        : QWebEngineView(parent),
-          // A profile without a storage name is off the record: no cache, cookies or
-          // history on disk. It must outlive its page, so the application holds it and
-          // it goes only after this view (and with it the page) is gone.
-          profile_(new QWebEngineProfile(QCoreApplication::instance())) {
-        setPage(new QWebEnginePage(profile_, this));
+        : QWebEngineView(parent) {
+        setPage(new QWebEnginePage(HelpProfile(), this));
         connect(this, &QWebEngineView::loadStarted, this, [this] { busy_ = true; });
         connect(this, &QWebEngineView::loadFinished, this, [this](bool) {
             busy_ = false;
@@ -37,8 +46,16 @@ public:
     ~WebBrowser() override {
         notifications_ = {};
         delete page();
-        profile_->deleteLater();
     }
+
+    // Takes the browser over for a new viewer: the old viewer's pages are forgotten.
+    void adopt(QWidget* parent) {
+        setParent(parent);
+        page()->history()->clear();
+        show();
+    }
+
+    void recycle() override;
 
     QWidget* widget() override { return this; }
     void setNotifications(Notifications notifications) override { notifications_ = std::move(notifications); }
@@ -59,14 +76,42 @@ public:
     }
 
 private:
-    QWebEngineProfile* profile_;
     Notifications notifications_;
     bool busy_ = false;
 };
+
+// The browser a closed viewer left behind. Every new browser page is a web contents of
+// its own in the engine, which keeps part of it for the rest of the run: reusing one
+// view keeps the memory of a run that opens and closes help many times where it was
+// after the first time.
+QPointer<WebBrowser>& Spare() {
+    static QPointer<WebBrowser> spare;
+    return spare;
+}
+
+void WebBrowser::recycle() {
+    notifications_ = {};
+    stop();
+    // The main window keeps it, hidden, and deletes it when it goes. A viewer that is a
+    // window of its own has no keeper, and its browser goes with it.
+    // One spare is enough: a viewer closed while another browser is already waiting lets
+    // its own go.
+    QWidget* keeper = window();
+    if (keeper == parentWidget() || keeper == this || Spare()) return;
+    hide();
+    setObjectName(QString());
+    setParent(keeper);
+    Spare() = this;
+}
 
 }  // namespace
 }  // namespace ampora
 
 extern "C" Q_DECL_EXPORT ampora::HelpBrowser* ampora_create_help_browser(QWidget* parent) {
+    if (ampora::WebBrowser* spare = ampora::Spare()) {
+        ampora::Spare() = nullptr;
+        spare->adopt(parent);
+        return spare;
+    }
     return new ampora::WebBrowser(parent);
 }

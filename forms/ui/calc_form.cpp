@@ -5,6 +5,7 @@
 #include "reading_order.h"
 #include "text_fit.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -41,16 +42,18 @@ void BoxSet::clear() const {
     for (QLineEdit* box : boxes_) box->setText(QString());
 }
 
-CalcForm::CalcForm(const char* name, const QString& caption, QSize client, QWidget* parent)
-    : QWidget(parent), default_(this) {
-    setObjectName(QString::fromLatin1(name));
-    setWindowTitle(caption);
-    setFixedSize(Px(client.width()), Px(client.height()));
-    setAttribute(Qt::WA_DeleteOnClose);
-    InstallFormAccessibility();
-    // The forms are drawn on the grey of classic button faces, with black text whatever
-    // the desktop's theme, so that the white copy of a raised title stands out.
-    QPalette face = palette();
+namespace {
+
+// The forms are drawn on the grey of classic button faces, with black text whatever the
+// desktop's theme, so that the white copy of a raised title stands out. The palette is
+// the application's palette for every form, set once, not one set on each form: the style
+// caches drawn buttons under the palette's identity, and a palette of each form's own
+// would add new entries (and their keys, which the cache keeps) with every form opened.
+void UseFacePalette() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    QPalette face = QApplication::palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         face.setColor(group, QPalette::Window, kButtonFace);
         face.setColor(group, QPalette::Button, kButtonFace);
@@ -61,7 +64,22 @@ CalcForm::CalcForm(const char* name, const QString& caption, QSize client, QWidg
     }
     face.setColor(QPalette::Disabled, QPalette::Window, kButtonFace);
     face.setColor(QPalette::Disabled, QPalette::Button, kButtonFace);
-    setPalette(face);
+    // A palette that marks no role as set is taken over by each form as it is, without a
+    // copy of its own.
+    face.setResolveMask(0);
+    QApplication::setPalette(face, CalcForm::staticMetaObject.className());
+}
+
+}  // namespace
+
+CalcForm::CalcForm(const char* name, const QString& caption, QSize client, QWidget* parent)
+    : QWidget(parent), default_(this) {
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(caption);
+    setFixedSize(Px(client.width()), Px(client.height()));
+    setAttribute(Qt::WA_DeleteOnClose);
+    InstallFormAccessibility();
+    UseFacePalette();
     setAutoFillBackground(true);
 }
 

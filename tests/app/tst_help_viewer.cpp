@@ -163,6 +163,31 @@ void TestHelpViewer::realHelpPageLoadsOnDemand() {
     Click(*viewer, "Back");
     QTRY_VERIFY_WITH_TIMEOUT(!viewer->timer()->isActive(), 60000);
     QCOMPARE(viewer->windowTitle(), QStringLiteral("Ampora Help"));
+
+    // Closed and opened again, help starts afresh at the top of the manual: the browser
+    // the closed viewer leaves behind is reused, but none of its pages are remembered.
+    viewer->navigate(Page("conductance"));
+    QTRY_COMPARE_WITH_TIMEOUT(view->property("url").toUrl().fragment(), QStringLiteral("conductance"), 60000);
+    QTest::qWait(300);
+    qobject_cast<QWidget*>(viewer->parent())->close();
+    QTRY_VERIFY(!window.forms().form(FormKind::frmBrowser));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window.findChild<QAction*>(QStringLiteral("mnuonhlp"))->trigger();
+    viewer = qobject_cast<BrowserForm*>(window.forms().form(FormKind::frmBrowser));
+    QVERIFY(viewer && viewer->browser());
+    view = viewer->browser()->widget();
+    QCOMPARE(view->objectName(), QStringLiteral("brwWebBrowser"));
+    QVERIFY(view->isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(viewer->windowTitle(), QStringLiteral("Ampora Help"), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!viewer->browser()->isBusy(), 60000);
+    QVERIFY(view->property("url").toUrl().fragment().isEmpty());
+    Click(*viewer, "Back");
+    QTest::qWait(500);
+    QVERIFY(view->property("url").toUrl().fragment().isEmpty());
+    int views = 0;
+    for (const QWidget* w : window.findChildren<QWidget*>())
+        if (w->inherits("QWebEngineView")) ++views;
+    QCOMPARE(views, 1);
 }
 
 void TestHelpViewer::resizeRule_data() {

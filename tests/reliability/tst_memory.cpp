@@ -11,20 +11,35 @@
 using namespace ampora;
 
 // Opening and closing forms must not pile up memory: a closed form's widgets are
-// deleted, so the process settles after the first round and stays where it is.
+// deleted (or, for the help viewer's browser, kept for the next viewer), so the process
+// settles after the first round and stays where it is.
 class TestMemory : public QObject {
     Q_OBJECT
 private slots:
+    void openAndCloseEveryFormRepeatedly_data();
     void openAndCloseEveryFormRepeatedly();
 };
 
+void TestMemory::openAndCloseEveryFormRepeatedly_data() {
+    QTest::addColumn<bool>("helpViewer");
+    QTest::addColumn<double>("allowanceMiB");
+    // Every calculator, the panel, the chooser and the about box: nothing may pile up.
+    QTest::newRow("every form but the help viewer") << false << 2.0;
+    // The web engine keeps some 10 KiB outside the heap each time its view is shown again
+    // (4.6 MiB over 500 rounds here); a new view for every viewer kept about 75 KiB a time.
+    QTest::newRow("the help viewer") << true << 8.0;
+}
+
 void TestMemory::openAndCloseEveryFormRepeatedly() {
+    QFETCH(bool, helpViewer);
+    QFETCH(double, allowanceMiB);
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     std::vector<FormKind> kinds;
-    for (const FormEntry& entry : AllForms()) kinds.push_back(entry.kind);
+    for (const FormEntry& entry : AllForms())
+        if ((entry.kind == FormKind::frmBrowser) == helpViewer) kinds.push_back(entry.kind);
     QVERIFY(!kinds.empty());
 
     // Under AddressSanitizer resident memory says nothing (see below) and every round is
@@ -62,9 +77,9 @@ void TestMemory::openAndCloseEveryFormRepeatedly() {
         QSKIP(
             "AddressSanitizer keeps freed memory in quarantine; the widget count and LeakSanitizer check it "
             "here");
-    const std::size_t allowance = 2u << 20;
+    const auto allowance = static_cast<std::size_t>(allowanceMiB * (1u << 20));
     QVERIFY2(last <= first + allowance,
-             qPrintable(QStringLiteral("grew by %1").arg(test::MiB(last - first))));
+             qPrintable(QStringLiteral("grew by %1").arg(test::MiB(last > first ? last - first : 0))));
 }
 
 AMPORA_TEST(TestMemory)

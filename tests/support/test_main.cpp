@@ -18,12 +18,23 @@ std::vector<Factory>& Registry() {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // `--suite=Name` runs only that suite; the other arguments go to Qt Test as usual.
+    QString only;
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        if (qstrncmp(argv[i], "--suite=", 8) == 0) only = QString::fromLocal8Bit(argv[i] + 8);
+        else args.push_back(argv[i]);
+    }
+    argc = int(args.size());
+    args.push_back(nullptr);
+    argv = args.data();
     QApplication app(argc, argv);
     // A modal box that no test expected would hang the run: answer it and fail.
     ampora::test::ModalGuard guard;
     int failures = 0;
     for (const auto& factory : ampora::test::Registry()) {
         std::unique_ptr<QObject> suite(factory());
+        if (!only.isEmpty() && only != QLatin1String(suite->metaObject()->className())) continue;
         failures += QTest::qExec(suite.get(), argc, argv);
     }
     if (guard.unexpected() > 0) {
