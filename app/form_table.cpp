@@ -2,6 +2,7 @@
 
 #include "gl_share.h"
 
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
@@ -9,7 +10,11 @@
 namespace ampora {
 
 FormTable::FormTable(QMdiArea* area, std::vector<FormEntry> entries, QObject* parent)
-    : QObject(parent), area_(area), windowIcon_(area->style()->standardIcon(QStyle::SP_TitleBarMenuButton)) {
+    : QObject(parent),
+      area_(area),
+      // The child windows show the program's icon; without one, the style's.
+      windowIcon_(QGuiApplication::windowIcon().isNull() ? area->style()->standardIcon(QStyle::SP_TitleBarMenuButton)
+                                                         : QGuiApplication::windowIcon()) {
     for (auto& e : entries) slots_.push_back({std::move(e), {}});
 }
 

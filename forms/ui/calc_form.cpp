@@ -1,5 +1,6 @@
 #include "calc_form.h"
 
+#include "classic_frame.h"
 #include "sketch_shape.h"
 #include "form_accessibility.h"
 #include "reading_order.h"
@@ -34,7 +35,10 @@ Boxes BoxSet::read() const {
 void BoxSet::write(const Boxes& texts) const {
     for (std::size_t i = 0; i < boxes_.size() && i < texts.size(); ++i) {
         const QString text = QString::fromStdString(texts[i]);
-        if (boxes_[i]->text() != text) boxes_[i]->setText(text);
+        if (boxes_[i]->text() == text) continue;
+        boxes_[i]->setText(text);
+        // A result longer than its box shows its leading digits, not its tail.
+        boxes_[i]->setCursorPosition(0);
     }
 }
 
@@ -50,9 +54,9 @@ namespace {
 // caches drawn buttons under the palette's identity, and a palette of each form's own
 // would add new entries (and their keys, which the cache keeps) with every form opened.
 void UseFacePalette() {
-    static bool done = false;
-    if (done) return;
-    done = true;
+    // Qt forgets the palettes of classes when the style or the desktop theme changes.
+    const char* forms = CalcForm::staticMetaObject.className();
+    if (QApplication::palette(forms).color(QPalette::Window) == kButtonFace) return;
     QPalette face = QApplication::palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         face.setColor(group, QPalette::Window, kButtonFace);
@@ -67,7 +71,7 @@ void UseFacePalette() {
     // A palette that marks no role as set is taken over by each form as it is, without a
     // copy of its own.
     face.setResolveMask(0);
-    QApplication::setPalette(face, CalcForm::staticMetaObject.className());
+    QApplication::setPalette(face, forms);
 }
 
 }  // namespace
@@ -80,6 +84,8 @@ CalcForm::CalcForm(const char* name, const QString& caption, QSize client, QWidg
     setAttribute(Qt::WA_DeleteOnClose);
     InstallFormAccessibility();
     UseFacePalette();
+    // Qt picked this widget's palette while it was still a plain QWidget; take the forms'.
+    setPalette(QApplication::palette(this));
     setAutoFillBackground(true);
 }
 
@@ -112,7 +118,7 @@ QWidget* CalcForm::create(const Control& c) {
         w = list;
         break;
     }
-    case Kind::Frame: w = new QGroupBox(caption, parent); break;
+    case Kind::Frame: w = new ClassicFrame(caption, parent); break;
     case Kind::Picture: {
         auto* picture = new QLabel(parent);
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -276,13 +282,6 @@ bool CalcForm::event(QEvent* event) {
 
 void CalcForm::finish() {
     finished_ = true;
-    // Frames in the classic style: the caption sits on the top border line. Only forms
-    // with frames pay for the style sheet.
-    if (findChild<QGroupBox*>())
-        setStyleSheet(QStringLiteral(
-            "QGroupBox { border: 1px solid #808080; border-radius: 0; margin-top: 0.55em; }"
-            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-            " left: 6px; top: 0px; padding: 0 2px; }"));
     GrowToFitText(this);
     NameFromCaptions(this);
     for (const auto& [button, box] : clearButtons_) {

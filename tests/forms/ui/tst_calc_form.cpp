@@ -50,6 +50,7 @@ private slots:
     void handlersMoveTheDefault();
     void enterOnAFocusedButtonPressesThatButton();
     void titleHasAWhiteCopyBehindIt();
+    void formsShareTheGreyFace();
     void writeBackTouchesOnlyChangedBoxes();
     void untrappedFaultIsReportedAndBoxesKept();
 };
@@ -112,6 +113,22 @@ void TestCalcForm::titleHasAWhiteCopyBehindIt() {
     QVERIFY(siblings.indexOf(copy) < siblings.indexOf(title));  // drawn first, so behind
 }
 
+// Every form is drawn on the button-face grey with black text and white boxes, whatever
+// the desktop's colours; all forms draw with the same palette, so the style's cache of
+// drawn buttons is shared rather than filled anew by every form opened.
+void TestCalcForm::formsShareTheGreyFace() {
+    Fixture one;
+    Fixture two;
+    for (const QWidget* w : {static_cast<QWidget*>(&one.form), static_cast<QWidget*>(one.form.button("First")),
+                             static_cast<QWidget*>(one.form.box("a"))}) {
+        QCOMPARE(w->palette().color(QPalette::Active, QPalette::Window), QColor(0xD4, 0xD0, 0xC8));
+        QCOMPARE(w->palette().color(QPalette::Inactive, QPalette::Button), QColor(0xD4, 0xD0, 0xC8));
+        QCOMPARE(w->palette().color(QPalette::Active, QPalette::ButtonText), QColor(Qt::black));
+        QCOMPARE(w->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::white));
+    }
+    QCOMPARE(two.form.button("Second")->palette().cacheKey(), one.form.button("First")->palette().cacheKey());
+}
+
 void TestCalcForm::writeBackTouchesOnlyChangedBoxes() {
     Fixture f;
     const BoxSet boxes = f.form.boxes({"a", "b"});
@@ -122,6 +139,9 @@ void TestCalcForm::writeBackTouchesOnlyChangedBoxes() {
     QCOMPARE(aChanged.count(), 0);
     QCOMPARE(bChanged.count(), 1);
     QCOMPARE(boxes.read(), Boxes({"1", "2"}));
+    // A long result is shown from its first digit.
+    boxes.write({"1", "0.0500500500500501"});
+    QCOMPARE(f.form.box("b")->cursorPosition(), 0);
 }
 
 void TestCalcForm::untrappedFaultIsReportedAndBoxesKept() {
