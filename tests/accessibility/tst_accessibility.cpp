@@ -15,11 +15,14 @@ using namespace ampora;
 
 namespace {
 
-// Every node below `root`, depth first.
+// Every node below `root`, depth first. The inside of the help viewer's web view is the
+// page's (the web engine builds it from the manual's HTML, in code without C++ type
+// information), so the walk stops at the view itself.
 void Walk(QAccessibleInterface* root, const std::function<void(QAccessibleInterface*)>& visit,
           int depth = 0) {
     if (!root || depth > 64) return;
     visit(root);
+    if (root->object() && root->object()->inherits("QWebEngineView")) return;
     for (int i = 0; i < root->childCount(); ++i) Walk(root->child(i), visit, depth + 1);
 }
 
