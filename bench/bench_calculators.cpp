@@ -86,7 +86,8 @@ const UnitPass kPasses[] = {
      }},
     {"colour code: yellow, violet, red, gold",
      [] {
-         return colour_code::Calculate({"4 - Yellow", "7 - Violet", "2 - Red", "Gold 5%"}, {"", "", ""}).boxes;
+         return colour_code::Calculate({"4 - Yellow", "7 - Violet", "2 - Red", "Gold 5%"}, {"", "", ""})
+             .boxes;
      }},
     {"right triangle: an angle and two sides give the others",
      [] {
@@ -112,10 +113,7 @@ const UnitPass kPasses[] = {
      [] {
          return inductance::Calculate({"2", "", "", ""}, TenRows(), component_list::Option::Parallel);
      }},
-    {"fuse size: ten loads",
-     [] {
-         return Boxes{fuse_size::Calculate(TenRows())};
-     }},
+    {"fuse size: ten loads", [] { return Boxes{fuse_size::Calculate(TenRows())}; }},
 };
 
 // Written after every press so that the optimiser cannot drop the work being timed.

@@ -93,7 +93,8 @@ Outcome Run(Boxes boxes, int state) {
 Outcome OscilloscopeVoltage(Boxes boxes, int) {
     const Boxes before = boxes;
     oscilloscope::VoltageOutcome outcome = oscilloscope::SolveVoltage(std::move(boxes));
-    const auto empty = std::count_if(before.begin(), before.end(), [](const std::string& b) { return IsEmpty(b); });
+    const auto empty =
+        std::count_if(before.begin(), before.end(), [](const std::string& b) { return IsEmpty(b); });
     FUZZ_CHECK(outcome.message.has_value() == (empty != 1), "oscil-v: %zd empty boxes, yet %s", empty,
                outcome.message ? "asked for one blank" : "did not ask for one blank");
     FUZZ_CHECK(!outcome.message || outcome.boxes == before, "oscil-v: asked for one blank but changed a box");
@@ -129,7 +130,8 @@ Outcome Run(Boxes boxes, int state) {
         const double nominal = TextToNumber(outcome.boxes[colour_code::Ans]);
         const double least = TextToNumber(outcome.boxes[colour_code::Minv]);
         const double most = TextToNumber(outcome.boxes[colour_code::Maxv]);
-        FUZZ_CHECK(least <= nominal && nominal <= most, "rcc: %g is not between %g and %g", nominal, least, most);
+        FUZZ_CHECK(least <= nominal && nominal <= most, "rcc: %g is not between %g and %g", nominal, least,
+                   most);
     }
     return outcome;
 }
@@ -145,7 +147,8 @@ constexpr int kListBoxes = 1 + component_list::kRows;
 component_list::List Read(const Boxes& boxes, int own) {
     component_list::List list;
     list.count = boxes[static_cast<std::size_t>(own)];
-    for (int k = 0; k < component_list::kRows; ++k) list.rows[k] = boxes[static_cast<std::size_t>(own + 1 + k)];
+    for (int k = 0; k < component_list::kRows; ++k)
+        list.rows[k] = boxes[static_cast<std::size_t>(own + 1 + k)];
     return list;
 }
 
@@ -172,61 +175,45 @@ Outcome Fuse(Boxes boxes, int) {
 
 }  // namespace list
 
+// A unit that returns only its boxes: it has no fault to report.
+template <Boxes (*solve)(Boxes)>
+Outcome Solved(Boxes boxes, int) {
+    return {solve(std::move(boxes)), std::nullopt};
+}
+
 // One line per calculator unit: its name (the form's), its box count, how many option or
 // list states it takes, a call of the unit that maps a state number onto its arguments,
-// and the boxes it overwrites on purpose. A unit that returns only its boxes has no
-// fault to report, so its Outcome carries none.
+// and the boxes it overwrites on purpose.
+// clang-format off
 const Unit kUnits[] = {
     {"engine", engine::kBoxes, 4, engine::Run},
-    {"cond", conductance::kBoxes, 1,
-     [](Boxes b, int) {
-         return Outcome{conductance::Solve(std::move(b)), {}};
-     }},
-    {"pd", basic_electricity::kBoxes, 1, [](Boxes b, int) { return basic_electricity::Calculate(std::move(b)); }},
+    {"cond", conductance::kBoxes, 1, Solved<conductance::Solve>},
+    {"pd", basic_electricity::kBoxes, 1,
+     [](Boxes b, int) { return basic_electricity::Calculate(std::move(b)); }},
     // The defaults of the angle and the relative permeability go only into empty boxes,
     // so a typed angle or permeability must survive the press like any other box.
-    {"mag", electro_magnetism::kBoxes, 1,
-     [](Boxes b, int) {
-         return Outcome{electro_magnetism::Solve(std::move(b)), {}};
-     }},
-    {"ac", alternating_current::kBoxes, 1,
-     [](Boxes b, int) {
-         return Outcome{alternating_current::Solve(std::move(b)), {}};
-     }},
-    {"trans", transformer::kBoxes, 1,
-     [](Boxes b, int) {
-         return Outcome{transformer::Solve(std::move(b)), {}};
-     }},
+    {"mag", electro_magnetism::kBoxes, 1, Solved<electro_magnetism::Solve>},
+    {"ac", alternating_current::kBoxes, 1, Solved<alternating_current::Solve>},
+    {"trans", transformer::kBoxes, 1, Solved<transformer::Solve>},
     {"oscil-v", oscilloscope::kVoltageBoxes, 1, OscilloscopeVoltage},
-    {"oscil-f", oscilloscope::kFrequencyBoxes, 1,
-     [](Boxes b, int) {
-         return Outcome{oscilloscope::SolveFrequency(std::move(b)), {}};
-     }},
-    {"amm", ammeter::kBoxes, 1,
-     [](Boxes b, int) {
-         return Outcome{ammeter::Solve(std::move(b)), {}};
-     }},
+    {"oscil-f", oscilloscope::kFrequencyBoxes, 1, Solved<oscilloscope::SolveFrequency>},
+    {"amm", ammeter::kBoxes, 1, Solved<ammeter::Solve>},
     // The results are worked out afresh on every press.
     {"rcc", colour_code::kBoxes, colour::kStates, colour::Run,
      {colour_code::Ans, colour_code::Minv, colour_code::Maxv}},
-    {"ratri", right_triangle::kBoxes, 1,
-     [](Boxes b, int) {
-         return Outcome{right_triangle::Solve(std::move(b)), {}};
-     }},
-    {"cirtri", circle::kBoxes, 1,
-     [](Boxes b, int) {
-         return Outcome{circle::Solve(std::move(b)), {}};
-     }},
+    {"ratri", right_triangle::kBoxes, 1, Solved<right_triangle::Solve>},
+    {"cirtri", circle::kBoxes, 1, Solved<circle::Solve>},
     // The scratch box d is reset whenever the rows are combined.
-    {"res", resistance::kBoxes + list::kListBoxes, 2, list::Combine<resistance::Calculate, resistance::kBoxes>,
-     {resistance::D}},
-    {"cap", capacitance::kBoxes + list::kListBoxes, 2, list::Combine<capacitance::Calculate, capacitance::kBoxes>,
-     {capacitance::D}},
-    {"ind", inductance::kBoxes + list::kListBoxes, 2, list::Combine<inductance::Calculate, inductance::kBoxes>,
-     {inductance::D}},
+    {"res", resistance::kBoxes + list::kListBoxes, 2,
+     list::Combine<resistance::Calculate, resistance::kBoxes>, {resistance::D}},
+    {"cap", capacitance::kBoxes + list::kListBoxes, 2,
+     list::Combine<capacitance::Calculate, capacitance::kBoxes>, {capacitance::D}},
+    {"ind", inductance::kBoxes + list::kListBoxes, 2,
+     list::Combine<inductance::Calculate, inductance::kBoxes>, {inductance::D}},
     // The answer, the only box of its own, is worked out afresh on every press.
     {"fuse", 1 + list::kListBoxes, 1, list::Fuse, {0}},
 };
+// clang-format on
 
 std::vector<std::string_view> Lines(std::string_view text) {
     std::vector<std::string_view> lines;
