@@ -4,8 +4,28 @@
 // An input is lines of text: the first names the unit ("cond", or "cond:2" with the
 // state of its options and lists), the others are its boxes in order; missing boxes
 // are empty. A first line that names no unit picks one by its bytes, so every input
-// reaches some unit.
+// reaches some unit. A state beyond the unit's count wraps round.
+//
+// The component-list units (res, cap, ind, fuse) take their own boxes first, then the
+// count box and the ten rows; their state is the combination, 0 series and 1 parallel.
+// The colour code (rcc) has no boxes to type in but its three result boxes; its state
+// picks the entry of each of its four lists, as described at its line.
+#include "calc/electrical/alternating_current.h"
+#include "calc/electrical/basic_electricity.h"
+#include "calc/electrical/capacitance.h"
+#include "calc/electrical/colour_code.h"
 #include "calc/electrical/conductance.h"
+#include "calc/electrical/fuse_size.h"
+#include "calc/electrical/resistance.h"
+#include "calc/geometry/circle.h"
+#include "calc/geometry/right_triangle.h"
+#include "calc/instruments/ammeter.h"
+#include "calc/instruments/oscilloscope.h"
+#include "calc/magnetism/electro_magnetism.h"
+#include "calc/magnetism/inductance.h"
+#include "calc/magnetism/transformer.h"
+#include "forms/core/component_list.h"
+#include "forms/core/conversions.h"
 #include "forms/core/solve_pass.h"
 #include "fuzz_check.h"
 
@@ -68,21 +88,132 @@ Outcome Run(Boxes boxes, int state) {
 
 }  // namespace engine
 
+// The oscilloscope's voltage panel either works out its one empty box or, with any other
+// pattern of empty boxes, asks for one blank and changes nothing.
+Outcome OscilloscopeVoltage(Boxes boxes, int) {
+    const Boxes before = boxes;
+    oscilloscope::VoltageOutcome outcome = oscilloscope::SolveVoltage(std::move(boxes));
+    const auto empty =
+        std::count_if(before.begin(), before.end(), [](const std::string& b) { return IsEmpty(b); });
+    FUZZ_CHECK(outcome.message.has_value() == (empty != 1), "oscil-v: %zd empty boxes, yet %s", empty,
+               outcome.message ? "asked for one blank" : "did not ask for one blank");
+    FUZZ_CHECK(!outcome.message || outcome.boxes == before, "oscil-v: asked for one blank but changed a box");
+    return {std::move(outcome.boxes), std::nullopt};
+}
+
+// The colour code's four lists. The state is one number, each list's chosen index in
+// turn: s % 11 for the first digit, (s / 11) % 11 the second, (s / 121) % 11 the
+// multiplier and s / 1331 the tolerance, where 0 is nothing chosen and k is the k-th entry.
+namespace colour {
+
+const char* const kDigitEntries[] = {"0 - Black", "1 - Brown", "2 - Red",    "3 - Orange", "4 - Yellow",
+                                     "5 - Green", "6 - Blue",  "7 - Violet", "8 - Grey",   "9 - White"};
+const char* const kToleranceEntries[] = {"Gold 5%", "Silver 10%"};
+constexpr int kDigitStates = std::size(kDigitEntries) + 1;
+constexpr int kToleranceStates = std::size(kToleranceEntries) + 1;
+constexpr int kStates = kDigitStates * kDigitStates * kDigitStates * kToleranceStates;
+
+std::string Entry(const char* const* entries, int chosen) { return chosen == 0 ? "" : entries[chosen - 1]; }
+
+Outcome Run(Boxes boxes, int state) {
+    colour_code::Bands bands;
+    for (int band : {colour_code::Unit, colour_code::Tens, colour_code::Pten}) {
+        bands[band] = Entry(kDigitEntries, state % kDigitStates);
+        state /= kDigitStates;
+    }
+    bands[colour_code::Toller] = Entry(kToleranceEntries, state);
+
+    const Boxes before = boxes;
+    Outcome outcome = colour_code::Calculate(bands, std::move(boxes));
+    FUZZ_CHECK(!outcome.fault || outcome.boxes == before, "rcc: a fault left the result boxes changed");
+    if (!outcome.fault) {
+        const double nominal = TextToNumber(outcome.boxes[colour_code::Ans]);
+        const double least = TextToNumber(outcome.boxes[colour_code::Minv]);
+        const double most = TextToNumber(outcome.boxes[colour_code::Maxv]);
+        FUZZ_CHECK(least <= nominal && nominal <= most, "rcc: %g is not between %g and %g", nominal, least,
+                   most);
+    }
+    return outcome;
+}
+
+}  // namespace colour
+
+// The component-list units: their own boxes, then the count box and the ten rows.
+namespace list {
+
+constexpr int kListBoxes = 1 + component_list::kRows;
+
+// The count and the rows, from the boxes after the unit's own `own` boxes.
+component_list::List Read(const Boxes& boxes, int own) {
+    component_list::List list;
+    list.count = boxes[static_cast<std::size_t>(own)];
+    for (int k = 0; k < component_list::kRows; ++k)
+        list.rows[k] = boxes[static_cast<std::size_t>(own + 1 + k)];
+    return list;
+}
+
+// The list itself is only read, so its boxes come back as they went in.
+Boxes WithList(Boxes own, const Boxes& all, int ownCount) {
+    own.insert(own.end(), all.begin() + ownCount, all.end());
+    return own;
+}
+
+using Combination = Boxes (*)(Boxes, const component_list::List&, component_list::Option);
+
+template <Combination unit, int own>
+Outcome Combine(Boxes boxes, int state) {
+    const component_list::Option option =
+        state == 0 ? component_list::Option::Series : component_list::Option::Parallel;
+    Boxes result = unit(Boxes(boxes.begin(), boxes.begin() + own), Read(boxes, own), option);
+    return {WithList(std::move(result), boxes, own), std::nullopt};
+}
+
+Outcome Fuse(Boxes boxes, int) {
+    Boxes result = {fuse_size::Calculate(Read(boxes, 1))};
+    return {WithList(std::move(result), boxes, 1), std::nullopt};
+}
+
+}  // namespace list
+
+// A unit that returns only its boxes: it has no fault to report.
+template <Boxes (*solve)(Boxes)>
+Outcome Solved(Boxes boxes, int) {
+    return {solve(std::move(boxes)), std::nullopt};
+}
+
 // One line per calculator unit: its name (the form's), its box count, how many option or
 // list states it takes, a call of the unit that maps a state number onto its arguments,
-// and the boxes it overwrites on purpose. For instance
-//     {"ac", alternating_current::kBoxes, 1,
-//      [](Boxes b, int) { return Outcome{alternating_current::Solve(std::move(b)), {}}; }},
-// or for an untrapped handler with a list and defaults it writes
-//     {"mag", electro_magnetism::kBoxes, 3,
-//      [](Boxes b, int s) { return electro_magnetism::Calculate(std::move(b), s); }, {electro_magnetism::U}},
+// and the boxes it overwrites on purpose.
+// clang-format off
 const Unit kUnits[] = {
     {"engine", engine::kBoxes, 4, engine::Run},
-    {"cond", conductance::kBoxes, 1,
-     [](Boxes b, int) {
-         return Outcome{conductance::Solve(std::move(b)), {}};
-     }},
+    {"cond", conductance::kBoxes, 1, Solved<conductance::Solve>},
+    {"pd", basic_electricity::kBoxes, 1,
+     [](Boxes b, int) { return basic_electricity::Calculate(std::move(b)); }},
+    // The defaults of the angle and the relative permeability go only into empty boxes,
+    // so a typed angle or permeability must survive the press like any other box.
+    {"mag", electro_magnetism::kBoxes, 1, Solved<electro_magnetism::Solve>},
+    {"ac", alternating_current::kBoxes, 1, Solved<alternating_current::Solve>},
+    {"trans", transformer::kBoxes, 1, Solved<transformer::Solve>},
+    {"oscil-v", oscilloscope::kVoltageBoxes, 1, OscilloscopeVoltage},
+    {"oscil-f", oscilloscope::kFrequencyBoxes, 1, Solved<oscilloscope::SolveFrequency>},
+    {"amm", ammeter::kBoxes, 1, Solved<ammeter::Solve>},
+    // The results are worked out afresh on every press.
+    {"rcc", colour_code::kBoxes, colour::kStates, colour::Run,
+     {colour_code::Ans, colour_code::Minv, colour_code::Maxv}},
+    {"ratri", right_triangle::kBoxes, 1, Solved<right_triangle::Solve>},
+    {"cirtri", circle::kBoxes, 1, Solved<circle::Solve>},
+    // The scratch box d is reset whenever the rows are combined.
+    {"res", resistance::kBoxes + list::kListBoxes, 2,
+     list::Combine<resistance::Calculate, resistance::kBoxes>, {resistance::D}},
+    {"cap", capacitance::kBoxes + list::kListBoxes, 2,
+     list::Combine<capacitance::Calculate, capacitance::kBoxes>, {capacitance::D}},
+    {"ind", inductance::kBoxes + list::kListBoxes, 2,
+     list::Combine<inductance::Calculate, inductance::kBoxes>, {inductance::D}},
+    // The answer, the only box of its own, is worked out afresh on every press.
+    {"fuse", 1 + list::kListBoxes, 1, list::Fuse, {0}},
 };
+// clang-format on
 
 std::vector<std::string_view> Lines(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -114,7 +245,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto colon = head.find(':'); colon != std::string_view::npos) {
         state = 0;
         for (char c : head.substr(colon + 1))
-            if (c >= '0' && c <= '9') state = (state * 10 + static_cast<unsigned>(c - '0')) % 1000;
+            if (c >= '0' && c <= '9')
+                state = (state * 10 + static_cast<unsigned>(c - '0')) % static_cast<unsigned>(unit->states);
     }
     state %= static_cast<unsigned>(unit->states);
 
