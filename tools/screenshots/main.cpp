@@ -29,21 +29,23 @@ struct Entry {
 struct Sample {
     const char* form;
     std::vector<Entry> entries;
-    const char* press;
+    std::vector<const char*> presses;  // buttons pressed after the entries, in order
 };
 
 const std::vector<Sample>& Samples() {
     static const std::vector<Sample> samples = {
-        {"cond", {{"r", "4"}}, "Command1"},
-        {"ac", {{"peak", "325"}}, "Command1"},
-        {"trans", {{"np", "1000"}, {"ns", "50"}, {"vp", "230"}}, "Command1"},
-        {"amm", {{"i", "1"}, {"ig", "0.001"}, {"rg", "50"}}, "Command1"},
+        {"cond", {{"r", "4"}}, {"Command1"}},
+        {"ac", {{"peak", "325"}}, {"Command1"}},
+        {"trans", {{"np", "1000"}, {"ns", "50"}, {"vp", "230"}}, {"Command1"}},
+        {"amm", {{"i", "1"}, {"ig", "0.001"}, {"rg", "50"}}, {"Command1"}},
         {"rcc",
          {{"unit", "4 - Yellow"}, {"tens", "7 - Violet"}, {"pten", "2 - Red"}, {"toller", "Gold 5%"}},
-         "Command1"},
-        {"ratri", {{"b", "3"}, {"p", "4"}}, "Command1"},
-        {"cirtri", {{"r", "2"}}, "Command1"},
-        {"pd", {{"v", "12"}, {"r", "4"}}, "Command1"},
+         {"Command1"}},
+        {"ratri", {{"b", "3"}, {"p", "4"}}, {"Command1"}},
+        {"cirtri", {{"r", "2"}}, {"Command1"}},
+        {"pd", {{"v", "12"}, {"r", "4"}}, {"calc"}},
+        {"mag", {{"B", "0.5"}, {"i", "2"}, {"l", "3"}}, {"calc"}},
+        {"res", {{"nc", "3"}, {"ct0", "100"}, {"ct1", "220"}, {"ct2", "470"}, {"v", "12"}}, {"Command1", "Command2"}},
     };
     return samples;
 }
@@ -60,7 +62,8 @@ void Fill(QWidget* form) {
             else
                 return;
         }
-        if (auto* button = form->findChild<QPushButton*>(QString::fromLatin1(sample.press))) button->click();
+        for (const char* press : sample.presses)
+            if (auto* button = form->findChild<QPushButton*>(QString::fromLatin1(press))) button->click();
     }
 }
 
