@@ -12,9 +12,7 @@ namespace ampora {
 FormTable::FormTable(QMdiArea* area, std::vector<FormEntry> entries, QObject* parent)
     : QObject(parent),
       area_(area),
-      // The child windows show the program's icon; without one, the style's.
-      windowIcon_(QGuiApplication::windowIcon().isNull() ? area->style()->standardIcon(QStyle::SP_TitleBarMenuButton)
-                                                         : QGuiApplication::windowIcon()) {
+      windowIcon_(area->style()->standardIcon(QStyle::SP_TitleBarMenuButton)) {
     for (auto& e : entries) slots_.push_back({std::move(e), {}});
 }
 
@@ -52,7 +50,9 @@ QWidget* FormTable::OpenForm(FormKind kind) {
         if (s->entry.sizable) flags |= Qt::WindowMinMaxButtonsHint;
         QMdiSubWindow* window = area_->addSubWindow(form, flags);
         window->setAttribute(Qt::WA_DeleteOnClose);
-        window->setWindowIcon(windowIcon_);
+        // The program's icon once it has one, else the style's; one icon for every window.
+        const QIcon programIcon = QGuiApplication::windowIcon();
+        window->setWindowIcon(programIcon.isNull() ? windowIcon_ : programIcon);
         window->setObjectName(form->objectName() + QStringLiteral("Window"));
         if (!s->entry.sizable) {
             window->adjustSize();

@@ -5,6 +5,7 @@
 
 #include "app/form_table.h"
 #include "app/main_window.h"
+#include "packaging/desktop_identity.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -84,6 +85,8 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // The pictures show the program's icon from the start.
+    ampora::UseProgramIcon();
     const QStringList args = QApplication::arguments();
     const QDir dir(args.size() > 1 ? args.at(1) : QStringLiteral(AMPORA_SCREENSHOT_DIR));
     if (!QDir().mkpath(dir.path())) {
