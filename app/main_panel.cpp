@@ -18,7 +18,7 @@ const Control kPanel[] = {
     {Kind::Button, "Command1", "Basic Electricity", {120, 240, 1575, 375}, "Frame1"},
     {Kind::Button, "Command5", "Capacitance", {120, 600, 1575, 375}, "Frame1"},
     {Kind::Button, "Command6", "Resistance", {120, 960, 1575, 375}, "Frame1"},
-    {Kind::Button, "Command7", "Resistors Colour\nCoding", {120, 1320, 1575, 495}, "Frame1"},
+    {Kind::Button, "Command7", "Resistors Colour Coding", {120, 1320, 1575, 495}, "Frame1"},
     {Kind::Button, "Command9", "AC", {120, 1800, 1575, 375}, "Frame1"},
     {Kind::Button, "Command13", "Conductance", {120, 2160, 1575, 375}, "Frame1"},
     {Kind::Button, "Command14", "Fuse Size", {120, 2520, 1575, 375}, "Frame1"},

@@ -103,17 +103,10 @@ const Title kTitle = {"Label34", "Label31", "ELECTRO - MAGNETISM", {1080, 60, 44
                       QColor(64, 0, 64)};
 // clang-format on
 
-// Right-aligns a caption against its box; a caption wider than the room left of the box
-// (the longest ones, with wide system fonts) gets a slightly smaller font instead of
-// losing its start.
-void FitCaption(QLabel* caption) {
-    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont font = caption->font();
-    while (QFontMetrics(font).horizontalAdvance(caption->text()) > caption->width() &&
-           font.pointSizeF() > 6.0)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    caption->setFont(font);
-}
+// Right-aligns a caption against its box. A caption wider than the room left of its box
+// grows like any other (leftwards while there is room, else the row moves over); its text
+// keeps the form's size.
+void FitCaption(QLabel* caption) { caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter); }
 
 }  // namespace
 

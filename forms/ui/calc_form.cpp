@@ -5,6 +5,7 @@
 #include "form_accessibility.h"
 #include "reading_order.h"
 #include "text_fit.h"
+#include "wrap_button.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -104,7 +105,8 @@ QWidget* CalcForm::create(const Control& c) {
         break;
     }
     case Kind::Button: {
-        auto* b = new QPushButton(caption, parent);
+        // A button two lines high wraps its caption.
+        auto* b = c.at.height >= 450 ? new WrapButton(caption, parent) : new QPushButton(caption, parent);
         b->setAutoDefault(false);
         w = b;
         break;

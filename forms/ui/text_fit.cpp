@@ -1,5 +1,7 @@
 #include "text_fit.h"
 
+#include "wrap_button.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,7 +46,12 @@ QSize ButtonOverflow(const QPushButton* button) {
     option.text = button->text();
     const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     const int chrome = std::max(2 * kBevel, button->width() - contents.width());
-    const QSize need = TextSize(button, button->text(), Qt::TextShowMnemonic);
+    const QSize need =
+        WrapButton::wraps(button)
+            ? QFontMetrics(button->font())
+                  .boundingRect(QRect(0, 0, button->width() - chrome, 1 << 16), WrapButton::kTextFlags, button->text())
+                  .size()
+            : TextSize(button, button->text(), Qt::TextShowMnemonic);
     // The text may run over the thin bevel at top and bottom, never over the sides.
     return {need.width() + chrome - button->width(), need.height() - button->height()};
 }

@@ -1,4 +1,5 @@
 #include "every_form.h"
+#include "forms/ui/wrap_button.h"
 #include "forms/ui/form_accessibility.h"
 #include "support/test_registry.h"
 
@@ -35,8 +36,14 @@ QString Clipped(const QWidget* w) {
     }
     if (const auto* button = qobject_cast<const QPushButton*>(w)) {
         if (button->text().isEmpty()) return {};
-        // The bevel takes at least two pixels on either side.
-        return report(fm.size(Qt::TextShowMnemonic, button->text()) + QSize(4, 0), button->size());
+        // The bevel takes at least two pixels on either side. A button two lines high wraps
+        // its caption at word boundaries.
+        const QSize need = WrapButton::wraps(button)
+                               ? fm.boundingRect(QRect(0, 0, button->width() - 4, 1 << 16), WrapButton::kTextFlags,
+                                                 button->text())
+                                     .size()
+                               : fm.size(Qt::TextShowMnemonic, button->text());
+        return report(need + QSize(4, 0), button->size());
     }
     if (qobject_cast<const QRadioButton*>(w) || qobject_cast<const QCheckBox*>(w)) {
         const auto* option = static_cast<const QAbstractButton*>(w);

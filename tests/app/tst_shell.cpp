@@ -49,6 +49,7 @@ private slots:
     void pickingTwiceKeepsOneWindowWithItsBoxes();
     void closingAndPickingAgainGivesEmptyBoxes();
     void showMainAfterClosingThePanel();
+    void panelButtonsOpenTheirForms_data();
     void panelButtonsOpenTheirForms();
     void chooserStaysOpenAfterAPick();
     void recentListsOpenWindowsAndActivatesThePick();
@@ -152,13 +153,38 @@ void TestShell::showMainAfterClosingThePanel() {
     QCOMPARE(OpenWindows(w, QStringLiteral("Form1")), 1);
 }
 
+void TestShell::panelButtonsOpenTheirForms_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("form");
+    const struct {
+        const char *button, *caption, *form;
+    } rows[] = {
+        {"Command1", "Basic Electricity", "pd"}, {"Command5", "Capacitance", "cap"},
+        {"Command6", "Resistance", "res"},       {"Command7", "Resistors Colour Coding", "rcc"},
+        {"Command9", "AC", "ac"},                {"Command13", "Conductance", "cond"},
+        {"Command14", "Fuse Size", "fuse"},      {"Command11", "Oscilloscope", "oscil"},
+        {"Command10", "Ammeter", "amm"},         {"Command2", "Electro-Magnetism", "mag"},
+        {"Command3", "Inductance", "ind"},       {"Command8", "Transformer", "trans"},
+        {"Command12", "Trigonometry", "trigono"}, {"Command4", "About", "frmAbout"},
+    };
+    for (const auto& r : rows) QTest::newRow(r.button) << r.button << r.caption << r.form;
+}
+
 void TestShell::panelButtonsOpenTheirForms() {
+    QFETCH(QString, button);
+    QFETCH(QString, caption);
+    QFETCH(QString, form);
     MainWindow w;
     w.show();
     QWidget* panel = w.forms().form(FormKind::Form1);
     QVERIFY(panel);
-    QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("Command13")), Qt::LeftButton);
-    QCOMPARE(ActiveForm(w)->objectName(), QStringLiteral("cond"));
+    auto* pressed = panel->findChild<QPushButton*>(button);
+    QVERIFY(pressed);
+    // The caption as written, even where it wraps over two lines.
+    QCOMPARE(pressed->text(), caption);
+    QTest::mouseClick(pressed, Qt::LeftButton);
+    QCOMPARE(ActiveForm(w)->objectName(), form);
 }
 
 void TestShell::chooserStaysOpenAfterAPick() {

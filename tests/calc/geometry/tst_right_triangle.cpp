@@ -38,6 +38,12 @@ void TestRightTriangle::solve_data() {
         << QStringList{"3", "", "5", "", ""} << QStringList{"3", "4", "5", "", ""};
     QTest::newRow("base from hypotenuse and perpendicular")
         << QStringList{"", "12", "13", "", ""} << QStringList{"5", "12", "13", "", ""};
+    QTest::newRow("perpendicular from hypotenuse 13 and base 5")
+        << QStringList{"5", "", "13", "", ""} << QStringList{"5", "12", "13", "", ""};
+    QTest::newRow("base from hypotenuse 5 and perpendicular 4")
+        << QStringList{"", "4", "5", "", ""} << QStringList{"3", "4", "5", "", ""};
+    QTest::newRow("the hypotenuse alone changes nothing")
+        << QStringList{"", "", "5", "", ""} << QStringList{"", "", "5", "", ""};
     QTest::newRow("root two to fifteen digits")
         << QStringList{"1", "1", "", "", ""} << QStringList{"1", "1", "1.4142135623731", "", ""};
     // 123456.789 squared keeps 15 digits, 15241578750.1905, before the subtraction; the
