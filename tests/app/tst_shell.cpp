@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace ampora;
 
@@ -55,6 +56,8 @@ private slots:
     void recentListsOpenWindowsAndActivatesThePick();
     void openingNeverHidesAnotherChild();
     void missingFormsAreDisabledNotPlaceholders();
+    void exitAndClosingEndTheProgram_data();
+    void exitAndClosingEndTheProgram();
 };
 
 void TestShell::menuTree_data() {
@@ -235,6 +238,32 @@ void TestShell::missingFormsAreDisabledNotPlaceholders() {
     QVERIFY(!Action(w, "mnucond")->isEnabled());
     QVERIFY(!w.forms().form(FormKind::Form1)->findChild<QPushButton*>(QStringLiteral("Command13"))->isEnabled());
     QVERIFY(!w.forms().OpenForm(FormKind::cond));
+}
+
+void TestShell::exitAndClosingEndTheProgram_data() {
+    QTest::addColumn<bool>("viaMenu");
+    QTest::newRow("E&xit") << true;
+    QTest::newRow("closing the main window") << false;
+}
+
+// Both end the program's event loop at once, with child windows still open.
+void TestShell::exitAndClosingEndTheProgram() {
+    QFETCH(bool, viaMenu);
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.findChild<QAction*>(QStringLiteral("mnucond"))->trigger();
+    // The application's own loop runs here as it does in the program; a loop still running
+    // after five seconds was not ended.
+    QTimer::singleShot(0, &w, [&] {
+        if (viaMenu) w.findChild<QAction*>(QStringLiteral("mnuexit"))->trigger();
+        else w.close();
+    });
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    connect(&timeout, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    timeout.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 AMPORA_TEST(TestShell)
