@@ -1,9 +1,10 @@
 #include "bench_probe.h"
 
+#include "first_expose.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
-#include <QWindow>
 
 #include <sys/resource.h>
 
@@ -21,29 +22,6 @@ long long CpuMicroseconds() {
     const auto us = [](const timeval& t) { return t.tv_sec * 1000000LL + t.tv_usec; };
     return us(usage.ru_utime) + us(usage.ru_stime);
 }
-
-class FirstExposeWatcher : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Expose && watched->isWindowType() &&
-            static_cast<QWindow*>(watched)->isExposed()) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            // The window paints and flushes while it handles this event; report on the
-            // next turn of the event loop, when it has.
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    Stamp("first-expose", CpuMicroseconds());
-                    deleteLater();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
 
 // The viewer shows "Working..." while it loads and the page's name once it has.
 class HelpCaptionWatcher : public QObject {
@@ -88,8 +66,7 @@ void Stamp(const char* what, long long value) {
 
 void WatchFirstExpose() {
     if (!TimestampsRequested()) return;
-    QCoreApplication* app = QCoreApplication::instance();
-    app->installEventFilter(new FirstExposeWatcher(app));
+    AfterFirstExpose([] { Stamp("first-expose", CpuMicroseconds()); });
 }
 
 void WatchHelpCaption() {

@@ -4,11 +4,10 @@
 
 #include "desktop_identity.h"
 
-#include <QCoreApplication>
-#include <QEvent>
+#include "app/first_expose.h"
+
 #include <QGuiApplication>
 #include <QIcon>
-#include <QTimer>
 
 namespace ampora {
 
@@ -26,33 +25,12 @@ void UseProgramIcon() {
 
 namespace {
 
-// Giving a window its icon means looking the icon up in the theme and decoding every size
-// for the window's frame: some milliseconds that the first window (the splash) need not
-// wait for. The icon follows as soon as that window is on screen; the windows open by
-// then take it over.
-class AfterFirstExpose : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Expose && !pending_) {
-            pending_ = true;
-            QCoreApplication::instance()->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                ampora::UseProgramIcon();
-                deleteLater();
-            });
-        }
-        return false;
-    }
-
-private:
-    bool pending_ = false;
-};
-
 void SetDesktopIdentity() {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ampora.Ampora"));
-    auto* watch = new AfterFirstExpose;
-    watch->setParent(QCoreApplication::instance());
-    QCoreApplication::instance()->installEventFilter(watch);
+    // Looking the icon up in the theme and decoding every size for the window's frame costs
+    // some milliseconds that the first window (the splash) need not wait for; the windows
+    // open by then take the icon over.
+    ampora::AfterFirstExpose(ampora::UseProgramIcon);
 }
 
 }  // namespace

@@ -13,11 +13,9 @@
 namespace ampora {
 namespace {
 
-// One profile for every help viewer of the run. A profile without a storage name is off
-// the record: no cache, cookies or history on disk. Each profile is a browser context of
-// its own in the web engine, which does not give all of it back when the profile goes, so
-// one made per viewer would let memory creep up as help is opened and closed. The
-// application owns it, so it outlives every page that uses it.
+// The help viewers' profile. A profile without a storage name is off the record: no
+// cache, cookies or history on disk. It must outlive every page that uses it, so the
+// application owns it.
 QWebEngineProfile* HelpProfile() {
     static QPointer<QWebEngineProfile> profile;
     if (!profile) profile = new QWebEngineProfile(QCoreApplication::instance());
