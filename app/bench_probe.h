@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Hooks for the start-up benchmark (bench/startup.sh). Unless one of the AMPORA_BENCH_*

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "browser_form.h"
 
 #include "forms/ui/control_table.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Micro-benchmarks of each calculator's pass in the core: one press of "Calculate" on
 // typical boxes, from reading the texts to the texts written back.
 #include "calc/electrical/alternating_current.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor of the help benchmark: a bare program that shows one page in a QWebEngineView.
 // The first "Help Online" is measured against the time this takes from exec to the page.
 #include "app/bench_probe.h"

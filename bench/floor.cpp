@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor of the start-up benchmark: the least a Qt Widgets program with this shape
 // can do (a main window, an MDI area, one child window). Ampora is measured against it.
 #include "app/bench_probe.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ampora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up benchmark: runs Ampora and the bare Qt floor program (bench/floor.cpp)
 # alternately under a private Xvfb and compares them:
 #   - exec -> first window visible (the splash, when there is one), from the programs' own

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The conversions between box text and numbers, fed arbitrary bytes. Each input is used
 // as a box's text, and its first eight bytes (and the number the text holds, if any) as
 // a double.

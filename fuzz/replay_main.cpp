@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a fuzz target's entry point once on every file of the folders (or files) given,
 // so a corpus, and every crash added to it, is an ordinary test of the normal build.
 #include <cstdint>

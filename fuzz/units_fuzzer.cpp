@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every calculator unit, fed arbitrary box texts and option or list states, as the forms
 // feed them when "Calculate" is pressed.
 //

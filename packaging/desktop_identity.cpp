@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ties the running program to its desktop entry and gives its windows the application
 // icon: the icon theme's (as installed with the package) or the copy built into the
 // executable.

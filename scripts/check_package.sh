@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ampora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Validates the desktop entry and the AppStream metainfo, builds the Debian package,
 # unpacks it and starts the packaged program for a few seconds. Run after the release
 # build (scripts/test.sh does).

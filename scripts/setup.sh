@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ampora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what building and testing Ampora needs on Debian 12, when it is missing.
 set -euo pipefail
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ampora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up, builds and runs every test headless; ends with ctest's summary.
 #
 # Stages: the release build, with the desktop files and the Debian package checked; the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help plugin: the help viewer's browser on QtWebEngine, and the help manual itself
 // as a resource (qrc:/ampora/help.html). Only this library links the web engine.
 

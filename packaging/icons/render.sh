@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ampora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the application icon's PNG sizes from its SVG. Run after changing the SVG and
 # commit the PNGs with it.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/browser_form.h"
 #include "app/help_viewer_loader.h"
 #include "app/main_window.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/form_table.h"
 #include "app/main_window.h"
 #include "reliability_support.h"

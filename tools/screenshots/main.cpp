@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the main window and every form of the program to PNG files, headless, for the
 // README and the AppStream metainfo. Not part of the program.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/electrical/alternating_current.h"
 #include "calc/electrical/alternating_current_form.h"
 #include "support/test_registry.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/electrical/capacitance.h"
 #include "calc/electrical/capacitance_form.h"
 #include "support/list_case.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/electrical/colour_code.h"
 #include "calc/electrical/colour_code_form.h"
 #include "support/box_texts.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/electrical/conductance.h"
 #include "calc/electrical/conductance_form.h"
 #include "support/test_registry.h"

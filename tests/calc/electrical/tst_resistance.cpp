@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/electrical/resistance.h"
 #include "calc/electrical/resistance_form.h"
 #include "support/list_case.h"

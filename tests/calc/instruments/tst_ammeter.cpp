@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/instruments/ammeter.h"
 #include "calc/instruments/ammeter_diagram.h"
 #include "calc/instruments/ammeter_form.h"

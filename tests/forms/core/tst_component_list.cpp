@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "forms/core/component_list.h"
 #include "support/list_case.h"
 #include "support/test_registry.h"

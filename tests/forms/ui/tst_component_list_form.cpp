@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/electrical/capacitance_form.h"
 #include "calc/electrical/fuse_size_form.h"
 #include "calc/electrical/resistance_form.h"
