@@ -8,8 +8,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QIcon>
-#include <QPointer>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QStyle>
 #include <QTimer>

@@ -13,9 +13,7 @@
 namespace ampora {
 
 FormTable::FormTable(QMdiArea* area, std::vector<FormEntry> entries, QObject* parent)
-    : QObject(parent),
-      area_(area),
-      windowIcon_(area->style()->standardIcon(QStyle::SP_TitleBarMenuButton)) {
+    : QObject(parent), area_(area), windowIcon_(area->style()->standardIcon(QStyle::SP_TitleBarMenuButton)) {
     for (auto& e : entries) slots_.push_back({std::move(e), {}});
 }
 

@@ -38,10 +38,10 @@ const Control kPanel[] = {
 };
 
 const Opener kPanelOpeners[] = {
-    {"Command1", FormKind::pd},     {"Command5", FormKind::cap},    {"Command6", FormKind::res},
-    {"Command7", FormKind::rcc},    {"Command9", FormKind::ac},     {"Command13", FormKind::cond},
-    {"Command14", FormKind::fuse},  {"Command11", FormKind::oscil}, {"Command10", FormKind::amm},
-    {"Command2", FormKind::mag},    {"Command3", FormKind::ind},    {"Command8", FormKind::trans},
+    {"Command1", FormKind::pd},       {"Command5", FormKind::cap},      {"Command6", FormKind::res},
+    {"Command7", FormKind::rcc},      {"Command9", FormKind::ac},       {"Command13", FormKind::cond},
+    {"Command14", FormKind::fuse},    {"Command11", FormKind::oscil},   {"Command10", FormKind::amm},
+    {"Command2", FormKind::mag},      {"Command3", FormKind::ind},      {"Command8", FormKind::trans},
     {"Command12", FormKind::trigono}, {"Command4", FormKind::frmAbout},
 };
 

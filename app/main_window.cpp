@@ -79,7 +79,8 @@ MainWindow::MainWindow(std::vector<FormEntry> forms, QWidget* parent)
     forms_->OpenForm(FormKind::Form1);
     // The start-up benchmark measures the program once this window is up, and may ask for
     // every calculator or the help viewer to be opened; this runs after the window is shown.
-    if (bench::Requested()) QMetaObject::invokeMethod(this, &MainWindow::startBenchmark, Qt::QueuedConnection);
+    if (bench::Requested())
+        QMetaObject::invokeMethod(this, &MainWindow::startBenchmark, Qt::QueuedConnection);
 }
 
 void MainWindow::startBenchmark() {

@@ -20,7 +20,8 @@ void UseProgramIcon() {
     done = true;
     QIcon builtIn;
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        builtIn.addFile(QStringLiteral(":/icons/io.github.ampora.Ampora-%1.png").arg(size), QSize(size, size));
+        builtIn.addFile(QStringLiteral(":/icons/io.github.ampora.Ampora-%1.png").arg(size),
+                        QSize(size, size));
     QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.ampora.Ampora"), builtIn));
 }
 

@@ -27,8 +27,7 @@ QWebEngineProfile* HelpProfile() {
 
 class WebBrowser : public QWebEngineView, public HelpBrowser {
 public:
-    explicit WebBrowser(QWidget* parent)
-        : QWebEngineView(parent) {
+    explicit WebBrowser(QWidget* parent) : QWebEngineView(parent) {
         setPage(new QWebEnginePage(HelpProfile(), this));
         connect(this, &QWebEngineView::loadStarted, this, [this] { busy_ = true; });
         connect(this, &QWebEngineView::loadFinished, this, [this](bool) {

@@ -40,7 +40,8 @@ Num Sqrt(Num x) {
 }
 
 Num Log(Num x) {
-    if (!(x.value() > 0)) throw Fault(FaultKind::Domain, "needs the logarithm of a number that is not positive");
+    if (!(x.value() > 0))
+        throw Fault(FaultKind::Domain, "needs the logarithm of a number that is not positive");
     return Check(std::log(x.value()));
 }
 

@@ -33,10 +33,17 @@ bool ReadNumber(std::string_view text, std::size_t& pos, Written& out) {
     std::size_t i = pos;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) out.negative = text[i++] == '-';
     bool any = false;
-    while (i < text.size() && IsDigit(text[i])) { out.digits += text[i++]; ++out.pointAt; any = true; }
+    while (i < text.size() && IsDigit(text[i])) {
+        out.digits += text[i++];
+        ++out.pointAt;
+        any = true;
+    }
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && IsDigit(text[i])) { out.digits += text[i++]; any = true; }
+        while (i < text.size() && IsDigit(text[i])) {
+            out.digits += text[i++];
+            any = true;
+        }
     }
     if (!any) return false;
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
@@ -45,7 +52,10 @@ bool ReadNumber(std::string_view text, std::size_t& pos, Written& out) {
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) exp += text[j++];
         const std::size_t first = j;
         while (j < text.size() && IsDigit(text[j])) exp += text[j++];
-        if (j > first) { out.exponent = exp; i = j; }
+        if (j > first) {
+            out.exponent = exp;
+            i = j;
+        }
     }
     pos = i;
     return true;
@@ -69,8 +79,10 @@ double ValueOf(const Written& w) {
     long long exp = 0;
     bool expNegative = false;
     for (char c : w.exponent) {
-        if (c == '-') expNegative = true;
-        else if (IsDigit(c)) exp = std::min<long long>(exp * 10 + (c - '0'), 1'000'000'000LL);
+        if (c == '-')
+            expNegative = true;
+        else if (IsDigit(c))
+            exp = std::min<long long>(exp * 10 + (c - '0'), 1'000'000'000LL);
     }
     if (expNegative) exp = -exp;
     const long long magnitude = w.pointAt - static_cast<long long>(firstNonZero) + exp;
@@ -155,7 +167,10 @@ std::string NumberToText(double x) {
         }
     } else {
         out += digits.front();
-        if (digits.size() > 1) { out += '.'; out += digits.substr(1); }
+        if (digits.size() > 1) {
+            out += '.';
+            out += digits.substr(1);
+        }
         out += exponent < 0 ? "E-" : "E+";
         const int magnitude = exponent < 0 ? -exponent : exponent;
         if (magnitude < 10) out += '0';

@@ -6,8 +6,11 @@
 namespace ampora {
 
 Fault::Fault(FaultKind kind, std::string reason, std::string operand, std::string target)
-    : std::runtime_error(reason), kind_(kind), reason_(std::move(reason)),
-      operand_(std::move(operand)), target_(std::move(target)) {}
+    : std::runtime_error(reason),
+      kind_(kind),
+      reason_(std::move(reason)),
+      operand_(std::move(operand)),
+      target_(std::move(target)) {}
 
 Fault Fault::withOperand(const std::string& name) const {
     return operand_.empty() ? Fault(kind_, reason_, name, target_) : *this;

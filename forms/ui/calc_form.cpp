@@ -4,9 +4,9 @@
 #include "calc_form.h"
 
 #include "classic_frame.h"
-#include "sketch_shape.h"
 #include "form_accessibility.h"
 #include "reading_order.h"
+#include "sketch_shape.h"
 #include "text_fit.h"
 #include "wrap_button.h"
 
@@ -100,56 +100,64 @@ QWidget* CalcForm::create(const Control& c) {
     const QString caption = QString::fromUtf8(c.caption);
     QWidget* w = nullptr;
     switch (c.kind) {
-    case Kind::Label: w = new QLabel(caption, parent); break;
-    case Kind::Box: {
-        auto* box = new QLineEdit(parent);
-        box->setText(caption);
-        w = box;
-        break;
-    }
-    case Kind::Button: {
-        // A button two lines high wraps its caption.
-        auto* b = c.at.height >= 450 ? new WrapButton(caption, parent) : new QPushButton(caption, parent);
-        b->setAutoDefault(false);
-        w = b;
-        break;
-    }
-    case Kind::Option: w = new QRadioButton(caption, parent); break;
-    case Kind::List: {
-        auto* list = new QComboBox(parent);
-        list->setEditable(false);
-        list->addItems(caption.split(QLatin1Char('|'), Qt::SkipEmptyParts));
-        list->setCurrentIndex(-1);
-        w = list;
-        break;
-    }
-    case Kind::Frame: w = new ClassicFrame(caption, parent); break;
-    case Kind::Picture: {
-        auto* picture = new QLabel(parent);
-        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        picture->setLineWidth(2);
-        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        QPalette white = picture->palette();
-        white.setColor(QPalette::Window, Qt::white);
-        picture->setPalette(white);
-        picture->setAutoFillBackground(true);
-        w = picture;
-        break;
-    }
-    case Kind::StatusBar: {
-        auto* bar = new QStatusBar(parent);
-        bar->setSizeGripEnabled(false);
-        bar->addWidget(new QLabel(caption, bar), 1);
-        w = bar;
-        break;
-    }
-    case Kind::Line: {
-        const QPoint from(Px(c.at.left), Px(c.at.top));
-        const QPoint to(Px(c.at.left + c.at.width), Px(c.at.top + c.at.height));
-        w = SketchShape::line(from, to, parent);
-        break;
-    }
-    case Kind::Circle: w = SketchShape::circle(c.at.px(), parent); break;
+        case Kind::Label:
+            w = new QLabel(caption, parent);
+            break;
+        case Kind::Box: {
+            auto* box = new QLineEdit(parent);
+            box->setText(caption);
+            w = box;
+            break;
+        }
+        case Kind::Button: {
+            // A button two lines high wraps its caption.
+            auto* b = c.at.height >= 450 ? new WrapButton(caption, parent) : new QPushButton(caption, parent);
+            b->setAutoDefault(false);
+            w = b;
+            break;
+        }
+        case Kind::Option:
+            w = new QRadioButton(caption, parent);
+            break;
+        case Kind::List: {
+            auto* list = new QComboBox(parent);
+            list->setEditable(false);
+            list->addItems(caption.split(QLatin1Char('|'), Qt::SkipEmptyParts));
+            list->setCurrentIndex(-1);
+            w = list;
+            break;
+        }
+        case Kind::Frame:
+            w = new ClassicFrame(caption, parent);
+            break;
+        case Kind::Picture: {
+            auto* picture = new QLabel(parent);
+            picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            picture->setLineWidth(2);
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            QPalette white = picture->palette();
+            white.setColor(QPalette::Window, Qt::white);
+            picture->setPalette(white);
+            picture->setAutoFillBackground(true);
+            w = picture;
+            break;
+        }
+        case Kind::StatusBar: {
+            auto* bar = new QStatusBar(parent);
+            bar->setSizeGripEnabled(false);
+            bar->addWidget(new QLabel(caption, bar), 1);
+            w = bar;
+            break;
+        }
+        case Kind::Line: {
+            const QPoint from(Px(c.at.left), Px(c.at.top));
+            const QPoint to(Px(c.at.left + c.at.width), Px(c.at.top + c.at.height));
+            w = SketchShape::line(from, to, parent);
+            break;
+        }
+        case Kind::Circle:
+            w = SketchShape::circle(c.at.px(), parent);
+            break;
     }
     w->setObjectName(QString::fromLatin1(c.name));
     // A sketch has placed itself and never takes the focus.
@@ -160,7 +168,8 @@ QWidget* CalcForm::create(const Control& c) {
     } else {
         w->setGeometry(c.at.px());
     }
-    if (c.kind != Kind::Label && c.kind != Kind::Frame && c.kind != Kind::StatusBar && c.kind != Kind::Picture)
+    if (c.kind != Kind::Label && c.kind != Kind::Frame && c.kind != Kind::StatusBar &&
+        c.kind != Kind::Picture)
         default_.watch(w);
     return w;
 }
@@ -201,15 +210,19 @@ void CalcForm::addTitle(const Title& title) {
     copy->lower();
 }
 
-QWidget* CalcForm::control(const char* name) const {
-    return findChild<QWidget*>(QString::fromLatin1(name));
-}
+QWidget* CalcForm::control(const char* name) const { return findChild<QWidget*>(QString::fromLatin1(name)); }
 QLineEdit* CalcForm::box(const char* name) const { return findChild<QLineEdit*>(QString::fromLatin1(name)); }
-QPushButton* CalcForm::button(const char* name) const { return findChild<QPushButton*>(QString::fromLatin1(name)); }
+QPushButton* CalcForm::button(const char* name) const {
+    return findChild<QPushButton*>(QString::fromLatin1(name));
+}
 QLabel* CalcForm::label(const char* name) const { return findChild<QLabel*>(QString::fromLatin1(name)); }
-QRadioButton* CalcForm::option(const char* name) const { return findChild<QRadioButton*>(QString::fromLatin1(name)); }
+QRadioButton* CalcForm::option(const char* name) const {
+    return findChild<QRadioButton*>(QString::fromLatin1(name));
+}
 QComboBox* CalcForm::list(const char* name) const { return findChild<QComboBox*>(QString::fromLatin1(name)); }
-QGroupBox* CalcForm::frame(const char* name) const { return findChild<QGroupBox*>(QString::fromLatin1(name)); }
+QGroupBox* CalcForm::frame(const char* name) const {
+    return findChild<QGroupBox*>(QString::fromLatin1(name));
+}
 
 BoxSet CalcForm::boxes(std::initializer_list<const char*> names) const {
     std::vector<QLineEdit*> found;
@@ -249,8 +262,10 @@ bool CalcForm::eventFilter(QObject* watched, QEvent* event) {
         for (const auto& [object, handler] : handlers)
             if (object == watched) handler();
     };
-    if (event->type() == QEvent::FocusIn) run(focusIn_);
-    else if (event->type() == QEvent::FocusOut) run(focusOut_);
+    if (event->type() == QEvent::FocusIn)
+        run(focusIn_);
+    else if (event->type() == QEvent::FocusOut)
+        run(focusOut_);
     return QWidget::eventFilter(watched, event);
 }
 

@@ -24,7 +24,8 @@ void ClassicFrame::paintEvent(QPaintEvent*) {
     if (title().isEmpty()) return;
     const QRect gap(kCaptionLeft, 0, metrics.horizontalAdvance(title()) + 2 * kCaptionPad, metrics.height());
     painter.fillRect(gap, palette().brush(backgroundRole()));
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(gap, Qt::AlignCenter | Qt::TextShowMnemonic, title());
 }
 

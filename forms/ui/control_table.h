@@ -44,11 +44,11 @@ struct Control {
 // A raised title: a bold label with a white copy `offset` twips up and to the left of it,
 // drawn behind it.
 struct Title {
-    const char* name;       // the coloured label
-    const char* copyName;   // its white copy
+    const char* name;      // the coloured label
+    const char* copyName;  // its white copy
     const char* text;
-    Twips at;               // the coloured label's rectangle
-    int offset;             // twips
+    Twips at;    // the coloured label's rectangle
+    int offset;  // twips
     double points = 15.75;
     bool underline = false;
     QColor colour = QColor();  // invalid: the default text colour

@@ -49,12 +49,12 @@ QSize ButtonOverflow(const QPushButton* button) {
     option.text = button->text();
     const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     const int chrome = std::max(2 * kBevel, button->width() - contents.width());
-    const QSize need =
-        WrapButton::wraps(button)
-            ? QFontMetrics(button->font())
-                  .boundingRect(QRect(0, 0, button->width() - chrome, 1 << 16), WrapButton::kTextFlags, button->text())
-                  .size()
-            : TextSize(button, button->text(), Qt::TextShowMnemonic);
+    const QSize need = WrapButton::wraps(button)
+                           ? QFontMetrics(button->font())
+                                 .boundingRect(QRect(0, 0, button->width() - chrome, 1 << 16),
+                                               WrapButton::kTextFlags, button->text())
+                                 .size()
+                           : TextSize(button, button->text(), Qt::TextShowMnemonic);
     // The text may run over the thin bevel at top and bottom, never over the sides.
     return {need.width() + chrome - button->width(), need.height() - button->height()};
 }
@@ -73,7 +73,8 @@ QSize IndicatorOverflow(const QAbstractButton* button, QStyle::PixelMetric indic
 QSize ListOverflow(const QComboBox* list) {
     const QFontMetrics fm(list->font());
     int widest = 0;
-    for (int i = 0; i < list->count(); ++i) widest = std::max(widest, fm.horizontalAdvance(list->itemText(i)));
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, fm.horizontalAdvance(list->itemText(i)));
     if (widest == 0) return {};
     QStyleOptionComboBox option;
     option.initFrom(list);

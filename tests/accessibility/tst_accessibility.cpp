@@ -137,11 +137,16 @@ void TestAccessibility::boxesAreNamedAsUsersReadThem_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("name");
-    QTest::newRow("conductance: resistance") << int(FormKind::cond) << "r" << "Resistance";
-    QTest::newRow("conductance: conductance") << int(FormKind::cond) << "c" << "Conductance";
-    QTest::newRow("ammeter: total current") << int(FormKind::amm) << "i" << "Total current";
-    QTest::newRow("ammeter: galvanometer current") << int(FormKind::amm) << "ig" << "Galvanometer current";
-    QTest::newRow("ammeter: shunt without a caption") << int(FormKind::amm) << "rs" << "Shunt resistance";
+    QTest::newRow("conductance: resistance") << int(FormKind::cond) << "r"
+                                             << "Resistance";
+    QTest::newRow("conductance: conductance") << int(FormKind::cond) << "c"
+                                              << "Conductance";
+    QTest::newRow("ammeter: total current") << int(FormKind::amm) << "i"
+                                            << "Total current";
+    QTest::newRow("ammeter: galvanometer current") << int(FormKind::amm) << "ig"
+                                                   << "Galvanometer current";
+    QTest::newRow("ammeter: shunt without a caption") << int(FormKind::amm) << "rs"
+                                                      << "Shunt resistance";
 }
 
 void TestAccessibility::boxesAreNamedAsUsersReadThem() {

@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "every_form.h"
-#include "forms/ui/wrap_button.h"
 #include "forms/ui/form_accessibility.h"
+#include "forms/ui/wrap_button.h"
 #include "support/test_registry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QStyleOptionComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 
 using namespace ampora;
 
@@ -42,8 +42,8 @@ QString Clipped(const QWidget* w) {
         // The bevel takes at least two pixels on either side. A button two lines high wraps
         // its caption at word boundaries.
         const QSize need = WrapButton::wraps(button)
-                               ? fm.boundingRect(QRect(0, 0, button->width() - 4, 1 << 16), WrapButton::kTextFlags,
-                                                 button->text())
+                               ? fm.boundingRect(QRect(0, 0, button->width() - 4, 1 << 16),
+                                                 WrapButton::kTextFlags, button->text())
                                      .size()
                                : fm.size(Qt::TextShowMnemonic, button->text());
         return report(need + QSize(4, 0), button->size());
@@ -59,9 +59,11 @@ QString Clipped(const QWidget* w) {
         // Every entry shows whole in the field beside the arrow.
         QStyleOptionComboBox option;
         option.initFrom(list);
-        const QRect field = w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w);
+        const QRect field =
+            w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w);
         int widest = 0;
-        for (int i = 0; i < list->count(); ++i) widest = std::max(widest, fm.horizontalAdvance(list->itemText(i)));
+        for (int i = 0; i < list->count(); ++i)
+            widest = std::max(widest, fm.horizontalAdvance(list->itemText(i)));
         return report({widest, fm.height()}, field.size());
     }
     if (const auto* frame = qobject_cast<const QGroupBox*>(w)) {

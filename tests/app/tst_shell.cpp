@@ -68,23 +68,37 @@ void TestShell::menuTree_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("parent");
     const char* rows[][3] = {
-        {"mnufile", "File", ""},          {"mnumain", "Show Main", "mnufile"},
-        {"mnurcnt", "Recent", "mnufile"}, {"mnuexit", "E&xit", "mnufile"},
-        {"mnutools", "Tools", ""},        {"mnuel", "Electrical", "mnutools"},
-        {"mnube", "Basic Electricity", "mnuel"}, {"mnucap", "Capacitance", "mnuel"},
-        {"mnures", "Resistance", "mnuel"}, {"mnurcc", "Resistor Colour Coding", "mnuel"},
-        {"mnuac", "Alternating Current", "mnuel"}, {"mnucond", "Conductance", "mnuel"},
-        {"mnufuse", "Fuse Size", "mnuel"}, {"mnutt", "Testing Tools", "mnutools"},
-        {"mnuosc", "Oscilloscope", "mnutt"}, {"mnuga", "Galvano to Ammeter", "mnutt"},
-        {"mnumag", "Megnetism", "mnutools"}, {"mnuem", "Electr-megnetism", "mnumag"},
-        {"mnuind", "Inductance", "mnumag"}, {"mnutrnf", "Transformer", "mnumag"},
-        {"mnumath", "Mathematics", "mnutools"}, {"mnutri", "Trigonometry", "mnumath"},
-        {"mnuratri", "Right Angle Triangle", "mnutri"}, {"mnucir", "Circle", "mnutri"},
-        {"mnuhlp", "Help", ""},           {"mnuabt", "About", "mnuhlp"},
+        {"mnufile", "File", ""},
+        {"mnumain", "Show Main", "mnufile"},
+        {"mnurcnt", "Recent", "mnufile"},
+        {"mnuexit", "E&xit", "mnufile"},
+        {"mnutools", "Tools", ""},
+        {"mnuel", "Electrical", "mnutools"},
+        {"mnube", "Basic Electricity", "mnuel"},
+        {"mnucap", "Capacitance", "mnuel"},
+        {"mnures", "Resistance", "mnuel"},
+        {"mnurcc", "Resistor Colour Coding", "mnuel"},
+        {"mnuac", "Alternating Current", "mnuel"},
+        {"mnucond", "Conductance", "mnuel"},
+        {"mnufuse", "Fuse Size", "mnuel"},
+        {"mnutt", "Testing Tools", "mnutools"},
+        {"mnuosc", "Oscilloscope", "mnutt"},
+        {"mnuga", "Galvano to Ammeter", "mnutt"},
+        {"mnumag", "Megnetism", "mnutools"},
+        {"mnuem", "Electr-megnetism", "mnumag"},
+        {"mnuind", "Inductance", "mnumag"},
+        {"mnutrnf", "Transformer", "mnumag"},
+        {"mnumath", "Mathematics", "mnutools"},
+        {"mnutri", "Trigonometry", "mnumath"},
+        {"mnuratri", "Right Angle Triangle", "mnutri"},
+        {"mnucir", "Circle", "mnutri"},
+        {"mnuhlp", "Help", ""},
+        {"mnuabt", "About", "mnuhlp"},
         {"mnuonhlp", "Help Online", "mnuhlp"},
     };
     for (const auto& r : rows)
-        QTest::newRow(r[0]) << QString::fromLatin1(r[0]) << QString::fromLatin1(r[1]) << QString::fromLatin1(r[2]);
+        QTest::newRow(r[0]) << QString::fromLatin1(r[0]) << QString::fromLatin1(r[1])
+                            << QString::fromLatin1(r[2]);
 }
 
 void TestShell::menuTree() {
@@ -97,8 +111,10 @@ void TestShell::menuTree() {
     QCOMPARE(action->text(), caption);
     QVERIFY(action->shortcut().isEmpty());
     QMenu* owner = parent.isEmpty() ? nullptr : w.findChild<QMenu*>(parent);
-    if (owner) QVERIFY(owner->actions().contains(action));
-    else QVERIFY(w.menuBar()->actions().contains(action));
+    if (owner)
+        QVERIFY(owner->actions().contains(action));
+    else
+        QVERIFY(w.menuBar()->actions().contains(action));
 }
 
 void TestShell::loadOpensTheMainPanel() {
@@ -166,13 +182,20 @@ void TestShell::panelButtonsOpenTheirForms_data() {
     const struct {
         const char *button, *caption, *form;
     } rows[] = {
-        {"Command1", "Basic Electricity", "pd"}, {"Command5", "Capacitance", "cap"},
-        {"Command6", "Resistance", "res"},       {"Command7", "Resistors Colour Coding", "rcc"},
-        {"Command9", "AC", "ac"},                {"Command13", "Conductance", "cond"},
-        {"Command14", "Fuse Size", "fuse"},      {"Command11", "Oscilloscope", "oscil"},
-        {"Command10", "Ammeter", "amm"},         {"Command2", "Electro-Magnetism", "mag"},
-        {"Command3", "Inductance", "ind"},       {"Command8", "Transformer", "trans"},
-        {"Command12", "Trigonometry", "trigono"}, {"Command4", "About", "frmAbout"},
+        {"Command1", "Basic Electricity", "pd"},
+        {"Command5", "Capacitance", "cap"},
+        {"Command6", "Resistance", "res"},
+        {"Command7", "Resistors Colour Coding", "rcc"},
+        {"Command9", "AC", "ac"},
+        {"Command13", "Conductance", "cond"},
+        {"Command14", "Fuse Size", "fuse"},
+        {"Command11", "Oscilloscope", "oscil"},
+        {"Command10", "Ammeter", "amm"},
+        {"Command2", "Electro-Magnetism", "mag"},
+        {"Command3", "Inductance", "ind"},
+        {"Command8", "Transformer", "trans"},
+        {"Command12", "Trigonometry", "trigono"},
+        {"Command4", "About", "frmAbout"},
     };
     for (const auto& r : rows) QTest::newRow(r.button) << r.button << r.caption << r.form;
 }
@@ -239,7 +262,8 @@ void TestShell::missingFormsAreDisabledNotPlaceholders() {
     MainWindow w(onlyPanel);
     w.show();
     QVERIFY(!Action(w, "mnucond")->isEnabled());
-    QVERIFY(!w.forms().form(FormKind::Form1)->findChild<QPushButton*>(QStringLiteral("Command13"))->isEnabled());
+    QVERIFY(
+        !w.forms().form(FormKind::Form1)->findChild<QPushButton*>(QStringLiteral("Command13"))->isEnabled());
     QVERIFY(!w.forms().OpenForm(FormKind::cond));
 }
 
@@ -259,8 +283,10 @@ void TestShell::exitAndClosingEndTheProgram() {
     // The application's own loop runs here as it does in the program; a loop still running
     // after five seconds was not ended.
     QTimer::singleShot(0, &w, [&] {
-        if (viaMenu) w.findChild<QAction*>(QStringLiteral("mnuexit"))->trigger();
-        else w.close();
+        if (viaMenu)
+            w.findChild<QAction*>(QStringLiteral("mnuexit"))->trigger();
+        else
+            w.close();
     });
     QTimer timeout;
     timeout.setSingleShot(true);

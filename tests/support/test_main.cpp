@@ -25,8 +25,10 @@ int main(int argc, char** argv) {
     QString only;
     std::vector<char*> args;
     for (int i = 0; i < argc; ++i) {
-        if (qstrncmp(argv[i], "--suite=", 8) == 0) only = QString::fromLocal8Bit(argv[i] + 8);
-        else args.push_back(argv[i]);
+        if (qstrncmp(argv[i], "--suite=", 8) == 0)
+            only = QString::fromLocal8Bit(argv[i] + 8);
+        else
+            args.push_back(argv[i]);
     }
     argc = int(args.size());
     args.push_back(nullptr);

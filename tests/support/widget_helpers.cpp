@@ -38,8 +38,10 @@ MessageBoxCatcher::MessageBoxCatcher() {
         ++count_;
         title_ = box->windowTitle();
         text_ = box->text();
-        if (QAbstractButton* ok = box->defaultButton()) ok->click();
-        else box->accept();
+        if (QAbstractButton* ok = box->defaultButton())
+            ok->click();
+        else
+            box->accept();
     });
     timer_.start();
 }

@@ -49,7 +49,9 @@ const std::vector<Sample>& Samples() {
         {"cirtri", {{"r", "2"}}, {"Command1"}},
         {"pd", {{"v", "12"}, {"r", "4"}}, {"calc"}},
         {"mag", {{"B", "0.5"}, {"i", "2"}, {"l", "3"}}, {"calc"}},
-        {"res", {{"nc", "3"}, {"ct0", "100"}, {"ct1", "220"}, {"ct2", "470"}, {"v", "12"}}, {"Command1", "Command2"}},
+        {"res",
+         {{"nc", "3"}, {"ct0", "100"}, {"ct1", "220"}, {"ct2", "470"}, {"v", "12"}},
+         {"Command1", "Command2"}},
     };
     return samples;
 }

@@ -35,8 +35,8 @@ void TestCapacitance::calculate_data() {
         << false << "2" << QStringList{"2", "2"} << empty << QStringList{"", "", "1", "", "1"};
     QTest::newRow("small capacitors in series") << false << "2" << QStringList{"1E-06", "1E-06"} << empty
                                                 << QStringList{"", "", "5E-07", "", "2000000"};
-    QTest::newRow("small capacitors in parallel") << true << "2" << QStringList{"1E-06", "1E-06"} << empty
-                                                  << QStringList{"", "", "2E-06", "", "0"};
+    QTest::newRow("small capacitors in parallel")
+        << true << "2" << QStringList{"1E-06", "1E-06"} << empty << QStringList{"", "", "2E-06", "", "0"};
     QTest::newRow("charge and energy from C and V in one press")
         << true << "0" << QStringList{} << QStringList{"10", "", "5", ""}
         << QStringList{"10", "50", "5", "250", ""};

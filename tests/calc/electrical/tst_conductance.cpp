@@ -31,20 +31,62 @@ void TestConductance::solve_data() {
     QTest::addColumn<QString>("c");
     QTest::addColumn<QString>("newR");
     QTest::addColumn<QString>("newC");
-    QTest::newRow("resistance gives conductance") << "4" << "" << "4" << "0.25";
-    QTest::newRow("conductance gives resistance") << "" << "0.001" << "1000" << "0.001";
-    QTest::newRow("fifteen significant digits") << "3" << "" << "3" << "0.333333333333333";
-    QTest::newRow("switches to exponent form") << "1E-20" << "" << "1E-20" << "1E+20";
-    QTest::newRow("negative values are accepted") << "-8" << "" << "-8" << "-0.125";
-    QTest::newRow("unreadable conductance") << "" << "abc" << "" << "abc";
-    QTest::newRow("zero resistance divides by zero") << "0" << "" << "0" << "";
-    QTest::newRow("negative zero") << "-0" << "" << "-0" << "";
-    QTest::newRow("mismatched pair is never checked") << "2" << "7" << "2" << "7";
-    QTest::newRow("both empty") << "" << "" << "" << "";
-    QTest::newRow("a blank is filled and unreadable") << " " << "" << " " << "";
-    QTest::newRow("subnormal reciprocal overflows") << "1E-310" << "" << "1E-310" << "";
-    QTest::newRow("text above the double range") << "1.79769313486232E+308" << "" << "1.79769313486232E+308" << "";
-    QTest::newRow("reciprocal near the bottom") << "1E+308" << "" << "1E+308" << "1E-308";
+    QTest::newRow("resistance gives conductance") << "4"
+                                                  << ""
+                                                  << "4"
+                                                  << "0.25";
+    QTest::newRow("conductance gives resistance") << ""
+                                                  << "0.001"
+                                                  << "1000"
+                                                  << "0.001";
+    QTest::newRow("fifteen significant digits") << "3"
+                                                << ""
+                                                << "3"
+                                                << "0.333333333333333";
+    QTest::newRow("switches to exponent form") << "1E-20"
+                                               << ""
+                                               << "1E-20"
+                                               << "1E+20";
+    QTest::newRow("negative values are accepted") << "-8"
+                                                  << ""
+                                                  << "-8"
+                                                  << "-0.125";
+    QTest::newRow("unreadable conductance") << ""
+                                            << "abc"
+                                            << ""
+                                            << "abc";
+    QTest::newRow("zero resistance divides by zero") << "0"
+                                                     << ""
+                                                     << "0"
+                                                     << "";
+    QTest::newRow("negative zero") << "-0"
+                                   << ""
+                                   << "-0"
+                                   << "";
+    QTest::newRow("mismatched pair is never checked") << "2"
+                                                      << "7"
+                                                      << "2"
+                                                      << "7";
+    QTest::newRow("both empty") << ""
+                                << ""
+                                << ""
+                                << "";
+    QTest::newRow("a blank is filled and unreadable") << " "
+                                                      << ""
+                                                      << " "
+                                                      << "";
+    QTest::newRow("subnormal reciprocal overflows") << "1E-310"
+                                                    << ""
+                                                    << "1E-310"
+                                                    << "";
+    QTest::newRow("text above the double range") << "1.79769313486232E+308"
+                                                 << ""
+                                                 << "1.79769313486232E+308"
+                                                 << "";
+    QTest::newRow("reciprocal near the bottom") << "1E+308"
+                                                << ""
+                                                << "1E+308"
+                                                << "1E-308";
 }
 
 void TestConductance::solve() {
@@ -62,8 +104,14 @@ void TestConductance::enterInEitherBoxCalculates_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("other");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("Enter in r") << "r" << "4" << "c" << "0.25";
-    QTest::newRow("Enter in c") << "c" << "0.5" << "r" << "2";
+    QTest::newRow("Enter in r") << "r"
+                                << "4"
+                                << "c"
+                                << "0.25";
+    QTest::newRow("Enter in c") << "c"
+                                << "0.5"
+                                << "r"
+                                << "2";
 }
 
 void TestConductance::enterInEitherBoxCalculates() {

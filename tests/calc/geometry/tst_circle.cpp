@@ -51,7 +51,8 @@ void TestCircle::twoPresses_data() {
     QTest::newRow("radius ten") << QStringList{"10", "", ""}
                                 << QStringList{"10", "314.285714285714", "62.8571428571429"}
                                 << QStringList{"10", "314.285714285714", "62.8571428571429"};
-    QTest::newRow("all empty") << QStringList{"", "", ""} << QStringList{"", "", ""} << QStringList{"", "", ""};
+    QTest::newRow("all empty") << QStringList{"", "", ""} << QStringList{"", "", ""}
+                               << QStringList{"", "", ""};
     QTest::newRow("all filled") << QStringList{"1", "2", "3"} << QStringList{"1", "2", "3"}
                                 << QStringList{"1", "2", "3"};
 }

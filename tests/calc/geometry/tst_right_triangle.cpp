@@ -94,7 +94,7 @@ void TestRightTriangle::typeEnterAndSketch() {
     const auto* hyp = form.findChild<SketchShape*>(QStringLiteral("Line3"));
     const auto* base = form.findChild<SketchShape*>(QStringLiteral("Line2"));
     QVERIFY(hyp && base);
-    QCOMPARE(hyp->end(), base->start());               // the hypotenuse meets the base at A
+    QCOMPARE(hyp->end(), base->start());                // the hypotenuse meets the base at A
     QCOMPARE(base->start().y(), base->end().y());       // the base is level
     QCOMPARE(hyp->start().x(), base->end().x());        // C stands above the right angle
     QCOMPARE(base->end().x() - base->start().x(), 88);  // 1320 twips

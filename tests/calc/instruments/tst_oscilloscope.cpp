@@ -119,14 +119,62 @@ void TestOscilloscope::enterPressesThePanelsCalculate_data() {
     QTest::addColumn<QString>("defaultButton");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("Enter in vs") << "vd" << "3" << "vs" << "2" << "Command1" << "v" << "6";
-    QTest::newRow("Enter in vd") << "vs" << "2" << "vd" << "3" << "Command1" << "v" << "6";
-    QTest::newRow("Enter in v") << "vd" << "4" << "v" << "10" << "Command1" << "vs" << "2.5";
-    QTest::newRow("Enter in hs") << "hd" << "4" << "hs" << "0.001" << "Command2" << "w" << "1200000";
-    QTest::newRow("Enter in hd") << "hs" << "0.001" << "hd" << "4" << "Command2" << "t" << "0.004";
-    QTest::newRow("Enter in t") << "hs" << "0.002" << "t" << "0.01" << "Command2" << "hd" << "5";
-    QTest::newRow("Enter in f") << "" << "" << "f" << "50" << "Command2" << "t" << "0.02";
-    QTest::newRow("Enter in w") << "" << "" << "w" << "600" << "Command2" << "f" << "500000";
+    QTest::newRow("Enter in vs") << "vd"
+                                 << "3"
+                                 << "vs"
+                                 << "2"
+                                 << "Command1"
+                                 << "v"
+                                 << "6";
+    QTest::newRow("Enter in vd") << "vs"
+                                 << "2"
+                                 << "vd"
+                                 << "3"
+                                 << "Command1"
+                                 << "v"
+                                 << "6";
+    QTest::newRow("Enter in v") << "vd"
+                                << "4"
+                                << "v"
+                                << "10"
+                                << "Command1"
+                                << "vs"
+                                << "2.5";
+    QTest::newRow("Enter in hs") << "hd"
+                                 << "4"
+                                 << "hs"
+                                 << "0.001"
+                                 << "Command2"
+                                 << "w"
+                                 << "1200000";
+    QTest::newRow("Enter in hd") << "hs"
+                                 << "0.001"
+                                 << "hd"
+                                 << "4"
+                                 << "Command2"
+                                 << "t"
+                                 << "0.004";
+    QTest::newRow("Enter in t") << "hs"
+                                << "0.002"
+                                << "t"
+                                << "0.01"
+                                << "Command2"
+                                << "hd"
+                                << "5";
+    QTest::newRow("Enter in f") << ""
+                                << ""
+                                << "f"
+                                << "50"
+                                << "Command2"
+                                << "t"
+                                << "0.02";
+    QTest::newRow("Enter in w") << ""
+                                << ""
+                                << "w"
+                                << "600"
+                                << "Command2"
+                                << "f"
+                                << "500000";
 }
 
 void TestOscilloscope::enterPressesThePanelsCalculate() {

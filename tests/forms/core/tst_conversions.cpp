@@ -63,8 +63,29 @@ void TestConversions::textToNumber() {
 
 void TestConversions::textToNumberFaults_data() {
     QTest::addColumn<QString>("text");
-    for (const char* t : {"", " ", "\t", "abc", "1.2.3", "5V", "10k", "1E", "1E+", "--1", "+-1", "- 1", "1 000",
-                          "1,5", ".", "+", "E5", "0x10", "inf", "nan", "1E999", "-1E400", "1e99999999999999999999"})
+    for (const char* t : {"",
+                          " ",
+                          "\t",
+                          "abc",
+                          "1.2.3",
+                          "5V",
+                          "10k",
+                          "1E",
+                          "1E+",
+                          "--1",
+                          "+-1",
+                          "- 1",
+                          "1 000",
+                          "1,5",
+                          ".",
+                          "+",
+                          "E5",
+                          "0x10",
+                          "inf",
+                          "nan",
+                          "1E999",
+                          "-1E400",
+                          "1e99999999999999999999"})
         QTest::newRow(t[0] ? t : "empty") << QString::fromLatin1(t);
     QTest::newRow("arabic-indic digits") << QString::fromUtf8("\u0661\u0662");
     QTest::newRow("full-width digit") << QString::fromUtf8("\uff11");

@@ -22,8 +22,9 @@ const Pass kPass = {
     {"Alpha", "Beta", "Sum", "Ratio"},
     {
         {X, {{{A, B}, [](const Values& v) { return v[A] + v[B]; }}}},
-        {Y, {{{X, A}, [](const Values& v) { return v[X] / v[A]; }},
-             {{B}, [](const Values& v) { return v[B] * 2; }}}},
+        {Y,
+         {{{X, A}, [](const Values& v) { return v[X] / v[A]; }},
+          {{B}, [](const Values& v) { return v[B] * 2; }}}},
     },
 };
 
@@ -79,11 +80,21 @@ void TestSolvePass::checkedArithmetic() {
     try {
         const Num x = a, y = b;
         switch (op) {
-        case '/': (void)(x / y); break;
-        case '*': (void)(x * y); break;
-        case '+': (void)(x + y); break;
-        case 'r': (void)Sqrt(x); break;
-        case 'l': (void)Log(x); break;
+            case '/':
+                (void)(x / y);
+                break;
+            case '*':
+                (void)(x * y);
+                break;
+            case '+':
+                (void)(x + y);
+                break;
+            case 'r':
+                (void)Sqrt(x);
+                break;
+            case 'l':
+                (void)Log(x);
+                break;
         }
         QCOMPARE(fault, -1);
     } catch (const Fault& f) {
@@ -113,8 +124,10 @@ void TestSolvePass::sineInDegrees() {
 
 void TestSolvePass::faultingConditionEntersItsBranch() {
     std::vector<int> trail;
-    if (ResumeNextCondition([] { return TextToNumber("abc") > 0; })) trail.push_back(1);
-    else trail.push_back(2);
+    if (ResumeNextCondition([] { return TextToNumber("abc") > 0; }))
+        trail.push_back(1);
+    else
+        trail.push_back(2);
     QCOMPARE(trail, std::vector<int>({1}));
 }
 
@@ -124,7 +137,10 @@ void TestSolvePass::faultInLastStatementLeavesTheChain() {
     std::vector<int> trail;
     if (ResumeNextCondition([] { return true; })) {
         ResumeNext([&] { trail.push_back(1); });
-        ResumeNext([&] { (void)(Num(1) / 0); trail.push_back(2); });
+        ResumeNext([&] {
+            (void)(Num(1) / 0);
+            trail.push_back(2);
+        });
     } else if (ResumeNextCondition([] { return true; })) {
         ResumeNext([&] { trail.push_back(3); });
     }
@@ -186,7 +202,8 @@ void TestSolvePass::faultedConstantFaultsOnlyItsReaders() {
                        {{1, {{{0}, [](const Values& v) { return v[0] * v.constant(0); }}}},
                         {2, {{{0}, [](const Values& v) { return v[0]; }}}}}};
     Boxes boxes = {"2", "", ""};
-    RunPass(pass, boxes, Trapping::ResumeNext, {Fault(FaultKind::Conversion, "does not hold a number", "Scale")});
+    RunPass(pass, boxes, Trapping::ResumeNext,
+            {Fault(FaultKind::Conversion, "does not hold a number", "Scale")});
     QCOMPARE(QString::fromStdString(boxes[1]), QString());
     QCOMPARE(QString::fromStdString(boxes[2]), QStringLiteral("2"));
     boxes = {"2", "", ""};
@@ -203,7 +220,8 @@ void TestSolvePass::faultSaysWhatFailedInPlainWords() {
     Run({"0", "0", "", ""}, Trapping::Untrapped, &fault);
     QVERIFY(fault);
     QCOMPARE(QString::fromStdString(fault->describe()),
-             QStringLiteral("Ampora could not work out the Ratio.\nThe calculation makes an invalid operation (0 divided by 0)."));
+             QStringLiteral("Ampora could not work out the Ratio.\nThe calculation makes an invalid "
+                            "operation (0 divided by 0)."));
 }
 
 AMPORA_TEST(TestSolvePass)

@@ -122,8 +122,9 @@ void TestCalcForm::titleHasAWhiteCopyBehindIt() {
 void TestCalcForm::formsShareTheGreyFace() {
     Fixture one;
     Fixture two;
-    for (const QWidget* w : {static_cast<QWidget*>(&one.form), static_cast<QWidget*>(one.form.button("First")),
-                             static_cast<QWidget*>(one.form.box("a"))}) {
+    for (const QWidget* w :
+         {static_cast<QWidget*>(&one.form), static_cast<QWidget*>(one.form.button("First")),
+          static_cast<QWidget*>(one.form.box("a"))}) {
         QCOMPARE(w->palette().color(QPalette::Active, QPalette::Window), QColor(0xD4, 0xD0, 0xC8));
         QCOMPARE(w->palette().color(QPalette::Inactive, QPalette::Button), QColor(0xD4, 0xD0, 0xC8));
         QCOMPARE(w->palette().color(QPalette::Active, QPalette::ButtonText), QColor(Qt::black));
@@ -151,7 +152,8 @@ void TestCalcForm::untrappedFaultIsReportedAndBoxesKept() {
     Fixture f;
     const BoxSet boxes = f.form.boxes({"a", "b"});
     test::MessageBoxCatcher catcher;
-    f.form.writeBack(boxes, {{"5", ""}, Fault(FaultKind::Conversion, "does not hold a number", "Time", "Power")});
+    f.form.writeBack(boxes,
+                     {{"5", ""}, Fault(FaultKind::Conversion, "does not hold a number", "Time", "Power")});
     QCOMPARE(catcher.count(), 1);
     QCOMPARE(catcher.title(), QStringLiteral("Test Form"));
     QVERIFY(catcher.text().contains(QLatin1String("Power")));

@@ -83,12 +83,18 @@ private slots:
 void TestFormFinish::captionsNameBoxesAndLists_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("caption on the left, mnemonic and colon dropped") << "r" << "Resistance";
-    QTest::newRow("the nearest caption on the row, not the unit before it") << "v" << "Voltage";
-    QTest::newRow("caption above a list") << "band" << "First Colour";
-    QTest::newRow("an equals sign after the caption") << "ans" << "R";
-    QTest::newRow("caption below a box") << "i" << "Current";
-    QTest::newRow("a name the form gave is kept") << "ig" << "Galvanometer current";
+    QTest::newRow("caption on the left, mnemonic and colon dropped") << "r"
+                                                                     << "Resistance";
+    QTest::newRow("the nearest caption on the row, not the unit before it") << "v"
+                                                                            << "Voltage";
+    QTest::newRow("caption above a list") << "band"
+                                          << "First Colour";
+    QTest::newRow("an equals sign after the caption") << "ans"
+                                                      << "R";
+    QTest::newRow("caption below a box") << "i"
+                                         << "Current";
+    QTest::newRow("a name the form gave is kept") << "ig"
+                                                  << "Galvanometer current";
 }
 
 void TestFormFinish::captionsNameBoxesAndLists() {
