@@ -4,10 +4,11 @@
 
 # Sets up, builds and runs every test headless; ends with ctest's summary.
 #
-# Stages: the release build, with the desktop files and the Debian package checked; the
-# debug preset (AddressSanitizer and UndefinedBehaviorSanitizer) and its tests; the fuzz
-# targets, built with clang and run for FUZZ_SECONDS each from their corpora; then the
-# release tests, whose summary ends the output. Any stage that fails ends the run with a failure.
+# Stages: the format check; the release build, with the desktop files and the Debian
+# package checked; the debug preset (AddressSanitizer and UndefinedBehaviorSanitizer) and
+# its tests; the fuzz targets, built with clang and run for FUZZ_SECONDS each from their
+# corpora; then the release tests, whose summary ends the output. Any stage that fails
+# ends the run with a failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -16,6 +17,11 @@ fuzz_seconds="${FUZZ_SECONDS:-20}"
 started=$SECONDS
 
 stage() { printf '\n==== %s (%d s so far)\n' "$1" $((SECONDS - started)); }
+
+stage "format"
+# Every C++ file as .clang-format lays it out (clang-format 14 from Debian); run
+# scripts/format.sh to apply it.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 stage "release build"
 cmake --preset release
