@@ -49,11 +49,11 @@ const UnitPass kPasses[] = {
      }},
     {"basic electricity: voltage and current give power and resistance",
      [] {
-         return basic_electricity::Calculate({"", "2", "12", "", "", "", ""}).boxes;
+         return basic_electricity::Solve({"", "2", "12", "", "", "", ""}).boxes;
      }},
     {"basic electricity: voltage, current and time give the other four",
      [] {
-         return basic_electricity::Calculate({"", "2", "12", "", "", "", "60"}).boxes;
+         return basic_electricity::Solve({"", "2", "12", "", "", "", "60"}).boxes;
      }},
     // Length, area, current, turns, velocity and time: every other box is worked out,
     // the angle and relative permeability taking their defaults, so all sixteen end filled.
@@ -89,8 +89,7 @@ const UnitPass kPasses[] = {
      }},
     {"colour code: yellow, violet, red, gold",
      [] {
-         return colour_code::Calculate({"4 - Yellow", "7 - Violet", "2 - Red", "Gold 5%"}, {"", "", ""})
-             .boxes;
+         return colour_code::Solve({"4 - Yellow", "7 - Violet", "2 - Red", "Gold 5%"}, {"", "", ""}).boxes;
      }},
     {"right triangle: an angle and two sides give the others",
      [] {
@@ -102,21 +101,21 @@ const UnitPass kPasses[] = {
      }},
     {"resistance: ten resistors in series, then Ohm's law",
      [] {
-         return resistance::Calculate({"12", "", "", ""}, TenRows(), component_list::Option::Series);
+         return resistance::Solve({"12", "", "", ""}, TenRows(), component_list::Option::Series);
      }},
     {"resistance: ten resistors in parallel, then Ohm's law",
      [] {
-         return resistance::Calculate({"12", "", "", ""}, TenRows(), component_list::Option::Parallel);
+         return resistance::Solve({"12", "", "", ""}, TenRows(), component_list::Option::Parallel);
      }},
     {"capacitance: ten capacitors in series, then charge and energy",
      [] {
-         return capacitance::Calculate({"10", "", "", "", ""}, TenRows(), component_list::Option::Series);
+         return capacitance::Solve({"10", "", "", "", ""}, TenRows(), component_list::Option::Series);
      }},
     {"inductance: ten inductors in parallel, then energy",
      [] {
-         return inductance::Calculate({"2", "", "", ""}, TenRows(), component_list::Option::Parallel);
+         return inductance::Solve({"2", "", "", ""}, TenRows(), component_list::Option::Parallel);
      }},
-    {"fuse size: ten loads", [] { return Boxes{fuse_size::Calculate(TenRows())}; }},
+    {"fuse size: ten loads", [] { return Boxes{fuse_size::Solve(TenRows())}; }},
 };
 
 // Written after every press so that the optimiser cannot drop the work being timed.

@@ -127,7 +127,7 @@ Outcome Run(Boxes boxes, int state) {
     bands[colour_code::Toller] = Entry(kToleranceEntries, state);
 
     const Boxes before = boxes;
-    Outcome outcome = colour_code::Calculate(bands, std::move(boxes));
+    Outcome outcome = colour_code::Solve(bands, std::move(boxes));
     FUZZ_CHECK(!outcome.fault || outcome.boxes == before, "rcc: a fault left the result boxes changed");
     if (!outcome.fault) {
         const double nominal = TextToNumber(outcome.boxes[colour_code::Ans]);
@@ -172,7 +172,7 @@ Outcome Combine(Boxes boxes, int state) {
 }
 
 Outcome Fuse(Boxes boxes, int) {
-    Boxes result = {fuse_size::Calculate(Read(boxes, 1))};
+    Boxes result = {fuse_size::Solve(Read(boxes, 1))};
     return {WithList(std::move(result), boxes, 1), std::nullopt};
 }
 
@@ -192,7 +192,7 @@ const Unit kUnits[] = {
     {"engine", engine::kBoxes, 4, engine::Run},
     {"cond", conductance::kBoxes, 1, Solved<conductance::Solve>},
     {"pd", basic_electricity::kBoxes, 1,
-     [](Boxes b, int) { return basic_electricity::Calculate(std::move(b)); }},
+     [](Boxes b, int) { return basic_electricity::Solve(std::move(b)); }},
     // The defaults of the angle and the relative permeability go only into empty boxes,
     // so a typed angle or permeability must survive the press like any other box.
     {"mag", electro_magnetism::kBoxes, 1, Solved<electro_magnetism::Solve>},
@@ -208,11 +208,11 @@ const Unit kUnits[] = {
     {"cirtri", circle::kBoxes, 1, Solved<circle::Solve>},
     // The scratch box d is reset whenever the rows are combined.
     {"res", resistance::kBoxes + list::kListBoxes, 2,
-     list::Combine<resistance::Calculate, resistance::kBoxes>, {resistance::D}},
+     list::Combine<resistance::Solve, resistance::kBoxes>, {resistance::D}},
     {"cap", capacitance::kBoxes + list::kListBoxes, 2,
-     list::Combine<capacitance::Calculate, capacitance::kBoxes>, {capacitance::D}},
+     list::Combine<capacitance::Solve, capacitance::kBoxes>, {capacitance::D}},
     {"ind", inductance::kBoxes + list::kListBoxes, 2,
-     list::Combine<inductance::Calculate, inductance::kBoxes>, {inductance::D}},
+     list::Combine<inductance::Solve, inductance::kBoxes>, {inductance::D}},
     // The answer, the only box of its own, is worked out afresh on every press.
     {"fuse", 1 + list::kListBoxes, 1, list::Fuse, {0}},
 };

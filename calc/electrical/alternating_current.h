@@ -15,4 +15,7 @@ enum Box { Avg, Peak, P2p, Rms, kBoxes };
 // touches a filled box. The average comes first, so the later boxes follow from it.
 Boxes Solve(Boxes boxes);
 
+// The rule table that Solve runs, for tools and tests that go through its rules.
+const Pass& Rules();
+
 }  // namespace ampora::alternating_current

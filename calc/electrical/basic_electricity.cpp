@@ -67,7 +67,9 @@ const Pass kPass = {
 
 }  // namespace
 
-Outcome Calculate(Boxes boxes) {
+const Pass& Rules() { return kPass; }
+
+Outcome Solve(Boxes boxes) {
     std::optional<Fault> fault = RunPass(kPass, boxes, Trapping::Untrapped);
     return {std::move(boxes), std::move(fault)};
 }

@@ -15,6 +15,9 @@ enum Box { P, I, V, R, W, Q, T, kBoxes };
 // Fills empty boxes from filled ones, target by target. The first fault (a box that does
 // not hold a number, a division by zero, ...) ends the pass: the boxes written before it
 // keep their new text, and the fault comes back naming the quantity that failed.
-Outcome Calculate(Boxes boxes);
+Outcome Solve(Boxes boxes);
+
+// The rule table that Solve runs, for tools and tests that go through its rules.
+const Pass& Rules();
 
 }  // namespace ampora::basic_electricity

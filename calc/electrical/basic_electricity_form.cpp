@@ -64,7 +64,7 @@ BasicElectricityForm::BasicElectricityForm(QWidget* parent)
 
     // In the unit's box order.
     const BoxSet boxes = this->boxes({"p", "i", "v", "r", "w", "q", "t"});
-    onClick("calc", [this, boxes] { writeBack(boxes, basic_electricity::Calculate(boxes.read())); });
+    onClick("calc", [this, boxes] { writeBack(boxes, basic_electricity::Solve(boxes.read())); });
     const BoxSet resetOrder = this->boxes({"p", "i", "v", "w", "t", "r", "q"});
     onClick("Command1", [resetOrder] { resetOrder.clear(); });
     clearButton("Command30", "p");

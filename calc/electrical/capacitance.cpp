@@ -19,7 +19,9 @@ const Pass kRelations = {
 
 }  // namespace
 
-Boxes Calculate(Boxes boxes, const component_list::List& list, component_list::Option selected) {
+const Pass& Rules() { return kRelations; }
+
+Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected) {
     component_list::Combine(list, selected, component_list::Option::Parallel, boxes[D], boxes[Ans]);
     RunPass(kRelations, boxes, Trapping::ResumeNext);
     return boxes;

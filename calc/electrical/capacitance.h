@@ -16,6 +16,9 @@ enum Box { V, Qc, Ans, E, D, kBoxes };
 // Combines the rows into Ans while it is empty (parallel adds, series adds reciprocals),
 // fills the empty one of V, Qc and Ans from the other two, then the energy E = C V^2 / 2
 // when E is empty. Nothing is worked out from a given energy.
-Boxes Calculate(Boxes boxes, const component_list::List& list, component_list::Option selected);
+Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected);
+
+// The rule table that Solve runs, for tools and tests that go through its rules.
+const Pass& Rules();
 
 }  // namespace ampora::capacitance

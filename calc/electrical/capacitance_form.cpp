@@ -38,7 +38,7 @@ CapacitanceForm::CapacitanceForm(QWidget* parent) : ComponentListForm(kList, par
     build(kControls);
     setTabOrder({"ct9", "sc", "pc", "v", "qc", "ans", "e", "Command2", "Command7"});
 
-    onCalculate({"v", "qc", "ans", "e", "d"}, capacitance::Calculate);
+    onCalculate({"v", "qc", "ans", "e", "d"}, capacitance::Solve);
     onReset("Command7", {}, {"ans", "qc", "e", "v"});  // the rows first, unlike the other list forms
     clearButton("Command3", "v");
     clearButton("Command4", "qc");

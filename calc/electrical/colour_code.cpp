@@ -32,7 +32,7 @@ Num Digits(const std::string& text, Band band) {
 
 }  // namespace
 
-Outcome Calculate(const Bands& bands, Boxes boxes) {
+Outcome Solve(const Bands& bands, Boxes boxes) {
     Outcome outcome{std::move(boxes), std::nullopt};
     Boxes& out = outcome.boxes;
     outcome.fault = Untrapped([&] {

@@ -27,6 +27,6 @@ inline constexpr const char* kBandNames[kBands] = {"First Colour", "Second Colou
 // Works out the nominal value into `ans`, then the minimum and maximum from it. The first
 // fault (a needed band with no colour chosen) ends the calculation; `boxes` are then
 // returned as they were, with the fault naming the band to pick.
-Outcome Calculate(const Bands& bands, Boxes boxes);
+Outcome Solve(const Bands& bands, Boxes boxes);
 
 }  // namespace ampora::colour_code

@@ -53,7 +53,7 @@ ColourCodeForm::ColourCodeForm(QWidget* parent)
     onClick("Command1", [this, lists, results] {
         colour_code::Bands bands;
         for (std::size_t i = 0; i < lists.size(); ++i) bands[i] = lists[i]->currentText().toStdString();
-        writeBack(results, colour_code::Calculate(bands, results.read()));
+        writeBack(results, colour_code::Solve(bands, results.read()));
     });
     // The lists lose their choice first, then the results are emptied.
     onClick("Command2", [lists, results] {

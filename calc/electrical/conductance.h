@@ -13,4 +13,7 @@ enum Box { R, C, kBoxes };
 // Fills the empty one of `r` and `c` from the other; never touches a filled box.
 Boxes Solve(Boxes boxes);
 
+// The rule table that Solve runs, for tools and tests that go through its rules.
+const Pass& Rules();
+
 }  // namespace ampora::conductance

@@ -11,7 +11,7 @@
 
 namespace ampora::fuse_size {
 
-std::string Calculate(const component_list::List& list) {
+std::string Solve(const component_list::List& list) {
     constexpr double kMargin = 1.2;
     std::string ans = IntegerToText(0);
 

@@ -18,6 +18,6 @@ namespace ampora::fuse_size {
 // still count. The other rows add their leading numbers ("7abc" adds 7, an empty row 0),
 // and 1.2 times the largest load passes through text before it is added. A step that
 // overflows leaves the answer at its last written value.
-std::string Calculate(const component_list::List& list);
+std::string Solve(const component_list::List& list);
 
 }  // namespace ampora::fuse_size

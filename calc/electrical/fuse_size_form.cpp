@@ -34,7 +34,7 @@ FuseSizeForm::FuseSizeForm(QWidget* parent) : ComponentListForm(kList, parent) {
 
     QLineEdit* answer = box("ans");
     onClick("Command2",
-            [this, answer] { answer->setText(QString::fromStdString(fuse_size::Calculate(list()))); });
+            [this, answer] { answer->setText(QString::fromStdString(fuse_size::Solve(list()))); });
     onReset("Command7", {"ans"});
     clearButton("Command5", "ans");
 }

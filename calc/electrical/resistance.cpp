@@ -18,7 +18,9 @@ const Pass kOhmsLaw = {
 
 }  // namespace
 
-Boxes Calculate(Boxes boxes, const component_list::List& list, component_list::Option selected) {
+const Pass& Rules() { return kOhmsLaw; }
+
+Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected) {
     component_list::Combine(list, selected, component_list::Option::Series, boxes[D], boxes[Ans]);
     RunPass(kOhmsLaw, boxes, Trapping::ResumeNext);
     return boxes;

@@ -15,6 +15,9 @@ enum Box { V, Qc, Ans, D, kBoxes };
 
 // Combines the rows into Ans while it is empty (series adds, parallel adds reciprocals),
 // then fills each empty one of V, Qc and Ans that Ohm's law gives from the other two.
-Boxes Calculate(Boxes boxes, const component_list::List& list, component_list::Option selected);
+Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected);
+
+// The rule table that Solve runs, for tools and tests that go through its rules.
+const Pass& Rules();
 
 }  // namespace ampora::resistance

@@ -38,7 +38,7 @@ ResistanceForm::ResistanceForm(QWidget* parent) : ComponentListForm(kList, paren
     build(kControls);
     setTabOrder({"ct9", "sc", "pc", "v", "qc", "ans", "Command2", "Command6"});
 
-    onCalculate({"v", "qc", "ans", "d"}, resistance::Calculate);
+    onCalculate({"v", "qc", "ans", "d"}, resistance::Solve);
     onReset("Command6", {"v", "qc", "ans"});
     clearButton("Command3", "v");
     clearButton("Command4", "qc");

@@ -6,7 +6,7 @@
 namespace ampora::circle {
 namespace {
 
-enum Constants { kPi };
+enum ConstantIndex { kPi };
 
 const Pass kPass = {
     {"Radius", "Area", "Perimeter"},
@@ -20,6 +20,8 @@ const Pass kPass = {
 };
 
 }  // namespace
+
+const Pass& Rules() { return kPass; }
 
 Boxes Solve(Boxes boxes) {
     // Worked out afresh on every press, as the plain double quotient.

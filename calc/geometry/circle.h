@@ -14,4 +14,7 @@ enum Box { R, A, P, kBoxes };
 // found from an area or a perimeter fills the other box only on the next press.
 Boxes Solve(Boxes boxes);
 
+// The rule table that Solve runs, for tools and tests that go through its rules.
+const Pass& Rules();
+
 }  // namespace ampora::circle

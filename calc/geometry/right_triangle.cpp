@@ -24,6 +24,8 @@ const Pass kPass = {
 
 }  // namespace
 
+const Pass& Rules() { return kPass; }
+
 Boxes Solve(Boxes boxes) {
     RunPass(kPass, boxes, Trapping::ResumeNext);
     return boxes;

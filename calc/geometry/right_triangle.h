@@ -15,4 +15,7 @@ enum Box { B, P, H, A, C, kBoxes };
 // Fills at most one angle and one side: each block needs the boxes the user typed.
 Boxes Solve(Boxes boxes);
 
+// The rule table that Solve runs, for tools and tests that go through its rules.
+const Pass& Rules();
+
 }  // namespace ampora::right_triangle

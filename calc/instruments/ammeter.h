@@ -15,4 +15,7 @@ enum Box { I, Ig, Rg, Rs, kBoxes };
 // Fills the one empty box from the other three; with two or more empty, nothing changes.
 Boxes Solve(Boxes boxes);
 
+// The rule table that Solve runs, for tools and tests that go through its rules.
+const Pass& Rules();
+
 }  // namespace ampora::ammeter

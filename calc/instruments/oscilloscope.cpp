@@ -8,7 +8,7 @@
 namespace ampora::oscilloscope {
 namespace {
 
-enum Constant { C };
+enum ConstantIndex { kSpeed };
 
 const Pass kFrequencyPass = {
     {"Horizontal Selectivity", "Horizontal Deflection", "Time Period", "Frequency", "Wave Length"},
@@ -16,11 +16,11 @@ const Pass kFrequencyPass = {
         {T,
          {{{Hd, Hs}, [](const Values& x) { return x[Hs] * x[Hd]; }},
           {{F}, [](const Values& x) { return 1 / x[F]; }},
-          {{W}, [](const Values& x) { return x[W] / x.constant(C); }}}},
+          {{W}, [](const Values& x) { return x[W] / x.constant(kSpeed); }}}},
         {F,
          {{{Hd, Hs}, [](const Values& x) { return 1 / (x[Hs] * x[Hd]); }},
           {{T}, [](const Values& x) { return 1 / x[T]; }},
-          {{W}, [](const Values& x) { return x.constant(C) / x[W]; }}}},
+          {{W}, [](const Values& x) { return x.constant(kSpeed) / x[W]; }}}},
         {Hd,
          {{{T, Hs}, [](const Values& x) { return x[T] / x[Hs]; }},
           {{F, Hs}, [](const Values& x) { return 1 / (x[Hs] * x[F]); }}}},
@@ -29,12 +29,14 @@ const Pass kFrequencyPass = {
           {{F, Hd}, [](const Values& x) { return 1 / (x[Hd] * x[F]); }}}},
         // The period comes before the frequency, so with both given the period decides.
         {W,
-         {{{T}, [](const Values& x) { return x[T] * x.constant(C); }},
-          {{F}, [](const Values& x) { return x.constant(C) / x[F]; }}}},
+         {{{T}, [](const Values& x) { return x[T] * x.constant(kSpeed); }},
+          {{F}, [](const Values& x) { return x.constant(kSpeed) / x[F]; }}}},
     },
 };
 
 }  // namespace
+
+const Pass& FrequencyRules() { return kFrequencyPass; }
 
 VoltageOutcome SolveVoltage(Boxes boxes) {
     const auto read = [&boxes](int box) { return Num(TextToNumber(boxes[static_cast<std::size_t>(box)])); };

@@ -35,4 +35,7 @@ inline constexpr const char* kLeaveOneBlank = "Leave one field blank!";
 // wavelength, in that order; a value written early in the pass feeds the later blocks.
 Boxes SolveFrequency(Boxes boxes);
 
+// The rule table that SolveFrequency runs, for tools and tests that go through its rules.
+const Pass& FrequencyRules();
+
 }  // namespace ampora::oscilloscope

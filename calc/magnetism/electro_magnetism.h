@@ -18,4 +18,7 @@ enum Box { S, Mmf, L, Flux, Rp, A, H, I, N, B, E, V, Ang, F, Ind, T, kBoxes };
 // target. A rule that faults leaves its target empty and its block ends; the pass goes on.
 Boxes Solve(Boxes boxes);
 
+// The rule table that Solve runs, for tools and tests that go through its rules.
+const Pass& Rules();
+
 }  // namespace ampora::electro_magnetism

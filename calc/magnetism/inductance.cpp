@@ -15,7 +15,9 @@ const Pass kEnergy = {
 
 }  // namespace
 
-Boxes Calculate(Boxes boxes, const component_list::List& list, component_list::Option selected) {
+const Pass& Rules() { return kEnergy; }
+
+Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected) {
     component_list::Combine(list, selected, component_list::Option::Series, boxes[D], boxes[Ans]);
     RunPass(kEnergy, boxes, Trapping::ResumeNext);
     return boxes;

@@ -15,6 +15,9 @@ enum Box { I, Ans, E, D, kBoxes };
 
 // Combines the rows into Ans while it is empty (series adds, parallel adds reciprocals),
 // then fills E = L I^2 / 2 when E is empty. The current is an input only.
-Boxes Calculate(Boxes boxes, const component_list::List& list, component_list::Option selected);
+Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected);
+
+// The rule table that Solve runs, for tools and tests that go through its rules.
+const Pass& Rules();
 
 }  // namespace ampora::inductance

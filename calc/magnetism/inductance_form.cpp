@@ -38,7 +38,7 @@ InductanceForm::InductanceForm(QWidget* parent) : ComponentListForm(kList, paren
     build(kControls);
     setTabOrder({"ct9", "sc", "pc", "i", "ans", "e", "Command2", "Command7"});
 
-    onCalculate({"i", "ans", "e", "d"}, inductance::Calculate);
+    onCalculate({"i", "ans", "e", "d"}, inductance::Solve);
     onReset("Command7", {"e", "ans", "i"});
     clearButton("Command3", "i");
     clearButton("Command5", "ans");

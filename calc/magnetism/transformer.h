@@ -15,4 +15,7 @@ enum Box { Np, Ns, Vp, Vs, E, kBoxes };
 // efficiency from the two voltages (a voltage just worked out included).
 Boxes Solve(Boxes boxes);
 
+// The rule table that Solve runs, for tools and tests that go through its rules.
+const Pass& Rules();
+
 }  // namespace ampora::transformer

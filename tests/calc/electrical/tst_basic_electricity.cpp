@@ -89,18 +89,18 @@ void TestBasicElectricity::onePress_data() {
 void TestBasicElectricity::onePress() {
     QFETCH(QString, typed);
     QFETCH(QString, after);
-    const Outcome out = basic_electricity::Calculate(Parse(typed));
+    const Outcome out = basic_electricity::Solve(Parse(typed));
     QCOMPARE(Show(out.boxes), after);
     QVERIFY(!out.fault);
 }
 
 // Boxes written late in a pass are seen by the earlier targets only on the next press.
 void TestBasicElectricity::secondPressFillsMore() {
-    const Outcome first = basic_electricity::Calculate(Parse(QStringLiteral("i=2;w=60;q=6")));
+    const Outcome first = basic_electricity::Solve(Parse(QStringLiteral("i=2;w=60;q=6")));
     QCOMPARE(Show(first.boxes), QStringLiteral("i=2;v=10;r=5;w=60;q=6;t=3"));
-    const Outcome second = basic_electricity::Calculate(first.boxes);
+    const Outcome second = basic_electricity::Solve(first.boxes);
     QCOMPARE(Show(second.boxes), QStringLiteral("p=20;i=2;v=10;r=5;w=60;q=6;t=3"));
-    const Outcome third = basic_electricity::Calculate(second.boxes);
+    const Outcome third = basic_electricity::Solve(second.boxes);
     QCOMPARE(third.boxes, second.boxes);
     QVERIFY(!first.fault && !second.fault && !third.fault);
 }
@@ -139,7 +139,7 @@ void TestBasicElectricity::faultEndsThePass() {
     QFETCH(QString, target);
     QFETCH(QString, operand);
     QFETCH(int, kind);
-    const Outcome out = basic_electricity::Calculate(Parse(typed));
+    const Outcome out = basic_electricity::Solve(Parse(typed));
     QCOMPARE(Show(out.boxes), after);
     QVERIFY(out.fault);
     QCOMPARE(QString::fromStdString(out.fault->target()), target);

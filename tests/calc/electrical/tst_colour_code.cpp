@@ -71,7 +71,7 @@ void TestColourCode::calculate_data() {
 void TestColourCode::calculate() {
     QFETCH(QStringList, bands);
     QFETCH(QStringList, results);
-    const Outcome out = colour_code::Calculate(BandsOf(bands), {"", "", ""});
+    const Outcome out = colour_code::Solve(BandsOf(bands), {"", "", ""});
     QVERIFY2(!out.fault, out.fault ? out.fault->describe().c_str() : "");
     QCOMPARE(Texts(out.boxes), results);
 }
@@ -95,7 +95,7 @@ void TestColourCode::unpickedBandIsNamed() {
     QFETCH(QStringList, bands);
     QFETCH(QString, band);
     QFETCH(QString, alsoSays);
-    const Outcome out = colour_code::Calculate(BandsOf(bands), {"4700", "4465", "4935"});
+    const Outcome out = colour_code::Solve(BandsOf(bands), {"4700", "4465", "4935"});
     QVERIFY(out.fault);
     QCOMPARE(QString::fromStdString(out.fault->operand()), band);
     QCOMPARE(Texts(out.boxes), (QStringList{"4700", "4465", "4935"}));

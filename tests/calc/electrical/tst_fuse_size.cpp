@@ -54,7 +54,7 @@ void TestFuseSize::calculate() {
     QFETCH(QString, count);
     QFETCH(QStringList, loads);
     QFETCH(QString, fuse);
-    QCOMPARE(QString::fromStdString(fuse_size::Calculate(test::MakeList(count, loads))), fuse);
+    QCOMPARE(QString::fromStdString(fuse_size::Solve(test::MakeList(count, loads))), fuse);
 }
 
 void TestFuseSize::throughTheForm() {
