@@ -45,10 +45,9 @@ const EtchedRule kRules[] = {
 }  // namespace
 
 AboutBox::AboutBox(QWidget* parent) : CalcForm("frmAbout", QStringLiteral("Ampora"), {6930, 4890}, parent) {
-    new CircleShape(QStringLiteral("Shape1"), Qt::red, Twips{0, 120, 1000, 870}.px(), this);
-    new CircleShape(QStringLiteral("Shape3"), Qt::blue, Twips{240, 240, 1000, 870}.px(), this);
-    new CircleShape(QStringLiteral("Shape4"), QColor(0x80, 0x00, 0x80), Twips{480, 120, 1000, 870}.px(),
-                    this);
+    new CircleShape(QStringLiteral("Shape1"), Qt::red, Px(Twips{0, 120, 1000, 870}), this);
+    new CircleShape(QStringLiteral("Shape3"), Qt::blue, Px(Twips{240, 240, 1000, 870}), this);
+    new CircleShape(QStringLiteral("Shape4"), QColor(0x80, 0x00, 0x80), Px(Twips{480, 120, 1000, 870}), this);
 
     int index = 0;
     for (const EtchedRule& r : kRules) {

@@ -62,7 +62,7 @@ BrowserForm::BrowserForm(MakeBrowser make, QWidget* parent) : QWidget(parent) {
 
     picAddress_ = new QWidget(this);
     picAddress_->setObjectName(QStringLiteral("picAddress"));
-    picAddress_->setGeometry(kAddress.px());
+    picAddress_->setGeometry(Px(kAddress));
 
     tbToolBar_ = new QToolBar(this);
     tbToolBar_->setObjectName(QStringLiteral("tbToolBar"));
@@ -88,7 +88,7 @@ BrowserForm::BrowserForm(MakeBrowser make, QWidget* parent) : QWidget(parent) {
     if (browser_) {
         QWidget* view = browser_->widget();
         view->setObjectName(QStringLiteral("brwWebBrowser"));
-        view->setGeometry(kBrowser.px());
+        view->setGeometry(Px(kBrowser));
         browser_->setNotifications({
             [this] { showLocationName(); },
             [this](const QUrl&) { showLocationName(); },

@@ -17,33 +17,33 @@ FormTable::FormTable(QMdiArea* area, std::vector<FormEntry> entries, QObject* pa
     for (auto& e : entries) slots_.push_back({std::move(e), {}});
 }
 
-FormTable::Slot* FormTable::slot(FormKind kind) {
+FormTable::Slot* FormTable::slot(std::string_view name) {
     for (auto& s : slots_)
-        if (s.entry.kind == kind) return &s;
+        if (s.entry.name == name) return &s;
     return nullptr;
 }
 
-const FormTable::Slot* FormTable::slot(FormKind kind) const {
-    return const_cast<FormTable*>(this)->slot(kind);
+const FormTable::Slot* FormTable::slot(std::string_view name) const {
+    return const_cast<FormTable*>(this)->slot(name);
 }
 
-bool FormTable::available(FormKind kind) const { return slot(kind) != nullptr; }
+bool FormTable::available(std::string_view name) const { return slot(name) != nullptr; }
 
-QWidget* FormTable::form(FormKind kind) const {
-    const Slot* s = slot(kind);
+QWidget* FormTable::form(std::string_view name) const {
+    const Slot* s = slot(name);
     if (!s || !s->window || !s->window->isVisible()) return nullptr;
     return s->window->widget();
 }
 
-QWidget* FormTable::OpenForm(FormKind kind) {
-    Slot* s = slot(kind);
+QWidget* FormTable::OpenForm(std::string_view name) {
+    Slot* s = slot(name);
     if (!s) return nullptr;
     // A window the user closed is on its way to deletion: load the form afresh.
     if (s->window && !s->window->isVisible()) s->window = nullptr;
     if (!s->window) {
         // The help viewer's library links QtWebEngine, which needs the shared OpenGL
         // context from the moment it is loaded.
-        if (kind == FormKind::frmBrowser) ShareOpenGLContexts();
+        if (name == kHelpViewer) ShareOpenGLContexts();
         QWidget* form = s->entry.create(*this);
         form->setAttribute(Qt::WA_DeleteOnClose);
         Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -65,9 +65,7 @@ QWidget* FormTable::OpenForm(FormKind kind) {
     window->show();
     window->raise();
     area_->setActiveSubWindow(window);
-    QWidget* form = window->widget();
-    emit opened(kind, form);
-    return form;
+    return window->widget();
 }
 
 }  // namespace ampora

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <string_view>
 #include <vector>
 
 class QMdiArea;
@@ -16,66 +17,37 @@ class QWidget;
 
 namespace ampora {
 
-enum class FormKind {
-    Form1,
-    trigono,
-    frmAbout,
-    frmBrowser,
-    pd,
-    cap,
-    res,
-    rcc,
-    ac,
-    cond,
-    fuse,
-    oscil,
-    amm,
-    mag,
-    ind,
-    trans,
-    ratri,
-    cirtri,
-};
-
-// The calculators: every kind but the shell's own forms.
-constexpr bool IsCalculator(FormKind kind) {
-    return kind != FormKind::Form1 && kind != FormKind::trigono && kind != FormKind::frmAbout &&
-           kind != FormKind::frmBrowser;
-}
-
 class FormTable;
 
+// A form of the program by its name ("Form1", "cond"), with how to create it.
 struct FormEntry {
-    FormKind kind;
+    std::string_view name;
     std::function<QWidget*(FormTable&)> create;
     bool sizable = false;  // fixed-size child windows unless set
 };
 
-// One slot per form kind. Opening a kind creates its form when the slot is empty (or
-// its window was closed), shows it as a child window and brings it to the front; an
-// open form keeps its boxes. A closed form's window is deleted, so it reopens afresh.
+// One slot per form. Opening a form creates it when its slot is empty (or its window
+// was closed), shows it as a child window and brings it to the front; an open form keeps
+// its boxes. A closed form's window is deleted, so it reopens afresh.
 class FormTable : public QObject {
     Q_OBJECT
 public:
     FormTable(QMdiArea* area, std::vector<FormEntry> entries, QObject* parent = nullptr);
 
-    // Returns the form, or nullptr when this kind is not part of the program.
-    QWidget* OpenForm(FormKind kind);
-    bool available(FormKind kind) const;
-    // The open form of this kind, or nullptr.
-    QWidget* form(FormKind kind) const;
+    // Returns the form, or nullptr when no form of this name is part of the program.
+    QWidget* OpenForm(std::string_view name);
+    bool available(std::string_view name) const;
+    // The open form of this name, or nullptr.
+    QWidget* form(std::string_view name) const;
     QMdiArea* area() const { return area_; }
-
-signals:
-    void opened(FormKind kind, QWidget* form);
 
 private:
     struct Slot {
         FormEntry entry;
         QPointer<QMdiSubWindow> window;
     };
-    Slot* slot(FormKind kind);
-    const Slot* slot(FormKind kind) const;
+    Slot* slot(std::string_view name);
+    const Slot* slot(std::string_view name) const;
 
     QMdiArea* area_;
     // One icon shared by every child window. Left to itself each new window takes a fresh
@@ -85,7 +57,14 @@ private:
     std::vector<Slot> slots_;
 };
 
-// Every form of the program, with how to create it.
+// Every form of the program, with how to create it: the shell's own forms and every
+// calculator of the registry (calc/registry.h).
 std::vector<FormEntry> AllForms();
+
+// The shell's own forms.
+inline constexpr std::string_view kMainPanel = "Form1";
+inline constexpr std::string_view kChooser = "trigono";
+inline constexpr std::string_view kAboutBox = "frmAbout";
+inline constexpr std::string_view kHelpViewer = "frmBrowser";
 
 }  // namespace ampora

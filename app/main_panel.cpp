@@ -13,7 +13,7 @@ namespace {
 
 struct Opener {
     const char* button;
-    FormKind kind;
+    std::string_view form;
 };
 
 const Control kPanel[] = {
@@ -38,27 +38,26 @@ const Control kPanel[] = {
 };
 
 const Opener kPanelOpeners[] = {
-    {"Command1", FormKind::pd},       {"Command5", FormKind::cap},      {"Command6", FormKind::res},
-    {"Command7", FormKind::rcc},      {"Command9", FormKind::ac},       {"Command13", FormKind::cond},
-    {"Command14", FormKind::fuse},    {"Command11", FormKind::oscil},   {"Command10", FormKind::amm},
-    {"Command2", FormKind::mag},      {"Command3", FormKind::ind},      {"Command8", FormKind::trans},
-    {"Command12", FormKind::trigono}, {"Command4", FormKind::frmAbout},
+    {"Command1", "pd"},       {"Command5", "cap"},      {"Command6", "res"},   {"Command7", "rcc"},
+    {"Command9", "ac"},       {"Command13", "cond"},    {"Command14", "fuse"}, {"Command11", "oscil"},
+    {"Command10", "amm"},     {"Command2", "mag"},      {"Command3", "ind"},   {"Command8", "trans"},
+    {"Command12", "trigono"}, {"Command4", "frmAbout"},
 };
 
 const Title kPanelTitle = {"Label2", "Label7", "AMPORA", {470, 350, 5655, 615}, 30, 27.75};
 
-const Control kChooser[] = {
+const Control kChooserButtons[] = {
     {Kind::Button, "Command1", "Right Angle Triangle", {360, 360, 1935, 495}},
     {Kind::Button, "Command2", "Circle", {360, 840, 1935, 495}},
 };
 
-const Opener kChooserOpeners[] = {{"Command1", FormKind::ratri}, {"Command2", FormKind::cirtri}};
+const Opener kChooserOpeners[] = {{"Command1", "ratri"}, {"Command2", "cirtri"}};
 
 template <std::size_t N>
 void Wire(CalcForm& form, FormTable& forms, const Opener (&openers)[N]) {
     for (const Opener& o : openers) {
-        form.button(o.button)->setEnabled(forms.available(o.kind));
-        form.onClick(o.button, [&forms, kind = o.kind] { forms.OpenForm(kind); });
+        form.button(o.button)->setEnabled(forms.available(o.form));
+        form.onClick(o.button, [&forms, name = o.form] { forms.OpenForm(name); });
     }
 }
 
@@ -72,7 +71,7 @@ MainPanel::MainPanel(FormTable& forms, QWidget* parent)
     font.setPointSizeF(12);
     font.setBold(true);
     small->setFont(font);
-    small->setGeometry(Twips{480, 120, 5655, 345}.px());
+    small->setGeometry(Px(Twips{480, 120, 5655, 345}));
     addTitle(kPanelTitle);
     build(kPanel);
     Wire(*this, forms, kPanelOpeners);
@@ -80,7 +79,7 @@ MainPanel::MainPanel(FormTable& forms, QWidget* parent)
 
 Chooser::Chooser(FormTable& forms, QWidget* parent)
     : CalcForm("trigono", QStringLiteral("Trigonometry"), {2640, 1725}, parent) {
-    build(kChooser);
+    build(kChooserButtons);
     Wire(*this, forms, kChooserOpeners);
 }
 

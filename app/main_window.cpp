@@ -5,20 +5,18 @@
 
 #include "bench_probe.h"
 #include "browser_form.h"
+#include "calc/registry.h"
+#include "forms/ui/control_table.h"
+#include "forms/ui/message_box.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMessageBox>
-
-#include <optional>
 
 namespace ampora {
 namespace {
-
-constexpr int Px(int twips) { return (twips + 7) / 15; }
 
 // The menu tree: level, name, caption and the form a leaf opens. A level-N entry
 // belongs to the nearest level-(N-1) entry above it.
@@ -26,38 +24,38 @@ struct MenuEntry {
     int level;
     const char* name;
     const char* caption;
-    std::optional<FormKind> opens;
+    const char* opens = nullptr;
 };
 
 const MenuEntry kMenus[] = {
-    {1, "mnufile", "File", {}},
-    {2, "mnumain", "Show Main", FormKind::Form1},
-    {2, "mnurcnt", "Recent", {}},
-    {2, "mnumin", "-", {}},
-    {2, "mnuexit", "E&xit", {}},
-    {1, "mnutools", "Tools", {}},
-    {2, "mnuel", "Electrical", {}},
-    {3, "mnube", "Basic Electricity", FormKind::pd},
-    {3, "mnucap", "Capacitance", FormKind::cap},
-    {3, "mnures", "Resistance", FormKind::res},
-    {3, "mnurcc", "Resistor Colour Coding", FormKind::rcc},
-    {3, "mnuac", "Alternating Current", FormKind::ac},
-    {3, "mnucond", "Conductance", FormKind::cond},
-    {3, "mnufuse", "Fuse Size", FormKind::fuse},
-    {2, "mnutt", "Testing Tools", {}},
-    {3, "mnuosc", "Oscilloscope", FormKind::oscil},
-    {3, "mnuga", "Galvano to Ammeter", FormKind::amm},
-    {2, "mnumag", "Megnetism", {}},
-    {3, "mnuem", "Electr-megnetism", FormKind::mag},
-    {3, "mnuind", "Inductance", FormKind::ind},
-    {3, "mnutrnf", "Transformer", FormKind::trans},
-    {2, "mnumath", "Mathematics", {}},
-    {3, "mnutri", "Trigonometry", {}},
-    {4, "mnuratri", "Right Angle Triangle", FormKind::ratri},
-    {4, "mnucir", "Circle", FormKind::cirtri},
-    {1, "mnuhlp", "Help", {}},
-    {2, "mnuabt", "About", FormKind::frmAbout},
-    {2, "mnuonhlp", "Help Online", FormKind::frmBrowser},
+    {1, "mnufile", "File"},
+    {2, "mnumain", "Show Main", "Form1"},
+    {2, "mnurcnt", "Recent"},
+    {2, "mnumin", "-"},
+    {2, "mnuexit", "E&xit"},
+    {1, "mnutools", "Tools"},
+    {2, "mnuel", "Electrical"},
+    {3, "mnube", "Basic Electricity", "pd"},
+    {3, "mnucap", "Capacitance", "cap"},
+    {3, "mnures", "Resistance", "res"},
+    {3, "mnurcc", "Resistor Colour Coding", "rcc"},
+    {3, "mnuac", "Alternating Current", "ac"},
+    {3, "mnucond", "Conductance", "cond"},
+    {3, "mnufuse", "Fuse Size", "fuse"},
+    {2, "mnutt", "Testing Tools"},
+    {3, "mnuosc", "Oscilloscope", "oscil"},
+    {3, "mnuga", "Galvano to Ammeter", "amm"},
+    {2, "mnumag", "Megnetism"},
+    {3, "mnuem", "Electr-megnetism", "mag"},
+    {3, "mnuind", "Inductance", "ind"},
+    {3, "mnutrnf", "Transformer", "trans"},
+    {2, "mnumath", "Mathematics"},
+    {3, "mnutri", "Trigonometry"},
+    {4, "mnuratri", "Right Angle Triangle", "ratri"},
+    {4, "mnucir", "Circle", "cirtri"},
+    {1, "mnuhlp", "Help"},
+    {2, "mnuabt", "About", "frmAbout"},
+    {2, "mnuonhlp", "Help Online", "frmBrowser"},
 };
 
 bool HasChildren(const MenuEntry* entry, const MenuEntry* end) {
@@ -76,7 +74,7 @@ MainWindow::MainWindow(std::vector<FormEntry> forms, QWidget* parent)
     buildMenus();
     resize(Px(11670), Px(8025) + menuBar()->sizeHint().height());
     // MDIForm_Load: the main panel is the first child window.
-    forms_->OpenForm(FormKind::Form1);
+    forms_->OpenForm(kMainPanel);
     // The start-up benchmark measures the program once this window is up, and may ask for
     // every calculator or the help viewer to be opened; this runs after the window is shown.
     if (bench::Requested())
@@ -99,7 +97,7 @@ void MainWindow::startBenchmark() {
 int MainWindow::openEveryCalculator() {
     int picked = 0;
     for (const MenuEntry& e : kMenus) {
-        if (!e.opens || !IsCalculator(*e.opens)) continue;
+        if (!e.opens || !FindCalculator(e.opens)) continue;
         QAction* action = menuBar()->findChild<QAction*>(QString::fromLatin1(e.name));
         if (!action || !action->isEnabled()) continue;
         action->trigger();
@@ -141,32 +139,29 @@ void MainWindow::buildMenus() {
         if (name == QLatin1String("mnuexit")) {
             connect(action, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
         } else if (name == QLatin1String("mnuonhlp")) {
-            action->setEnabled(forms_->available(FormKind::frmBrowser));
+            action->setEnabled(forms_->available(kHelpViewer));
             connect(action, &QAction::triggered, this, &MainWindow::HelpOnline);
         } else if (e->opens) {
-            const FormKind kind = *e->opens;
-            action->setEnabled(forms_->available(kind));
-            connect(action, &QAction::triggered, this, [this, kind] { forms_->OpenForm(kind); });
+            const std::string_view form = e->opens;
+            action->setEnabled(forms_->available(form));
+            connect(action, &QAction::triggered, this, [this, form] { forms_->OpenForm(form); });
         }
     }
 }
 
 void MainWindow::HelpOnline() {
-    if (!forms_->available(FormKind::frmBrowser)) return;
-    if (!forms_->form(FormKind::frmBrowser)) {
+    if (!forms_->available(kHelpViewer)) return;
+    if (!forms_->form(kHelpViewer)) {
         // The viewer's browser lives in a plugin: without it there is no viewer to open.
         const HelpPlugin plugin = helpLoader_();
         if (!plugin.create) {
-            QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ampora"),
-                            tr("The help viewer could not be loaded, so help cannot be shown."),
-                            QMessageBox::Ok, this);
-            box.setObjectName(QStringLiteral("helpMissing"));
-            box.setDetailedText(plugin.error);
-            box.exec();
+            ShowMessage(this, QStringLiteral("Ampora"),
+                        tr("The help viewer could not be loaded, so help cannot be shown."),
+                        QStringLiteral("helpMissing"), plugin.error);
             return;
         }
     }
-    if (auto* viewer = qobject_cast<BrowserForm*>(forms_->OpenForm(FormKind::frmBrowser)))
+    if (auto* viewer = qobject_cast<BrowserForm*>(forms_->OpenForm(kHelpViewer)))
         viewer->navigate(HelpPageUrl());
 }
 

@@ -56,11 +56,11 @@ void RaisedLabel(QWidget* parent, const QString& name, const QString& copyName, 
     QPalette white = copy->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     copy->setPalette(white);
-    copy->setGeometry(Twips{at.left - offset, at.top - offset, at.width, at.height}.px());
+    copy->setGeometry(Px(Twips{at.left - offset, at.top - offset, at.width, at.height}));
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setFont(font);
-    label->setGeometry(at.px());
+    label->setGeometry(Px(at));
     // The initial and the rest share one bottom line, so they read as one word.
     copy->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
@@ -69,7 +69,7 @@ void RaisedLabel(QWidget* parent, const QString& name, const QString& copyName, 
 QLabel* PlainLabel(QWidget* parent, const char* name, const QString& text, Twips at) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(at.px());
+    label->setGeometry(Px(at));
     return label;
 }
 
@@ -90,14 +90,14 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
 
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(Twips{120, 120, 7080, 3435}.px());
+    frame->setGeometry(Px(Twips{120, 120, 7080, 3435}));
 
     // Decoration first, so the title is drawn over it.
-    new CircleShape(QStringLiteral("Shape1"), Qt::red, Twips{0, 360, 1575, 1215}.px(), frame);
-    new CircleShape(QStringLiteral("Shape2"), Qt::blue, Twips{240, 600, 1575, 1215}.px(), frame);
-    new CircleShape(QStringLiteral("Shape3"), QColor(0x80, 0x00, 0x80), Twips{600, 120, 1575, 1215}.px(),
+    new CircleShape(QStringLiteral("Shape1"), Qt::red, Px(Twips{0, 360, 1575, 1215}), frame);
+    new CircleShape(QStringLiteral("Shape2"), Qt::blue, Px(Twips{240, 600, 1575, 1215}), frame);
+    new CircleShape(QStringLiteral("Shape3"), QColor(0x80, 0x00, 0x80), Px(Twips{600, 120, 1575, 1215}),
                     frame);
-    new CircleShape(QStringLiteral("Shape4"), QColor(0x80, 0xff, 0xff), Twips{840, 360, 1575, 1215}.px(),
+    new CircleShape(QStringLiteral("Shape4"), QColor(0x80, 0xff, 0xff), Px(Twips{840, 360, 1575, 1215}),
                     frame);
 
     // The name in capitals: a large initial and the rest smaller, each raised by 20 twips.
@@ -129,7 +129,7 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
     pb1_->setRange(0, 100);
     pb1_->setValue(0);
     pb1_->setTextVisible(false);
-    pb1_->setGeometry(Twips{1320, 3600, 5535, 255}.px());
+    pb1_->setGeometry(Px(Twips{1320, 3600, 5535, 255}));
     PlainLabel(this, "Label10", QStringLiteral("Loading:"), {120, 3960, 1095, 255});
     load1_ = PlainLabel(this, "load1", QString(), {1320, 3960, 1695, 255});
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "forms/core/box_names.h"
 #include "forms/core/solve_pass.h"
 
 // Alternating current: the average (of the rectified wave), peak, peak-to-peak and r.m.s.
@@ -10,6 +11,9 @@
 namespace ampora::alternating_current {
 
 enum Box { Avg, Peak, P2p, Rms, kBoxes };
+// The form's box of each, in this order.
+inline constexpr auto kBoxNames =
+    NameBoxes<kBoxes>({{Avg, "avg"}, {Peak, "peak"}, {P2p, "p2p"}, {Rms, "rms"}});
 
 // Fills each empty box from the first filled one of the others, in box order, and never
 // touches a filled box. The average comes first, so the later boxes follow from it.
@@ -17,5 +21,8 @@ Boxes Solve(Boxes boxes);
 
 // The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();
+
+// The form `ac`, declared in alternating_current_form.cpp: its controls and what its buttons do.
+extern const FormDecl kForm;
 
 }  // namespace ampora::alternating_current

@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "alternating_current_form.h"
-
 #include "alternating_current.h"
+#include "forms/core/form_state.h"
 
-namespace ampora {
+namespace ampora::alternating_current {
 namespace {
 
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Label, "Label1", "Average value:", {720, 840, 1095, 255}},
     {Kind::Box, "avg", "", {1920, 840, 1575, 285}},
     {Kind::Button, "Command2", "*", {3480, 840, 135, 255}},
@@ -25,27 +24,26 @@ const Control kControls[] = {
     {Kind::Button, "Command6", "Reset", {2880, 2400, 1575, 375}},
     {Kind::Label, "Label5", "Note: Conversion factors are for sinewaves only", {0, 3120, 5295, 255}},
 };
+static_assert(DeclaresBoxes(kControls, kBoxNames));
 
-const Title kTitle = {"Label6", "Label7", "ALTERNATING CURRENT", {720, 240, 3915, 345}, 40, 14.25,
-                      false,    Qt::black};
+constexpr Title kTitles[] = {
+    {"Label6", "Label7", "ALTERNATING CURRENT", {720, 240, 3915, 345}, 40, 14.25, false, 0x000000}};
+constexpr const char* kTabOrder[] = {"avg",      "peak",     "p2p",      "rms",      "Command1",
+                                     "Command2", "Command3", "Command4", "Command5", "Command6"};
+constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("Command1")};
+constexpr ClearButton kClears[] = {
+    {"Command2", "avg"}, {"Command3", "peak"}, {"Command4", "p2p"}, {"Command5", "rms"}};
+constexpr const char* kResetOrder[] = {"avg", "peak", "p2p", "rms"};
+constexpr ResetButton kResets[] = {{"Command6", kResetOrder}};
+constexpr Setting kExample[] = {{"peak", "325"}};
 
 }  // namespace
 
-AlternatingCurrentForm::AlternatingCurrentForm(QWidget* parent)
-    : CalcForm("ac", QStringLiteral("Alternating Current and Voltage"), {5370, 3435}, parent) {
-    addTitle(kTitle);
-    build(kControls);
-    setTabOrder({"avg", "peak", "p2p", "rms", "Command1", "Command2", "Command3", "Command4", "Command5",
-                 "Command6"});
-    setDefaultButton("Command1");
+// clang-format off
+constexpr FormDecl kForm = {
+    .name = "ac", .caption = "Alternating Current and Voltage", .client = {5370, 3435}, .titles = kTitles,
+    .controls = kControls, .tabOrder = kTabOrder, .defaultButton = "Command1", .presses = kPresses,
+    .clears = kClears, .resets = kResets, .example = {kExample, "Command1"}};
+// clang-format on
 
-    const BoxSet boxes = this->boxes({"avg", "peak", "p2p", "rms"});
-    onClick("Command1", [boxes] { boxes.write(alternating_current::Solve(boxes.read())); });
-    clearButton("Command2", "avg");
-    clearButton("Command3", "peak");
-    clearButton("Command4", "p2p");
-    clearButton("Command5", "rms");
-    onClick("Command6", [boxes] { boxes.clear(); });
-}
-
-}  // namespace ampora
+}  // namespace ampora::alternating_current

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "forms/core/box_names.h"
 #include "forms/core/solve_pass.h"
 
 // Basic electricity: power, current, voltage, resistance, work done, charge and time of a
@@ -11,6 +12,9 @@ namespace ampora::basic_electricity {
 
 // The boxes in the form's row order.
 enum Box { P, I, V, R, W, Q, T, kBoxes };
+// The form's box of each, in this order.
+inline constexpr auto kBoxNames =
+    NameBoxes<kBoxes>({{P, "p"}, {I, "i"}, {V, "v"}, {R, "r"}, {W, "w"}, {Q, "q"}, {T, "t"}});
 
 // Fills empty boxes from filled ones, target by target. The first fault (a box that does
 // not hold a number, a division by zero, ...) ends the pass: the boxes written before it
@@ -19,5 +23,8 @@ Outcome Solve(Boxes boxes);
 
 // The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();
+
+// The form `pd`, declared in basic_electricity_form.cpp: its controls and what its buttons do.
+extern const FormDecl kForm;
 
 }  // namespace ampora::basic_electricity

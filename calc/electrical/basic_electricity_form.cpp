@@ -1,15 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "basic_electricity_form.h"
-
 #include "basic_electricity.h"
+#include "forms/core/form_state.h"
 
-namespace ampora {
+namespace ampora::basic_electricity {
 namespace {
 
 // Seven rows, 360 twips apart: caption, box, "*" beside the box, unit.
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Label, "Label1", "Power:", {120, 780, 1215, 255}},
     {Kind::Box, "p", "", {1440, 720, 1815, 285}},
     {Kind::Button, "Command30", "*", {3300, 720, 255, 285}},
@@ -49,31 +48,32 @@ const Control kControls[] = {
     {Kind::Button, "Command1", "Reset", {2400, 3420, 1455, 495}},
     {Kind::StatusBar, "sb", "Leave The Options Empty to Let It Find", {0, 0, 0, 315}},
 };
+static_assert(DeclaresBoxes(kControls, kBoxNames));
 
-const Title kTitle = {"Label6", "Label16", "BASIC ELECTRICITY", {480, 180, 3615, 405}, 30};
+constexpr Title kTitles[] = {{"Label6", "Label16", "BASIC ELECTRICITY", {480, 180, 3615, 405}, 30}};
+
+constexpr const char* kTabOrder[] = {
+    "p",        "i",         "v",         "r",         "w",         "q",         "t",         "calc",
+    "Command1", "Command30", "Command31", "Command32", "Command33", "Command34", "Command35", "Command36"};
+
+constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("calc")};
+
+constexpr ClearButton kClears[] = {{"Command30", "p"}, {"Command31", "i"}, {"Command32", "v"},
+                                   {"Command33", "r"}, {"Command34", "w"}, {"Command35", "q"},
+                                   {"Command36", "t"}};
+
+constexpr const char* kResetOrder[] = {"p", "i", "v", "w", "t", "r", "q"};
+constexpr ResetButton kResets[] = {{"Command1", kResetOrder}};
+
+constexpr Setting kExample[] = {{"v", "12"}, {"r", "4"}};
 
 }  // namespace
 
-BasicElectricityForm::BasicElectricityForm(QWidget* parent)
-    : CalcForm("pd", QStringLiteral("Basic Electricity"), {4560, 4440}, parent) {
-    addTitle(kTitle);
-    build(kControls);
-    setTabOrder({"p", "i", "v", "r", "w", "q", "t", "calc", "Command1", "Command30", "Command31", "Command32",
-                 "Command33", "Command34", "Command35", "Command36"});
-    setDefaultButton("calc");
+// clang-format off
+constexpr FormDecl kForm = {
+    .name = "pd", .caption = "Basic Electricity", .client = {4560, 4440}, .titles = kTitles,
+    .controls = kControls, .tabOrder = kTabOrder, .defaultButton = "calc", .presses = kPresses,
+    .clears = kClears, .resets = kResets, .example = {kExample, "calc"}};
+// clang-format on
 
-    // In the unit's box order.
-    const BoxSet boxes = this->boxes({"p", "i", "v", "r", "w", "q", "t"});
-    onClick("calc", [this, boxes] { writeBack(boxes, basic_electricity::Solve(boxes.read())); });
-    const BoxSet resetOrder = this->boxes({"p", "i", "v", "w", "t", "r", "q"});
-    onClick("Command1", [resetOrder] { resetOrder.clear(); });
-    clearButton("Command30", "p");
-    clearButton("Command31", "i");
-    clearButton("Command32", "v");
-    clearButton("Command33", "r");
-    clearButton("Command34", "w");
-    clearButton("Command35", "q");
-    clearButton("Command36", "t");
-}
-
-}  // namespace ampora
+}  // namespace ampora::basic_electricity

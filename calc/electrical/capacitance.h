@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "forms/core/box_names.h"
 #include "forms/core/component_list.h"
 #include "forms/core/solve_pass.h"
 
@@ -12,6 +13,8 @@ namespace ampora::capacitance {
 
 // D is the scratch box that holds the running reciprocal sum.
 enum Box { V, Qc, Ans, E, D, kBoxes };
+// The form's box of each, in this order.
+inline constexpr auto kBoxNames = NameBoxes<kBoxes>({{V, "v"}, {Qc, "qc"}, {Ans, "ans"}, {E, "e"}, {D, "d"}});
 
 // Combines the rows into Ans while it is empty (parallel adds, series adds reciprocals),
 // fills the empty one of V, Qc and Ans from the other two, then the energy E = C V^2 / 2
@@ -20,5 +23,8 @@ Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Optio
 
 // The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();
+
+// The form `cap`, declared in capacitance_form.cpp: its controls and what its buttons do.
+extern const FormDecl kForm;
 
 }  // namespace ampora::capacitance

@@ -1,20 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "capacitance_form.h"
-
 #include "capacitance.h"
+#include "forms/core/form_state.h"
 
-namespace ampora {
+namespace ampora::capacitance {
 namespace {
 
-// clang-format off
-const ListForm kList = {
-    "cap", "Capacitance Calculation", {6960, 5130}, "No. of Capacitors:", "Capacitor", true,
-    {5220, 3030, 1095, 285}, {3720, 4020, 1455, 495}};
-// clang-format on
+constexpr ListDecl kList = {
+    "No. of Capacitors:", "Capacitor", true, {5220, 3030, 1095, 285}, {3720, 4020, 1455, 495}};
 
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Label, "Label4", "Voltage Applied:", {3720, 1950, 1455, 255}},
     {Kind::Box, "v", "", {5220, 1920, 1095, 285}},
     {Kind::Button, "Command3", "*", {6435, 1920, 285, 285}},
@@ -28,22 +24,28 @@ const Control kControls[] = {
     {Kind::Button, "Command6", "*", {6435, 3450, 285, 285}},
     {Kind::Button, "Command7", "Reset", {5340, 4020, 1095, 495}},
 };
+static_assert(DeclaresBoxes(kControls, kBoxNames, component_list::kAddedBoxes));
 
-const Title kTitle = {"Label3", "Label8", "CAPACITANCE CALCULATOR", {840, 240, 5520, 375}, 30};
+constexpr Title kTitles[] = {{"Label3", "Label8", "CAPACITANCE CALCULATOR", {840, 240, 5520, 375}, 30}};
+constexpr const char* kTabOrder[] = {"ct9", "sc", "pc", "v", "qc", "ans", "e", "Command2", "Command7"};
+
+constexpr Press kPresses[] = {component_list::CombinePress<kBoxNames, Solve>()};
+constexpr ClearButton kClears[] = {
+    {"Command3", "v"}, {"Command4", "qc"}, {"Command5", "ans"}, {"Command6", "e"}};
+// The rows first, unlike the other list forms.
+constexpr const char* kResetOrder[] = {component_list::kEveryRow, "ans", "qc", "e", "v"};
+constexpr ResetButton kResets[] = {{"Command7", kResetOrder}};
+constexpr Setting kExample[] = {
+    {"nc", "2"}, {"ct0", "0.000047"}, {"ct1", "0.000022"}, {"pc", "1"}, {"v", "12"}};
 
 }  // namespace
 
-CapacitanceForm::CapacitanceForm(QWidget* parent) : ComponentListForm(kList, parent) {
-    addTitle(kTitle);
-    build(kControls);
-    setTabOrder({"ct9", "sc", "pc", "v", "qc", "ans", "e", "Command2", "Command7"});
+// clang-format off
+constexpr FormDecl kForm = {
+    .name = "cap", .caption = "Capacitance Calculation", .client = {6960, 5130}, .titles = kTitles,
+    .controls = kControls, .list = &kList, .tabOrder = kTabOrder, .defaultButton = component_list::kOk,
+    .presses = kPresses, .clears = kClears, .resets = kResets,
+    .example = {kExample, component_list::kCalculate}};
+// clang-format on
 
-    onCalculate({"v", "qc", "ans", "e", "d"}, capacitance::Solve);
-    onReset("Command7", {}, {"ans", "qc", "e", "v"});  // the rows first, unlike the other list forms
-    clearButton("Command3", "v");
-    clearButton("Command4", "qc");
-    clearButton("Command5", "ans");
-    clearButton("Command6", "e");
-}
-
-}  // namespace ampora
+}  // namespace ampora::capacitance

@@ -1,20 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "colour_code_form.h"
-
 #include "colour_code.h"
+#include "forms/core/form_state.h"
 
-#include <QComboBox>
-
-namespace ampora {
+namespace ampora::colour_code {
 namespace {
 
 // The entries of the three digit lists, in list order.
 constexpr char kDigits[] =
     "0 - Black|1 - Brown|2 - Red|3 - Orange|4 - Yellow|5 - Green|6 - Blue|7 - Violet|8 - Grey|9 - White";
 
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Label, "Label5", "First Colour", {480, 840, 975, 255}},
     {Kind::Label, "Label6", "Second Colour", {1680, 840, 1095, 255}},
     {Kind::Label, "Label7", "Third Colour", {3000, 840, 975, 255}},
@@ -35,31 +32,35 @@ const Control kControls[] = {
     {Kind::Box, "maxv", "", {2520, 3120, 1455, 285}},
     {Kind::Label, "Label11", "Ohms", {4080, 3120, 495, 255}},
 };
+static_assert(DeclaresBoxes(kControls, kBoxNames));
 
-const Title kTitle = {"Label1", "Label9", "RESISTORS COLOUR CODING", {480, 240, 5295, 375}, 30};
+constexpr Title kTitles[] = {{"Label1", "Label9", "RESISTORS COLOUR CODING", {480, 240, 5295, 375}, 30}};
+constexpr const char* kTabOrder[] = {"unit", "tens", "pten", "toller",  "Command1",
+                                     "ans",  "minv", "maxv", "Command2"};
+
+Report Calculate(FormState& form) {
+    Bands bands;
+    for (int band = 0; band < kBands; ++band) bands[band] = form.list(kBandLists[band]);
+    Outcome outcome = Solve(bands, form.boxes(kBoxNames));
+    form.setBoxes(kBoxNames, std::move(outcome.boxes));
+    return {std::move(outcome.fault), std::nullopt};
+}
+
+// The results are worked out afresh on every press.
+constexpr Press kPresses[] = {{"Command1", Calculate, kBoxNames}};
+// The lists lose their choice first, then the results are emptied.
+constexpr const char* kResetOrder[] = {"unit", "tens", "pten", "toller", "ans", "minv", "maxv"};
+constexpr ResetButton kResets[] = {{"Command2", kResetOrder}};
+constexpr Setting kExample[] = {
+    {"unit", "4 - Yellow"}, {"tens", "7 - Violet"}, {"pten", "2 - Red"}, {"toller", "Gold 5%"}};
 
 }  // namespace
 
-ColourCodeForm::ColourCodeForm(QWidget* parent)
-    : CalcForm("rcc", QStringLiteral("Resistors Colour Coding"), {6150, 3555}, parent) {
-    addTitle(kTitle);
-    build(kControls);
-    setTabOrder({"unit", "tens", "pten", "toller", "Command1", "ans", "minv", "maxv", "Command2"});
-    setDefaultButton("Command1");
+// clang-format off
+constexpr FormDecl kForm = {
+    .name = "rcc", .caption = "Resistors Colour Coding", .client = {6150, 3555}, .titles = kTitles,
+    .controls = kControls, .tabOrder = kTabOrder, .defaultButton = "Command1", .presses = kPresses,
+    .resets = kResets, .example = {kExample, "Command1"}};
+// clang-format on
 
-    const std::array<QComboBox*, colour_code::kBands> lists = {list("unit"), list("tens"), list("pten"),
-                                                               list("toller")};
-    const BoxSet results = boxes({"ans", "minv", "maxv"});
-    onClick("Command1", [this, lists, results] {
-        colour_code::Bands bands;
-        for (std::size_t i = 0; i < lists.size(); ++i) bands[i] = lists[i]->currentText().toStdString();
-        writeBack(results, colour_code::Solve(bands, results.read()));
-    });
-    // The lists lose their choice first, then the results are emptied.
-    onClick("Command2", [lists, results] {
-        for (QComboBox* list : lists) list->setCurrentIndex(-1);
-        results.clear();
-    });
-}
-
-}  // namespace ampora
+}  // namespace ampora::colour_code

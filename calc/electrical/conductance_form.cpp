@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "conductance_form.h"
-
 #include "conductance.h"
+#include "forms/core/form_state.h"
 
-namespace ampora {
+namespace ampora::conductance {
 namespace {
 
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Label, "Label1", "Resistance:", {120, 960, 975, 255}},
     {Kind::Box, "r", "", {1200, 960, 1695, 285}},
     {Kind::Label, "Label4", "Ohms", {3000, 960, 615, 255}},
@@ -18,21 +17,22 @@ const Control kControls[] = {
     {Kind::Button, "Command1", "Calculate", {720, 1800, 1455, 495}},
     {Kind::Button, "Command7", "Reset", {2160, 1800, 1095, 495}},
 };
+static_assert(DeclaresBoxes(kControls, kBoxNames));
 
-const Title kTitle = {"Label3", "Label8", "CONDUCTANCE", {750, 270, 2775, 375}, 30};
+constexpr Title kTitles[] = {{"Label3", "Label8", "CONDUCTANCE", {750, 270, 2775, 375}, 30}};
+constexpr const char* kTabOrder[] = {"r", "c", "Command1", "Command7"};
+constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("Command1")};
+constexpr const char* kResetOrder[] = {"r", "c"};
+constexpr ResetButton kResets[] = {{"Command7", kResetOrder}};
+constexpr Setting kExample[] = {{"r", "4"}};
 
 }  // namespace
 
-ConductanceForm::ConductanceForm(QWidget* parent)
-    : CalcForm("cond", QStringLiteral("Conductance"), {3930, 2610}, parent) {
-    addTitle(kTitle);
-    build(kControls);
-    setTabOrder({"r", "c", "Command1", "Command7"});
-    setDefaultButton("Command1");
+// clang-format off
+constexpr FormDecl kForm = {
+    .name = "cond", .caption = "Conductance", .client = {3930, 2610}, .titles = kTitles,
+    .controls = kControls, .tabOrder = kTabOrder, .defaultButton = "Command1", .presses = kPresses,
+    .resets = kResets, .example = {kExample, "Command1"}};
+// clang-format on
 
-    const BoxSet boxes = this->boxes({"r", "c"});
-    onClick("Command1", [boxes] { boxes.write(conductance::Solve(boxes.read())); });
-    onClick("Command7", [boxes] { boxes.clear(); });
-}
-
-}  // namespace ampora
+}  // namespace ampora::conductance

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "forms/core/component_list.h"
+#include "forms/core/form_decl.h"
 
 #include <string>
 
@@ -19,5 +20,8 @@ namespace ampora::fuse_size {
 // and 1.2 times the largest load passes through text before it is added. A step that
 // overflows leaves the answer at its last written value.
 std::string Solve(const component_list::List& list);
+
+// The form `fuse`, declared in fuse_size_form.cpp: its controls and what its buttons do.
+extern const FormDecl kForm;
 
 }  // namespace ampora::fuse_size

@@ -1,42 +1,45 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fuse_size_form.h"
-
+#include "forms/core/form_state.h"
 #include "fuse_size.h"
 
-#include <QLineEdit>
-
-namespace ampora {
+namespace ampora::fuse_size {
 namespace {
 
-// The window caption is the inductance form's; only the title says what this form does.
-// clang-format off
-const ListForm kList = {
-    "fuse", "Inductance Calculation", {6840, 5130}, "No. of Loads:", "Load", false,
-    {5220, 1560, 1095, 285}, {3720, 2160, 1455, 495}};
-// clang-format on
+constexpr ListDecl kList = {"No. of Loads:", "Load", false, {5220, 1560, 1095, 285}, {3720, 2160, 1455, 495}};
 
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Label, "Label5", "Fuse Size(A):", {3720, 1590, 1455, 255}},
     {Kind::Button, "Command5", "*", {6375, 1560, 285, 285}},
     {Kind::Button, "Command7", "Reset", {5340, 2160, 1095, 495}},
 };
 
-const Title kTitle = {"Label3", "Label6", "FUSE SIZE", {2280, 240, 2280, 375}, 15};
+constexpr Title kTitles[] = {{"Label3", "Label6", "FUSE SIZE", {2280, 240, 2280, 375}, 15}};
+constexpr const char* kTabOrder[] = {"ct9", "ans", "Command2", "Command7"};
+
+Report Calculate(FormState& form) {
+    form.setBox(component_list::kAnswerBox, Solve(component_list::ListOf(form)));
+    return {};
+}
+
+// The answer, the only box of its own, is worked out afresh on every press.
+constexpr const char* kRewrites[] = {component_list::kAnswerBox};
+constexpr Press kPresses[] = {{component_list::kCalculate, Calculate, kRewrites}};
+constexpr ClearButton kClears[] = {{"Command5", "ans"}};
+constexpr const char* kResetOrder[] = {"ans", component_list::kEveryRow};
+constexpr ResetButton kResets[] = {{"Command7", kResetOrder}};
+constexpr Setting kExample[] = {{"nc", "3"}, {"ct0", "5"}, {"ct1", "2.5"}, {"ct2", "1.5"}};
 
 }  // namespace
 
-FuseSizeForm::FuseSizeForm(QWidget* parent) : ComponentListForm(kList, parent) {
-    addTitle(kTitle);
-    build(kControls);
-    setTabOrder({"ct9", "ans", "Command2", "Command7"});
+// The window caption is the inductance form's; only the title says what this form does.
+// clang-format off
+constexpr FormDecl kForm = {
+    .name = "fuse", .caption = "Inductance Calculation", .client = {6840, 5130}, .titles = kTitles,
+    .controls = kControls, .list = &kList, .tabOrder = kTabOrder, .defaultButton = component_list::kOk,
+    .presses = kPresses, .clears = kClears, .resets = kResets,
+    .example = {kExample, component_list::kCalculate}};
+// clang-format on
 
-    QLineEdit* answer = box("ans");
-    onClick("Command2",
-            [this, answer] { answer->setText(QString::fromStdString(fuse_size::Solve(list()))); });
-    onReset("Command7", {"ans"});
-    clearButton("Command5", "ans");
-}
-
-}  // namespace ampora
+}  // namespace ampora::fuse_size

@@ -1,20 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "resistance_form.h"
-
+#include "forms/core/form_state.h"
 #include "resistance.h"
 
-namespace ampora {
+namespace ampora::resistance {
 namespace {
 
-// clang-format off
-const ListForm kList = {
-    "res", "Resistance Calculation", {7440, 5130}, "No. of Resistors:", "Resistor", true,
-    {5220, 3030, 1095, 285}, {3720, 3600, 1455, 495}};
-// clang-format on
+constexpr ListDecl kList = {
+    "No. of Resistors:", "Resistor", true, {5220, 3030, 1095, 285}, {3720, 3600, 1455, 495}};
 
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Label, "Label4", "Voltage Applied:", {3720, 1950, 1455, 255}},
     {Kind::Box, "v", "", {5220, 1920, 1095, 285}},
     {Kind::Label, "Label8", "Volts", {6375, 1950, 615, 255}},
@@ -28,21 +24,25 @@ const Control kControls[] = {
     {Kind::Button, "Command5", "*", {7020, 3030, 285, 285}},
     {Kind::Button, "Command6", "Reset", {5340, 3600, 1095, 495}},
 };
+static_assert(DeclaresBoxes(kControls, kBoxNames, component_list::kAddedBoxes));
 
-const Title kTitle = {"Label3", "Label7", "RESISTANCE CALCULATOR", {1080, 240, 5280, 375}, 30};
+constexpr Title kTitles[] = {{"Label3", "Label7", "RESISTANCE CALCULATOR", {1080, 240, 5280, 375}, 30}};
+constexpr const char* kTabOrder[] = {"ct9", "sc", "pc", "v", "qc", "ans", "Command2", "Command6"};
+
+constexpr Press kPresses[] = {component_list::CombinePress<kBoxNames, Solve>()};
+constexpr ClearButton kClears[] = {{"Command3", "v"}, {"Command4", "qc"}, {"Command5", "ans"}};
+constexpr const char* kResetOrder[] = {"v", "qc", "ans", component_list::kEveryRow};
+constexpr ResetButton kResets[] = {{"Command6", kResetOrder}};
+constexpr Setting kExample[] = {{"nc", "3"}, {"ct0", "100"}, {"ct1", "220"}, {"ct2", "470"}, {"v", "12"}};
 
 }  // namespace
 
-ResistanceForm::ResistanceForm(QWidget* parent) : ComponentListForm(kList, parent) {
-    addTitle(kTitle);
-    build(kControls);
-    setTabOrder({"ct9", "sc", "pc", "v", "qc", "ans", "Command2", "Command6"});
+// clang-format off
+constexpr FormDecl kForm = {
+    .name = "res", .caption = "Resistance Calculation", .client = {7440, 5130}, .titles = kTitles,
+    .controls = kControls, .list = &kList, .tabOrder = kTabOrder, .defaultButton = component_list::kOk,
+    .presses = kPresses, .clears = kClears, .resets = kResets,
+    .example = {kExample, component_list::kCalculate}};
+// clang-format on
 
-    onCalculate({"v", "qc", "ans", "d"}, resistance::Solve);
-    onReset("Command6", {"v", "qc", "ans"});
-    clearButton("Command3", "v");
-    clearButton("Command4", "qc");
-    clearButton("Command5", "ans");
-}
-
-}  // namespace ampora
+}  // namespace ampora::resistance

@@ -1,16 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "circle_form.h"
-
 #include "circle.h"
+#include "forms/core/form_state.h"
 
-#include <QLabel>
-
-namespace ampora {
+namespace ampora::circle {
 namespace {
 
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Label, "Label2", "Radius:", {120, 600, 615, 255}},
     {Kind::Box, "r", "", {960, 600, 1215, 285}},
     {Kind::Button, "Command2", "*", {2160, 600, 135, 195}},
@@ -25,22 +22,21 @@ const Control kControls[] = {
     {Kind::Line, "Line1", "", LineFrom(3720, 1080, 4320, 1080)},
     {Kind::Label, "Label1", "r", {3960, 720, 135, 255}},
 };
+static_assert(DeclaresBoxes(kControls, kBoxNames));
+
+constexpr LabelFont kFonts[] = {{"Label1", "MS Sans Serif", 12}};
+constexpr const char* kTabOrder[] = {"r", "a", "p", "Command1", "Command2", "Command3", "Command4"};
+constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("Command1")};
+constexpr ClearButton kClears[] = {{"Command2", "r"}, {"Command3", "a"}, {"Command4", "p"}};
+constexpr Setting kExample[] = {{"r", "2"}};
 
 }  // namespace
 
-CircleForm::CircleForm(QWidget* parent) : CalcForm("cirtri", QStringLiteral("Circle"), {4680, 3195}, parent) {
-    build(kControls);
-    QFont small(QStringLiteral("MS Sans Serif"));
-    small.setPointSize(12);
-    label("Label1")->setFont(small);
-    setTabOrder({"r", "a", "p", "Command1", "Command2", "Command3", "Command4"});
-    setDefaultButton("Command1");
+// clang-format off
+constexpr FormDecl kForm = {
+    .name = "cirtri", .caption = "Circle", .client = {4680, 3195}, .controls = kControls,
+    .tabOrder = kTabOrder, .defaultButton = "Command1", .presses = kPresses, .clears = kClears,
+    .fonts = kFonts, .example = {kExample, "Command1"}};
+// clang-format on
 
-    const BoxSet boxes = this->boxes({"r", "a", "p"});
-    onClick("Command1", [boxes] { boxes.write(circle::Solve(boxes.read())); });
-    clearButton("Command2", "r");
-    clearButton("Command3", "a");
-    clearButton("Command4", "p");
-}
-
-}  // namespace ampora
+}  // namespace ampora::circle

@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "right_triangle_form.h"
-
+#include "forms/core/form_state.h"
 #include "right_triangle.h"
 
-namespace ampora {
+namespace ampora::right_triangle {
 namespace {
 
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Label, "Label6", "Base(b):", {120, 360, 735, 255}},
     {Kind::Box, "b", "", {1440, 360, 1575, 285}},
     {Kind::Label, "Label7", "Perpendicular(p):", {120, 720, 1215, 255}},
@@ -31,17 +30,19 @@ const Control kControls[] = {
     {Kind::Label, "Label5", "C", {4600, 480, 255, 255}},
     {Kind::Label, "Label11", "90", {4560, 1560, 255, 255}},
 };
+static_assert(DeclaresBoxes(kControls, kBoxNames));
+
+constexpr const char* kTabOrder[] = {"Command1", "b", "p", "h", "A", "C"};
+constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("Command1")};
+constexpr Setting kExample[] = {{"b", "3"}, {"p", "4"}, {"A", "30"}};
 
 }  // namespace
 
-RightTriangleForm::RightTriangleForm(QWidget* parent)
-    : CalcForm("ratri", QStringLiteral("Right Angle Triangle"), {5220, 3405}, parent) {
-    build(kControls);
-    setTabOrder({"Command1", "b", "p", "h", "A", "C"});
-    setDefaultButton("Command1");
+// clang-format off
+constexpr FormDecl kForm = {
+    .name = "ratri", .caption = "Right Angle Triangle", .client = {5220, 3405}, .controls = kControls,
+    .tabOrder = kTabOrder, .defaultButton = "Command1", .presses = kPresses,
+    .example = {kExample, "Command1"}};
+// clang-format on
 
-    const BoxSet boxes = this->boxes({"b", "p", "h", "A", "C"});
-    onClick("Command1", [boxes] { boxes.write(right_triangle::Solve(boxes.read())); });
-}
-
-}  // namespace ampora
+}  // namespace ampora::right_triangle

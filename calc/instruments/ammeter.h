@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "forms/core/box_names.h"
 #include "forms/core/solve_pass.h"
 
 // Galvanometer to ammeter: the shunt that lets a galvanometer measure a larger current,
@@ -11,11 +12,16 @@
 namespace ampora::ammeter {
 
 enum Box { I, Ig, Rg, Rs, kBoxes };
+// The form's box of each, in this order.
+inline constexpr auto kBoxNames = NameBoxes<kBoxes>({{I, "i"}, {Ig, "ig"}, {Rg, "rg"}, {Rs, "rs"}});
 
 // Fills the one empty box from the other three; with two or more empty, nothing changes.
 Boxes Solve(Boxes boxes);
 
 // The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();
+
+// The form `amm`, declared in ammeter_form.cpp: its controls and what its buttons do.
+extern const FormDecl kForm;
 
 }  // namespace ampora::ammeter

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "forms/core/box_names.h"
 #include "forms/core/solve_pass.h"
 
 #include <optional>
@@ -15,10 +16,15 @@ namespace ampora::oscilloscope {
 
 // The d.c. voltage panel: voltage = selectivity x deflection.
 enum VoltageBox { Vs, Vd, V, kVoltageBoxes };
+// The form's box of each, in this order.
+inline constexpr auto kVoltageBoxNames = NameBoxes<kVoltageBoxes>({{Vs, "vs"}, {Vd, "vd"}, {V, "v"}});
 
 // The frequency panel: period = selectivity x deflection, frequency = 1 / period,
 // wavelength = propagation speed x period.
 enum FrequencyBox { Hs, Hd, T, F, W, kFrequencyBoxes };
+// The form's box of each, in this order.
+inline constexpr auto kFrequencyBoxNames =
+    NameBoxes<kFrequencyBoxes>({{Hs, "hs"}, {Hd, "hd"}, {T, "t"}, {F, "f"}, {W, "w"}});
 
 // The voltage panel works out exactly one empty box from the other two. Any other
 // pattern of empty boxes changes nothing and asks the user, with `message`, to leave one
@@ -37,5 +43,8 @@ Boxes SolveFrequency(Boxes boxes);
 
 // The rule table that SolveFrequency runs, for tools and tests that go through its rules.
 const Pass& FrequencyRules();
+
+// The form `oscil`, declared in oscilloscope_form.cpp: its controls and what its buttons do.
+extern const FormDecl kForm;
 
 }  // namespace ampora::oscilloscope

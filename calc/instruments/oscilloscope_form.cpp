@@ -1,17 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "oscilloscope_form.h"
-
+#include "forms/core/form_state.h"
 #include "oscilloscope.h"
 
-#include <QLineEdit>
-#include <QMessageBox>
-
-namespace ampora {
+namespace ampora::oscilloscope {
 namespace {
 
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Frame, "Frame1", "DC Voltage:", {360, 960, 2895, 2655}},
     {Kind::Label, "Label1", "Vertical Selectivity:", {120, 360, 1335, 255}, "Frame1"},
     {Kind::Box, "vs", "", {1560, 360, 1215, 285}, "Frame1"},
@@ -37,42 +33,46 @@ const Control kControls[] = {
     {Kind::Button, "Command4", "Reset", {1440, 2400, 1215, 375}, "Frame2"},
     {Kind::Label, "Label5", "Leave one Field Empty to calculate.", {120, 3000, 2655, 255}, "Frame2"},
 };
+static_assert(DeclaresBoxes(kControls, kVoltageBoxNames));
+static_assert(DeclaresBoxes(kControls, kFrequencyBoxNames));
 
-const Title kTitle = {"Label6", "Label12", "OSCILLOSCOPE", {1680, 240, 2895, 375}, 30, 15.75, true};
+constexpr Title kTitles[] = {{"Label6", "Label12", "OSCILLOSCOPE", {1680, 240, 2895, 375}, 30, 15.75, true}};
+constexpr const char* kTabOrder[] = {"vs", "vd", "v", "Command1", "Command2", "t",
+                                     "hd", "hs", "f", "w",        "Command3", "Command4"};
+
+Report Voltage(FormState& form) {
+    VoltageOutcome outcome = SolveVoltage(form.boxes(kVoltageBoxNames));
+    form.setBoxes(kVoltageBoxNames, std::move(outcome.boxes));
+    if (!outcome.message) return {};
+    return {std::nullopt, Message{"Error!", *outcome.message}};
+}
+
+// The voltage panel first, as the panels stand on the form.
+constexpr Press kPresses[] = {
+    {"Command1", Voltage},
+    SolvePress<kFrequencyBoxNames, SolveFrequency>("Command2"),
+};
+
+// Enter presses the "Calculate" of the panel being typed in.
+constexpr FocusDefault kFocusDefaults[] = {{"v", "Command1"}, {"vd", "Command1"}, {"vs", "Command1"},
+                                           {"f", "Command2"}, {"hd", "Command2"}, {"hs", "Command2"},
+                                           {"t", "Command2"}, {"w", "Command2"}};
+
+constexpr const char* kVoltageReset[] = {"vs", "vd", "v"};
+constexpr const char* kFrequencyReset[] = {"hs", "hd", "f", "t", "w"};
+constexpr ResetButton kResets[] = {{"Command3", kVoltageReset}, {"Command4", kFrequencyReset}};
+constexpr Setting kExample[] = {{"hs", "0.005"}, {"hd", "4"}};
 
 }  // namespace
 
-OscilloscopeForm::OscilloscopeForm(QWidget* parent)
-    : CalcForm("oscil", QStringLiteral("Oscilloscope"), {6360, 4530}, parent) {
-    addTitle(kTitle);
-    build(kControls);
-    setTabOrder({"vs", "vd", "v", "Command1", "Command2", "t", "hd", "hs", "f", "w", "Command3", "Command4"});
-    setDefaultButton("Command2");
-
-    // Enter presses the "Calculate" of the panel being typed in.
-    for (const char* name : {"v", "vd", "vs"}) onFocusIn(box(name), [this] { setDefaultButton("Command1"); });
-    for (const char* name : {"f", "hd", "hs", "t", "w"})
-        onFocusIn(box(name), [this] { setDefaultButton("Command2"); });
-
-    const BoxSet voltage = boxes({"vs", "vd", "v"});
-    onClick("Command1", [this, voltage] {
-        const oscilloscope::VoltageOutcome outcome = oscilloscope::SolveVoltage(voltage.read());
-        voltage.write(outcome.boxes);
-        if (outcome.message) {
-            QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Error!"),
-                                QString::fromStdString(*outcome.message), QMessageBox::Ok, this);
-            message.exec();
-        }
-    });
-    onClick("Command3", [voltage] { voltage.clear(); });
-
-    const BoxSet frequency = boxes({"hs", "hd", "t", "f", "w"});
-    onClick("Command2", [frequency] { frequency.write(oscilloscope::SolveFrequency(frequency.read())); });
-    const BoxSet frequencyReset = boxes({"hs", "hd", "f", "t", "w"});
-    onClick("Command4", [frequencyReset] { frequencyReset.clear(); });
-
+// clang-format off
+constexpr FormDecl kForm = {
+    .name = "oscil", .caption = "Oscilloscope", .client = {6360, 4530}, .titles = kTitles,
+    .controls = kControls, .tabOrder = kTabOrder, .defaultButton = "Command2", .presses = kPresses,
+    .resets = kResets, .focusDefaults = kFocusDefaults,
     // The form opens ready for the first voltage reading, and so with Command1 as default.
-    box("vs")->setFocus();
-}
+    .focus = "vs",
+    .example = {kExample, "Command2"}};
+// clang-format on
 
-}  // namespace ampora
+}  // namespace ampora::oscilloscope

@@ -1,18 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "electro_magnetism_form.h"
-
 #include "electro_magnetism.h"
+#include "forms/core/form_state.h"
 
-#include <QLabel>
-
-namespace ampora {
+namespace ampora::electro_magnetism {
 namespace {
 
 // Sixteen rows, 360 twips apart from 480 down: caption ending just left of the box, the
 // box, a small "*" over its right end, the unit. The degree mark sits 120 twips high.
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Label, "Label1", "Reluctance:", {0, 495, 2355, 255}},
     {Kind::Box, "s", "", {2400, 480, 1815, 285}},
     {Kind::Button, "Command30", "*", {4200, 525, 135, 195}},
@@ -96,58 +93,48 @@ const Control kControls[] = {
     {Kind::Button, "Command1", "Reset", {2520, 6240, 1695, 495}},
     {Kind::StatusBar, "sb", "Leave The Options Empty to Let It Find", {0, 0, 0, 315}},
 };
+static_assert(DeclaresBoxes(kControls, kBoxNames));
 
-const char* const kCaptions[] = {"Label1",  "Label2",  "Label3",  "Label4",  "Label30", "Label5",
-                                 "Label7",  "Label8",  "Label16", "Label18", "Label20", "Label22",
-                                 "Label24", "Label26", "Label28", "Label32"};
+constexpr Title kTitles[] = {
+    {"Label34", "Label31", "ELECTRO - MAGNETISM", {1080, 60, 4455, 375}, 30, 14.25, false, 0x400040}};
+
+// The captions end flush against their boxes. A caption wider than the room left of its
+// box grows like any other (leftwards while there is room, else the row moves over); its
+// text keeps the form's size.
+constexpr const char* kCaptions[] = {"Label1",  "Label2",  "Label3",  "Label4",  "Label30", "Label5",
+                                     "Label7",  "Label8",  "Label16", "Label18", "Label20", "Label22",
+                                     "Label24", "Label26", "Label28", "Label32"};
 
 // clang-format off
-const Title kTitle = {"Label34", "Label31", "ELECTRO - MAGNETISM", {1080, 60, 4455, 375}, 30, 14.25, false,
-                      QColor(64, 0, 64)};
+constexpr const char* kTabOrder[] = {
+    "s", "mmf", "l", "flux", "rp", "A", "H", "i", "n", "B", "e", "v", "ang", "F", "ind", "t",
+    "calc", "Command1",
+    "Command30", "Command31", "Command32", "Command33", "Command34", "Command35", "Command36",
+    "Command37", "Command38", "Command39", "Command40", "Command41", "Command42", "Command43",
+    "Command44", "Command2"};
 // clang-format on
 
-// Right-aligns a caption against its box. A caption wider than the room left of its box
-// grows like any other (leftwards while there is room, else the row moves over); its text
-// keeps the form's size.
-void FitCaption(QLabel* caption) { caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter); }
+// The defaults of the angle and the relative permeability go only into empty boxes, so a
+// typed angle or permeability survives the press like any other box.
+constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("calc")};
+
+constexpr ClearButton kClears[] = {
+    {"Command30", "s"},   {"Command31", "mmf"}, {"Command32", "l"},   {"Command33", "flux"},
+    {"Command34", "rp"},  {"Command35", "A"},   {"Command36", "H"},   {"Command37", "i"},
+    {"Command38", "n"},   {"Command39", "B"},   {"Command40", "e"},   {"Command41", "v"},
+    {"Command42", "ang"}, {"Command43", "F"},   {"Command44", "ind"}, {"Command2", "t"}};
+
+// Reset empties the boxes in the unit's order.
+constexpr ResetButton kResets[] = {{"Command1", kBoxNames}};
+constexpr Setting kExample[] = {{"B", "0.5"}, {"i", "2"}, {"l", "3"}};
 
 }  // namespace
 
-ElectroMagnetismForm::ElectroMagnetismForm(QWidget* parent)
-    : CalcForm("mag", QStringLiteral("Magnetism"), {6000, 7230}, parent) {
-    addTitle(kTitle);
-    build(kControls);
-    for (const char* name : kCaptions) FitCaption(label(name));
-    // clang-format off
-    setTabOrder({"s", "mmf", "l", "flux", "rp", "A", "H", "i", "n", "B", "e", "v", "ang", "F", "ind", "t",
-                 "calc", "Command1",
-                 "Command30", "Command31", "Command32", "Command33", "Command34", "Command35", "Command36",
-                 "Command37", "Command38", "Command39", "Command40", "Command41", "Command42", "Command43",
-                 "Command44", "Command2"});
-    // clang-format on
-    setDefaultButton("calc");
+// clang-format off
+constexpr FormDecl kForm = {
+    .name = "mag", .caption = "Magnetism", .client = {6000, 7230}, .titles = kTitles, .controls = kControls,
+    .tabOrder = kTabOrder, .defaultButton = "calc", .presses = kPresses, .clears = kClears,
+    .resets = kResets, .rightAligned = kCaptions, .example = {kExample, "calc"}};
+// clang-format on
 
-    // In the unit's box order, which is also the order Reset empties them in.
-    const BoxSet boxes = this->boxes(
-        {"s", "mmf", "l", "flux", "rp", "A", "H", "i", "n", "B", "e", "v", "ang", "F", "ind", "t"});
-    onClick("calc", [boxes] { boxes.write(electro_magnetism::Solve(boxes.read())); });
-    onClick("Command1", [boxes] { boxes.clear(); });
-    clearButton("Command30", "s");
-    clearButton("Command31", "mmf");
-    clearButton("Command32", "l");
-    clearButton("Command33", "flux");
-    clearButton("Command34", "rp");
-    clearButton("Command35", "A");
-    clearButton("Command36", "H");
-    clearButton("Command37", "i");
-    clearButton("Command38", "n");
-    clearButton("Command39", "B");
-    clearButton("Command40", "e");
-    clearButton("Command41", "v");
-    clearButton("Command42", "ang");
-    clearButton("Command43", "F");
-    clearButton("Command44", "ind");
-    clearButton("Command2", "t");
-}
-
-}  // namespace ampora
+}  // namespace ampora::electro_magnetism

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "forms/core/box_names.h"
 #include "forms/core/component_list.h"
 #include "forms/core/solve_pass.h"
 
@@ -12,6 +13,8 @@ namespace ampora::inductance {
 
 // D is the scratch box that holds the running reciprocal sum.
 enum Box { I, Ans, E, D, kBoxes };
+// The form's box of each, in this order.
+inline constexpr auto kBoxNames = NameBoxes<kBoxes>({{I, "i"}, {Ans, "ans"}, {E, "e"}, {D, "d"}});
 
 // Combines the rows into Ans while it is empty (series adds, parallel adds reciprocals),
 // then fills E = L I^2 / 2 when E is empty. The current is an input only.
@@ -19,5 +22,8 @@ Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Optio
 
 // The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();
+
+// The form `ind`, declared in inductance_form.cpp: its controls and what its buttons do.
+extern const FormDecl kForm;
 
 }  // namespace ampora::inductance

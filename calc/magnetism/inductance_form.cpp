@@ -1,20 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "inductance_form.h"
-
+#include "forms/core/form_state.h"
 #include "inductance.h"
 
-namespace ampora {
+namespace ampora::inductance {
 namespace {
 
-// clang-format off
-const ListForm kList = {
-    "ind", "Inductance Calculation", {7440, 5130}, "No. of Inductors:", "Inductor", true,
-    {5220, 2610, 1095, 285}, {3720, 3600, 1455, 495}};
-// clang-format on
+constexpr ListDecl kList = {
+    "No. of Inductors:", "Inductor", true, {5220, 2610, 1095, 285}, {3720, 3600, 1455, 495}};
 
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Label, "Label4", "Current:", {3720, 1950, 1455, 255}},
     {Kind::Box, "i", "", {5220, 1920, 1095, 285}},
     {Kind::Label, "Label8", "A", {6375, 1950, 615, 255}},
@@ -28,21 +24,25 @@ const Control kControls[] = {
     {Kind::Button, "Command6", "*", {7020, 3030, 285, 285}},
     {Kind::Button, "Command7", "Reset", {5340, 3600, 1095, 495}},
 };
+static_assert(DeclaresBoxes(kControls, kBoxNames, component_list::kAddedBoxes));
 
-const Title kTitle = {"Label3", "Label6", "INDUCTANCE", {2400, 240, 2640, 375}, 20};
+constexpr Title kTitles[] = {{"Label3", "Label6", "INDUCTANCE", {2400, 240, 2640, 375}, 20}};
+constexpr const char* kTabOrder[] = {"ct9", "sc", "pc", "i", "ans", "e", "Command2", "Command7"};
+
+constexpr Press kPresses[] = {component_list::CombinePress<kBoxNames, Solve>()};
+constexpr ClearButton kClears[] = {{"Command3", "i"}, {"Command5", "ans"}, {"Command6", "e"}};
+constexpr const char* kResetOrder[] = {"e", "ans", "i", component_list::kEveryRow};
+constexpr ResetButton kResets[] = {{"Command7", kResetOrder}};
+constexpr Setting kExample[] = {{"nc", "2"}, {"ct0", "0.1"}, {"ct1", "0.25"}, {"i", "2"}};
 
 }  // namespace
 
-InductanceForm::InductanceForm(QWidget* parent) : ComponentListForm(kList, parent) {
-    addTitle(kTitle);
-    build(kControls);
-    setTabOrder({"ct9", "sc", "pc", "i", "ans", "e", "Command2", "Command7"});
+// clang-format off
+constexpr FormDecl kForm = {
+    .name = "ind", .caption = "Inductance Calculation", .client = {7440, 5130}, .titles = kTitles,
+    .controls = kControls, .list = &kList, .tabOrder = kTabOrder, .defaultButton = component_list::kOk,
+    .presses = kPresses, .clears = kClears, .resets = kResets,
+    .example = {kExample, component_list::kCalculate}};
+// clang-format on
 
-    onCalculate({"i", "ans", "e", "d"}, inductance::Solve);
-    onReset("Command7", {"e", "ans", "i"});
-    clearButton("Command3", "i");
-    clearButton("Command5", "ans");
-    clearButton("Command6", "e");
-}
-
-}  // namespace ampora
+}  // namespace ampora::inductance

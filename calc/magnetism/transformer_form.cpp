@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "transformer_form.h"
-
+#include "forms/core/form_state.h"
 #include "transformer.h"
 
-namespace ampora {
+namespace ampora::transformer {
 namespace {
 
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Label, "Label6", "Enter Exact Number of turns or Ratio to calculate:", {240, 1080, 4095, 255}},
     {Kind::Label, "Label1", "No. of Turns of Primary:", {360, 1440, 1695, 255}},
     {Kind::Box, "np", "", {2280, 1440, 1815, 285}},
@@ -23,22 +22,22 @@ const Control kControls[] = {
     {Kind::Button, "Command1", "Calculate", {600, 3360, 1575, 495}},
     {Kind::Button, "Command2", "Reset", {2160, 3360, 1575, 495}},
 };
+static_assert(DeclaresBoxes(kControls, kBoxNames));
 
-const Title kTitle = {"Label3", "Label7", "TRANSFORMER", {840, 360, 2775, 375}, 20, 15.75, true};
+constexpr Title kTitles[] = {{"Label3", "Label7", "TRANSFORMER", {840, 360, 2775, 375}, 20, 15.75, true}};
+constexpr const char* kTabOrder[] = {"np", "ns", "vp", "vs", "Command1", "Command2", "e"};
+constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("Command1")};
+constexpr const char* kResetOrder[] = {"np", "ns", "vs", "vp", "e"};
+constexpr ResetButton kResets[] = {{"Command2", kResetOrder}};
+constexpr Setting kExample[] = {{"np", "1000"}, {"ns", "50"}, {"vp", "230"}};
 
 }  // namespace
 
-TransformerForm::TransformerForm(QWidget* parent)
-    : CalcForm("trans", QStringLiteral("Transformer"), {4680, 4455}, parent) {
-    addTitle(kTitle);
-    build(kControls);
-    setTabOrder({"np", "ns", "vp", "vs", "Command1", "Command2", "e"});
-    setDefaultButton("Command1");
+// clang-format off
+constexpr FormDecl kForm = {
+    .name = "trans", .caption = "Transformer", .client = {4680, 4455}, .titles = kTitles,
+    .controls = kControls, .tabOrder = kTabOrder, .defaultButton = "Command1", .presses = kPresses,
+    .resets = kResets, .example = {kExample, "Command1"}};
+// clang-format on
 
-    const BoxSet boxes = this->boxes({"np", "ns", "vp", "vs", "e"});
-    onClick("Command1", [boxes] { boxes.write(transformer::Solve(boxes.read())); });
-    const BoxSet resetOrder = this->boxes({"np", "ns", "vs", "vp", "e"});
-    onClick("Command2", [resetOrder] { resetOrder.clear(); });
-}
-
-}  // namespace ampora
+}  // namespace ampora::transformer

@@ -5,6 +5,7 @@
 
 #include "checked.h"
 #include "conversions.h"
+#include "form_state.h"
 #include "trapping.h"
 
 #include <algorithm>
@@ -48,6 +49,42 @@ void Combine(const List& list, Option selected, Option additive, std::string& d,
     if (selected == additive) PlainSum(list, ans);
     d = IntegerToText(0);
     if (selected != additive) ReciprocalSum(list, d, ans);
+}
+
+void AddControls(const ListDecl& list, std::vector<Control>& controls, std::deque<std::string>& texts) {
+    constexpr int kRowTop = 1320;
+    constexpr int kRowPitch = 360;
+    controls.push_back({Kind::Label, "Label1", list.countCaption, {240, 840, 1635, 255}});
+    controls.push_back({Kind::Box, kCountBox, "", {1920, 810, 675, 285}});
+    controls.push_back({Kind::Button, kOk, "OK", {2700, 780, 615, 345}});
+    controls.push_back({Kind::Box, kScratchBox, "", {0, 0, 0, 0}});
+    for (int k = 0; k < kRows; ++k) {
+        const int top = kRowTop + k * kRowPitch;
+        const std::string& caption =
+            texts.emplace_back(std::string(list.component) + " # " + std::to_string(k + 1) + ":");
+        controls.push_back({Kind::Label, kRowLabels[k], caption.c_str(), {240, top + 30, 1455, 255}});
+        controls.push_back({Kind::Box, kRowBoxes[k], "", {1740, top, 1575, 285}});
+    }
+    if (list.combination) {
+        controls.push_back({Kind::Frame, "Frame1", "Combination:", {3720, 720, 2295, 1035}});
+        controls.push_back({Kind::Option, kSeries, "Series", {240, 300, 1695, 255}, "Frame1"});
+        controls.push_back({Kind::Option, kParallel, "Parallel", {240, 630, 1695, 255}, "Frame1"});
+    }
+    const Twips& a = list.answer;
+    controls.push_back({Kind::Label, "Label2", "Answer:", {a.left, a.top - 270, a.width, 255}});
+    controls.push_back({Kind::Box, kAnswerBox, "", a});
+    controls.push_back({Kind::Button, kCalculate, "Calculate", list.calculate});
+}
+
+List ListOf(const FormState& form) {
+    List list;
+    list.count = form.box(kCountBox);
+    for (int k = 0; k < kRows; ++k) list.rows[k] = form.box(kRowBoxes[k]);
+    return list;
+}
+
+Option SelectedOf(const FormState& form) {
+    return form.hasOption(kParallel) && form.option(kParallel) ? Option::Parallel : Option::Series;
 }
 
 }  // namespace ampora::component_list

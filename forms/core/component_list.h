@@ -3,9 +3,14 @@
 
 #pragma once
 
+#include "form_decl.h"
+#include "form_state.h"
+
 #include <array>
+#include <deque>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The list of up to ten component values that the combination and fuse calculators
 // share: a count box and ten value rows. Every loop over the rows reads the count afresh
@@ -45,5 +50,50 @@ enum class Option { Series, Parallel };
 // `additive` (series for resistors and inductors, parallel for capacitors) gives the
 // plain sum, the other the reciprocal sum. d is reset to "0" between the two.
 void Combine(const List& list, Option selected, Option additive, std::string& d, std::string& ans);
+
+// The form around the list. A component-list form adds these controls to its own, before
+// its titles: the count box `nc` with its caption `Label1` and its "OK" (`Command1`), the
+// hidden scratch box `d`, the rows (captions `c0`..`c9`, boxes `ct0`..`ct9`), on a form
+// with a combination the frame `Frame1` with `sc` "Series" (chosen at start) and `pc`
+// "Parallel", the answer box `ans` with `Label2` "Answer:" above it, and "Calculate"
+// (`Command2`).
+inline constexpr const char* kCountBox = "nc";
+inline constexpr const char* kScratchBox = "d";
+inline constexpr const char* kAnswerBox = "ans";
+inline constexpr const char* kOk = "Command1";
+inline constexpr const char* kCalculate = "Command2";
+inline constexpr const char* kSeries = "sc";
+inline constexpr const char* kParallel = "pc";
+inline constexpr std::array<const char*, kRows> kRowBoxes = {"ct0", "ct1", "ct2", "ct3", "ct4",
+                                                             "ct5", "ct6", "ct7", "ct8", "ct9"};
+inline constexpr std::array<const char*, kRows> kRowLabels = {"c0", "c1", "c2", "c3", "c4",
+                                                              "c5", "c6", "c7", "c8", "c9"};
+// The boxes the list adds, for checking a unit's box names against its form.
+inline constexpr const char* kAddedBoxes[] = {kCountBox, kScratchBox, kAnswerBox};
+// In a Reset's order: every row, first to last, whatever the count holds.
+inline constexpr const char* kEveryRow = "ct0..ct9";
+
+// Appends the controls the list adds to `controls`; the captions it makes live in `texts`.
+void AddControls(const ListDecl& list, std::vector<Control>& controls, std::deque<std::string>& texts);
+
+// The count and the rows as a calculation reads them from the form, and the chosen
+// combination (series on a form without one).
+List ListOf(const FormState& form);
+Option SelectedOf(const FormState& form);
+
+// The "Calculate" of a combination form: runs `solve` over the form's boxes `names` (in
+// the unit's order), its list and its chosen combination, and writes the boxes back. The
+// scratch box is written whenever the rows are combined, filled or not.
+using Combination = Boxes (*)(Boxes, const List&, Option);
+inline constexpr const char* kScratchRewritten[] = {kScratchBox};
+template <const auto& names, Combination solve>
+constexpr Press CombinePress() {
+    return {kCalculate,
+            [](FormState& form) -> Report {
+                form.setBoxes(names, solve(form.boxes(names), ListOf(form), SelectedOf(form)));
+                return {};
+            },
+            kScratchRewritten};
+}
 
 }  // namespace ampora::component_list

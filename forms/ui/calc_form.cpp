@@ -4,7 +4,11 @@
 #include "calc_form.h"
 
 #include "classic_frame.h"
+#include "drawing_image.h"
 #include "form_accessibility.h"
+#include "forms/core/component_list.h"
+#include "forms/core/control_list.h"
+#include "message_box.h"
 #include "reading_order.h"
 #include "sketch_shape.h"
 #include "text_fit.h"
@@ -16,7 +20,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -28,27 +32,6 @@ namespace {
 const QColor kButtonFace(0xD4, 0xD0, 0xC8);
 
 }  // namespace
-
-Boxes BoxSet::read() const {
-    Boxes texts;
-    texts.reserve(boxes_.size());
-    for (const QLineEdit* box : boxes_) texts.push_back(box->text().toStdString());
-    return texts;
-}
-
-void BoxSet::write(const Boxes& texts) const {
-    for (std::size_t i = 0; i < boxes_.size() && i < texts.size(); ++i) {
-        const QString text = QString::fromStdString(texts[i]);
-        if (boxes_[i]->text() == text) continue;
-        boxes_[i]->setText(text);
-        // A result longer than its box shows its leading digits, not its tail.
-        boxes_[i]->setCursorPosition(0);
-    }
-}
-
-void BoxSet::clear() const {
-    for (QLineEdit* box : boxes_) box->setText(QString());
-}
 
 namespace {
 
@@ -91,6 +74,42 @@ CalcForm::CalcForm(const char* name, const QString& caption, QSize client, QWidg
     // Qt picked this widget's palette while it was still a plain QWidget; take the forms'.
     setPalette(QApplication::palette(this));
     setAutoFillBackground(true);
+}
+
+CalcForm::CalcForm(const FormDecl& form, QWidget* parent)
+    : CalcForm(form.name, QString::fromUtf8(form.caption), QSize(form.client.width, form.client.height),
+               parent) {
+    declaration_ = &form;
+    const ControlList controls(form);
+    // A component-list form's own controls come first, then the titles, drawn over them.
+    build(controls.added());
+    for (const Title& t : form.titles) addTitle(t);
+    build(controls.own());
+    for (const Control& c : controls.all())
+        if (c.kind == Kind::Box) boxes_.emplace_back(c.name, box(c.name));
+
+    for (const LabelFont& f : form.fonts) {
+        QFont font(QString::fromUtf8(f.family));
+        font.setPointSizeF(f.points);
+        label(f.label)->setFont(font);
+    }
+    for (const char* name : form.rightAligned) label(name)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (const Drawing& d : form.drawings) label(d.picture)->setPixmap(QPixmap::fromImage(DrawingImage(d)));
+    const FormState start = FormState::Start(form);
+    for (const auto& [name, chosen] : start.allOptions()) option(name)->setChecked(chosen);
+    if (const auto order = controls.tabOrder(); !order.empty()) setTabOrder(order);
+    if (form.defaultButton) setDefaultButton(form.defaultButton);
+    // Two captions may read alike ("Current") or a box may have none: such controls are
+    // named plainly for screen readers (the "*" buttons follow their boxes).
+    for (const SpokenName& n : form.spokenNames)
+        control(n.control)->setAccessibleName(QString::fromUtf8(n.name));
+
+    for (const FocusDefault& f : form.focusDefaults)
+        onFocusIn(box(f.box), [this, button = f.button] { setDefaultButton(button); });
+    for (const Press& p : form.presses) onClick(p.button, [this, &p] { press(p); });
+    for (const ClearButton& c : form.clears) clearButton(c.button, c.box);
+    for (const ResetButton& r : form.resets) onClick(r.button, [this, &r] { reset(r); });
+    if (form.focus) control(form.focus)->setFocus();
 }
 
 QWidget* CalcForm::create(const Control& c) {
@@ -156,17 +175,17 @@ QWidget* CalcForm::create(const Control& c) {
             break;
         }
         case Kind::Circle:
-            w = SketchShape::circle(c.at.px(), parent);
+            w = SketchShape::circle(Px(c.at), parent);
             break;
     }
-    w->setObjectName(QString::fromLatin1(c.name));
+    w->setObjectName(QString::fromUtf8(c.name));
     // A sketch has placed itself and never takes the focus.
     if (c.kind == Kind::Line || c.kind == Kind::Circle) return w;
     if (c.kind == Kind::StatusBar) {
         const int h = c.at.height > 0 ? Px(c.at.height) : 20;
         w->setGeometry(0, height() - h, width(), h);
     } else {
-        w->setGeometry(c.at.px());
+        w->setGeometry(Px(c.at));
     }
     if (c.kind != Kind::Label && c.kind != Kind::Frame && c.kind != Kind::StatusBar &&
         c.kind != Kind::Picture)
@@ -196,51 +215,44 @@ void CalcForm::addTitle(const Title& title) {
     Twips at = title.at;
     at.left -= title.offset;
     at.top -= title.offset;
-    copy->setGeometry(at.px());
+    copy->setGeometry(Px(at));
 
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(title.name));
     label->setFont(font);
-    if (title.colour.isValid()) {
+    if (title.colour != kTextColour) {
         QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, title.colour);
+        p.setColor(QPalette::WindowText, QColor::fromRgb(static_cast<QRgb>(title.colour)));
         label->setPalette(p);
     }
-    label->setGeometry(title.at.px());
+    label->setGeometry(Px(title.at));
     copy->lower();
 }
 
-QWidget* CalcForm::control(const char* name) const { return findChild<QWidget*>(QString::fromLatin1(name)); }
-QLineEdit* CalcForm::box(const char* name) const { return findChild<QLineEdit*>(QString::fromLatin1(name)); }
-QPushButton* CalcForm::button(const char* name) const {
-    return findChild<QPushButton*>(QString::fromLatin1(name));
-}
-QLabel* CalcForm::label(const char* name) const { return findChild<QLabel*>(QString::fromLatin1(name)); }
-QRadioButton* CalcForm::option(const char* name) const {
-    return findChild<QRadioButton*>(QString::fromLatin1(name));
-}
-QComboBox* CalcForm::list(const char* name) const { return findChild<QComboBox*>(QString::fromLatin1(name)); }
-QGroupBox* CalcForm::frame(const char* name) const {
-    return findChild<QGroupBox*>(QString::fromLatin1(name));
+namespace {
+
+template <typename W>
+W* Find(const QWidget* form, std::string_view name) {
+    return form->findChild<W*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
-BoxSet CalcForm::boxes(std::initializer_list<const char*> names) const {
-    std::vector<QLineEdit*> found;
-    for (const char* name : names) {
-        QLineEdit* b = box(name);
-        Q_ASSERT_X(b, "CalcForm::boxes", name);
-        found.push_back(b);
-    }
-    return BoxSet(std::move(found));
-}
+}  // namespace
 
-void CalcForm::onClick(const char* name, std::function<void()> handler) {
+QWidget* CalcForm::control(std::string_view name) const { return Find<QWidget>(this, name); }
+QLineEdit* CalcForm::box(std::string_view name) const { return Find<QLineEdit>(this, name); }
+QPushButton* CalcForm::button(std::string_view name) const { return Find<QPushButton>(this, name); }
+QLabel* CalcForm::label(std::string_view name) const { return Find<QLabel>(this, name); }
+QRadioButton* CalcForm::option(std::string_view name) const { return Find<QRadioButton>(this, name); }
+QComboBox* CalcForm::list(std::string_view name) const { return Find<QComboBox>(this, name); }
+QGroupBox* CalcForm::frame(std::string_view name) const { return Find<QGroupBox>(this, name); }
+
+void CalcForm::onClick(std::string_view name, std::function<void()> handler) {
     QPushButton* b = button(name);
-    Q_ASSERT_X(b, "CalcForm::onClick", name);
+    Q_ASSERT_X(b, "CalcForm::onClick", name.data());
     connect(b, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
 }
 
-void CalcForm::clearButton(const char* buttonName, const char* boxName) {
+void CalcForm::clearButton(std::string_view buttonName, std::string_view boxName) {
     QLineEdit* target = box(boxName);
     onClick(buttonName, [target] { target->setText(QString()); });
     // Named "Clear " and its box's name once the boxes are named (see finish()).
@@ -269,27 +281,57 @@ bool CalcForm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+FormState CalcForm::state() const {
+    FormState state = FormState::Start(*declaration_);
+    for (const auto& [name, box] : boxes_) state.setBox(name, box->text().toStdString());
+    for (const auto& [name, chosen] : state.allOptions()) state.setOption(name, option(name)->isChecked());
+    for (const auto& [name, entry] : state.allLists())
+        state.setList(name, list(name)->currentText().toStdString());
+    return state;
+}
+
+void CalcForm::writeBack(const FormState& state) {
+    for (const auto& [name, box] : boxes_) {
+        const QString text = QString::fromStdString(state.box(name));
+        if (box->text() == text) continue;
+        box->setText(text);
+        box->setCursorPosition(0);
+    }
+}
+
+void CalcForm::press(const Press& press) {
+    FormState state = this->state();
+    const Report report = press.run(state);
+    writeBack(state);
+    if (report.fault) reportFault(*report.fault);
+    if (report.message)
+        ShowMessage(this, QString::fromStdString(report.message->title),
+                    QString::fromStdString(report.message->text));
+}
+
+void CalcForm::reset(const ResetButton& reset) {
+    for (const char* name : reset.order) {
+        if (name == std::string_view(component_list::kEveryRow)) {
+            for (const char* row : component_list::kRowBoxes) box(row)->setText(QString());
+        } else if (QComboBox* picked = list(name)) {
+            picked->setCurrentIndex(-1);
+        } else {
+            box(name)->setText(QString());
+        }
+    }
+}
+
 void CalcForm::reportFault(const Fault& fault) {
-    QMessageBox box(QMessageBox::NoIcon, windowTitle(), QString::fromStdString(fault.describe()),
-                    QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("faultReport"));
-    box.setAccessibleName(windowTitle());
-    box.setAccessibleDescription(box.text());
-    box.exec();
+    ShowMessage(this, windowTitle(), QString::fromStdString(fault.describe()), QStringLiteral("faultReport"));
 }
 
-void CalcForm::writeBack(const BoxSet& boxes, const Outcome& outcome) {
-    boxes.write(outcome.boxes);
-    if (outcome.fault) reportFault(*outcome.fault);
-}
-
-void CalcForm::setTabOrder(std::initializer_list<const char*> names) {
+void CalcForm::setTabOrder(std::span<const std::string_view> names) {
     QWidget* previous = nullptr;
     tabOrder_.clear();
-    for (const char* name : names) {
+    for (const std::string_view name : names) {
         QWidget* w = control(name);
-        Q_ASSERT_X(w, "CalcForm::setTabOrder", name);
-        tabOrder_.append(QString::fromLatin1(name));
+        Q_ASSERT_X(w, "CalcForm::setTabOrder", name.data());
+        tabOrder_.append(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
         if (previous) QWidget::setTabOrder(previous, w);
         previous = w;
     }

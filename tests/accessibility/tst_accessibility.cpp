@@ -134,32 +134,37 @@ void TestAccessibility::titlesAreReadOnce() {
 // What a screen reader announces for some boxes: the caption, or the plain name a form
 // gives where captions are shared or missing.
 void TestAccessibility::boxesAreNamedAsUsersReadThem_data() {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("name");
-    QTest::newRow("conductance: resistance") << int(FormKind::cond) << "r"
+    QTest::newRow("conductance: resistance") << "cond"
+                                             << "r"
                                              << "Resistance";
-    QTest::newRow("conductance: conductance") << int(FormKind::cond) << "c"
+    QTest::newRow("conductance: conductance") << "cond"
+                                              << "c"
                                               << "Conductance";
-    QTest::newRow("ammeter: total current") << int(FormKind::amm) << "i"
+    QTest::newRow("ammeter: total current") << "amm"
+                                            << "i"
                                             << "Total current";
-    QTest::newRow("ammeter: galvanometer current") << int(FormKind::amm) << "ig"
+    QTest::newRow("ammeter: galvanometer current") << "amm"
+                                                   << "ig"
                                                    << "Galvanometer current";
-    QTest::newRow("ammeter: shunt without a caption") << int(FormKind::amm) << "rs"
+    QTest::newRow("ammeter: shunt without a caption") << "amm"
+                                                      << "rs"
                                                       << "Shunt resistance";
 }
 
 void TestAccessibility::boxesAreNamedAsUsersReadThem() {
-    QFETCH(int, kind);
+    QFETCH(QString, form);
     QFETCH(QString, box);
     QFETCH(QString, name);
     test::EveryForm forms;
     const auto entries = AllForms();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (int(entries[i].kind) != kind) continue;
-        const auto form = forms.show(static_cast<int>(i));
-        QVERIFY(form);
-        QWidget* control = form->findChild<QLineEdit*>(box);
+        if (QString::fromLatin1(entries[i].name) != form) continue;
+        const auto shown = forms.show(static_cast<int>(i));
+        QVERIFY(shown);
+        QWidget* control = shown->findChild<QLineEdit*>(box);
         QVERIFY(control);
         QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), name);
         return;

@@ -49,28 +49,28 @@ void TestAbout::keyCloses() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.findChild<QAction*>(QStringLiteral("mnuabt"))->trigger();
-    auto* box = qobject_cast<AboutBox*>(window.forms().form(FormKind::frmAbout));
+    auto* box = qobject_cast<AboutBox*>(window.forms().form("frmAbout"));
     QVERIFY(box);
     QCOMPARE(window.area()->activeSubWindow()->widget(), box);
     QPointer<QMdiSubWindow> frame = qobject_cast<QMdiSubWindow*>(box->parentWidget());
     QTest::keyClick(box->button("cmdOK"), Qt::Key(key));
-    QVERIFY(!window.forms().form(FormKind::frmAbout));
+    QVERIFY(!window.forms().form("frmAbout"));
     QTRY_VERIFY(!frame);
     // Only the box closed: the main panel is still there.
-    QVERIFY(window.forms().form(FormKind::Form1));
+    QVERIFY(window.forms().form("Form1"));
 }
 
 void TestAbout::panelAndMenuOpenOneBox() {
     MainWindow window;
     window.show();
-    QWidget* panel = window.forms().form(FormKind::Form1);
+    QWidget* panel = window.forms().form("Form1");
     QVERIFY(panel);
     panel->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
-    QWidget* fromPanel = window.forms().form(FormKind::frmAbout);
+    QWidget* fromPanel = window.forms().form("frmAbout");
     QVERIFY(fromPanel);
-    window.forms().OpenForm(FormKind::Form1);
+    window.forms().OpenForm("Form1");
     window.findChild<QAction*>(QStringLiteral("mnuabt"))->trigger();
-    QCOMPARE(window.forms().form(FormKind::frmAbout), fromPanel);
+    QCOMPARE(window.forms().form("frmAbout"), fromPanel);
     QCOMPARE(window.area()->activeSubWindow()->widget(), fromPanel);
     int boxes = 0;
     for (QMdiSubWindow* w : window.area()->subWindowList())
@@ -82,12 +82,12 @@ void TestAbout::reopensAfresh() {
     MainWindow window;
     window.show();
     window.findChild<QAction*>(QStringLiteral("mnuabt"))->trigger();
-    QPointer<QWidget> first = window.forms().form(FormKind::frmAbout);
+    QPointer<QWidget> first = window.forms().form("frmAbout");
     QVERIFY(first);
     qobject_cast<AboutBox*>(first.data())->button("cmdOK")->click();
     QTRY_VERIFY(!first);
     window.findChild<QAction*>(QStringLiteral("mnuabt"))->trigger();
-    auto* second = qobject_cast<AboutBox*>(window.forms().form(FormKind::frmAbout));
+    auto* second = qobject_cast<AboutBox*>(window.forms().form("frmAbout"));
     QVERIFY(second);
     QVERIFY(second->isVisible());
     QCOMPARE(window.area()->subWindowList().size(), 2);

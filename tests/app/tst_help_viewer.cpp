@@ -96,8 +96,8 @@ void Click(BrowserForm& form, const char* key) {
 // A main window whose only forms are the about box and a help viewer with the fake.
 std::vector<FormEntry> FakeForms() {
     return {
-        {FormKind::frmAbout, [](FormTable&) { return new QWidget; }},
-        {FormKind::frmBrowser, [](FormTable&) { return new BrowserForm(MakeFake); }, true},
+        {"frmAbout", [](FormTable&) { return new QWidget; }},
+        {"frmBrowser", [](FormTable&) { return new BrowserForm(MakeFake); }, true},
     };
 }
 
@@ -136,7 +136,7 @@ void TestHelpViewer::realHelpPageLoadsOnDemand() {
 
     window.findChild<QAction*>(QStringLiteral("mnuonhlp"))->trigger();
     QVERIFY(WebEngineMapped());
-    auto* viewer = qobject_cast<BrowserForm*>(window.forms().form(FormKind::frmBrowser));
+    auto* viewer = qobject_cast<BrowserForm*>(window.forms().form("frmBrowser"));
     QVERIFY2(viewer && viewer->browser(), "the help plugin did not load");
     QCOMPARE(viewer->browser()->widget()->objectName(), QStringLiteral("brwWebBrowser"));
     // Opening does not start the poll; the caption comes from the completion notices.
@@ -173,10 +173,10 @@ void TestHelpViewer::realHelpPageLoadsOnDemand() {
     QTRY_COMPARE_WITH_TIMEOUT(view->property("url").toUrl().fragment(), QStringLiteral("conductance"), 60000);
     QTest::qWait(300);
     qobject_cast<QWidget*>(viewer->parent())->close();
-    QTRY_VERIFY(!window.forms().form(FormKind::frmBrowser));
+    QTRY_VERIFY(!window.forms().form("frmBrowser"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     window.findChild<QAction*>(QStringLiteral("mnuonhlp"))->trigger();
-    viewer = qobject_cast<BrowserForm*>(window.forms().form(FormKind::frmBrowser));
+    viewer = qobject_cast<BrowserForm*>(window.forms().form("frmBrowser"));
     QVERIFY(viewer && viewer->browser());
     view = viewer->browser()->widget();
     QCOMPARE(view->objectName(), QStringLiteral("brwWebBrowser"));
@@ -323,14 +323,14 @@ void TestHelpViewer::helpOnlineTwiceReusesTheViewer() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     window.HelpOnline();
-    auto* viewer = qobject_cast<BrowserForm*>(window.forms().form(FormKind::frmBrowser));
+    auto* viewer = qobject_cast<BrowserForm*>(window.forms().form("frmBrowser"));
     QVERIFY(viewer);
     QCOMPARE(Fake(*viewer)->history.back(), HelpPageUrl());
-    window.forms().OpenForm(FormKind::frmAbout);
+    window.forms().OpenForm("frmAbout");
     QVERIFY(window.area()->activeSubWindow()->widget() != viewer);
 
     window.findChild<QAction*>(QStringLiteral("mnuonhlp"))->trigger();
-    QCOMPARE(window.forms().form(FormKind::frmBrowser), viewer);
+    QCOMPARE(window.forms().form("frmBrowser"), viewer);
     QCOMPARE(window.area()->activeSubWindow()->widget(), viewer);
     QCOMPARE(Fake(*viewer)->navigations, 2);
     QCOMPARE(window.area()->subWindowList().size(), 2);
@@ -344,7 +344,7 @@ void TestHelpViewer::missingPluginSaysSo() {
     window.findChild<QAction*>(QStringLiteral("mnuonhlp"))->trigger();
     QCOMPARE(catcher.count(), 1);
     QCOMPARE(catcher.text(), QStringLiteral("The help viewer could not be loaded, so help cannot be shown."));
-    QVERIFY(!window.forms().form(FormKind::frmBrowser));
+    QVERIFY(!window.forms().form("frmBrowser"));
 }
 
 void TestHelpViewer::loaderReportsWhyItFailed() {

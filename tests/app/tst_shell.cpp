@@ -158,7 +158,7 @@ void TestShell::closingAndPickingAgainGivesEmptyBoxes() {
     test::TypeInto(w.findChild<QLineEdit*>(QStringLiteral("r")), QStringLiteral("7"));
     for (QMdiSubWindow* sub : w.area()->subWindowList())
         if (sub->widget()->objectName() == QLatin1String("cond")) sub->close();
-    QWidget* again = w.forms().OpenForm(FormKind::cond);
+    QWidget* again = w.forms().OpenForm("cond");
     QCOMPARE(again->findChild<QLineEdit*>(QStringLiteral("r"))->text(), QString());
 }
 
@@ -206,7 +206,7 @@ void TestShell::panelButtonsOpenTheirForms() {
     QFETCH(QString, form);
     MainWindow w;
     w.show();
-    QWidget* panel = w.forms().form(FormKind::Form1);
+    QWidget* panel = w.forms().form("Form1");
     QVERIFY(panel);
     auto* pressed = panel->findChild<QPushButton*>(button);
     QVERIFY(pressed);
@@ -219,9 +219,9 @@ void TestShell::panelButtonsOpenTheirForms() {
 void TestShell::chooserStaysOpenAfterAPick() {
     MainWindow w;
     w.show();
-    QWidget* panel = w.forms().form(FormKind::Form1);
+    QWidget* panel = w.forms().form("Form1");
     QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("Command12")), Qt::LeftButton);
-    QWidget* chooser = w.forms().form(FormKind::trigono);
+    QWidget* chooser = w.forms().form("trigono");
     QVERIFY(chooser);
     QCOMPARE(chooser->windowTitle(), QStringLiteral("Trigonometry"));
     auto* triangle = chooser->findChild<QPushButton*>(QStringLiteral("Command1"));
@@ -258,13 +258,12 @@ void TestShell::openingNeverHidesAnotherChild() {
 void TestShell::missingFormsAreDisabledNotPlaceholders() {
     std::vector<FormEntry> onlyPanel;
     for (auto& e : AllForms())
-        if (e.kind == FormKind::Form1) onlyPanel.push_back(e);
+        if (e.name == kMainPanel) onlyPanel.push_back(e);
     MainWindow w(onlyPanel);
     w.show();
     QVERIFY(!Action(w, "mnucond")->isEnabled());
-    QVERIFY(
-        !w.forms().form(FormKind::Form1)->findChild<QPushButton*>(QStringLiteral("Command13"))->isEnabled());
-    QVERIFY(!w.forms().OpenForm(FormKind::cond));
+    QVERIFY(!w.forms().form("Form1")->findChild<QPushButton*>(QStringLiteral("Command13"))->isEnabled());
+    QVERIFY(!w.forms().OpenForm("cond"));
 }
 
 void TestShell::exitAndClosingEndTheProgram_data() {

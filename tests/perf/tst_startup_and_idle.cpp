@@ -3,7 +3,8 @@
 
 #include "app/form_table.h"
 #include "app/main_window.h"
-#include "calc/electrical/conductance_form.h"
+#include "calc/electrical/conductance.h"
+#include "calc/registry.h"
 #include "forms/ui/calc_form.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
@@ -28,13 +29,6 @@
 using namespace ampora;
 
 namespace {
-
-const FormKind kAllKinds[] = {
-    FormKind::Form1, FormKind::trigono, FormKind::frmAbout, FormKind::frmBrowser, FormKind::pd,
-    FormKind::cap,   FormKind::res,     FormKind::rcc,      FormKind::ac,         FormKind::cond,
-    FormKind::fuse,  FormKind::oscil,   FormKind::amm,      FormKind::mag,        FormKind::ind,
-    FormKind::trans, FormKind::ratri,   FormKind::cirtri,
-};
 
 // Every object the application's windows own, the application object included.
 std::set<QObject*> ApplicationObjects() {
@@ -89,7 +83,8 @@ void TestStartupAndIdle::startUpCreatesOnlyTheMainPanel() {
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    for (FormKind kind : kAllKinds) QCOMPARE(window.forms().form(kind) != nullptr, kind == FormKind::Form1);
+    for (const FormEntry& e : AllForms())
+        QCOMPARE(window.forms().form(e.name) != nullptr, e.name == kMainPanel);
     const auto forms = window.findChildren<CalcForm*>();
     QCOMPARE(forms.size(), 1);
     QCOMPARE(forms.front()->objectName(), QStringLiteral("Form1"));
@@ -100,11 +95,12 @@ void TestStartupAndIdle::everyCalculatorOpensFromTheMenu() {
     window.show();
     const int picked = window.openEveryCalculator();
     int open = 0;
-    for (FormKind kind : kAllKinds) {
-        const bool expected = IsCalculator(kind) && window.forms().available(kind);
-        QCOMPARE(window.forms().form(kind) != nullptr, expected || kind == FormKind::Form1);
+    for (const FormEntry& e : AllForms()) {
+        const bool expected = FindCalculator(e.name) != nullptr;
+        QCOMPARE(window.forms().form(e.name) != nullptr, expected || e.name == kMainPanel);
         open += expected;
     }
+    QCOMPARE(open, static_cast<int>(Calculators().size()));
     QVERIFY(open >= 1);
     QCOMPARE(picked, open);
     QCOMPARE(window.area()->subWindowList().size(), open + 1);
@@ -124,7 +120,7 @@ void TestStartupAndIdle::nothingTicksWhileIdleWithEveryFormOpen() {
         action->trigger();
     }
     // Typing leaves the focus in a box, as a user would.
-    auto* cond = qobject_cast<CalcForm*>(window.forms().form(FormKind::cond));
+    auto* cond = qobject_cast<CalcForm*>(window.forms().form("cond"));
     QVERIFY(cond);
     test::TypeInto(cond->box("r"), QStringLiteral("4"));
     Idle(300);
@@ -144,7 +140,7 @@ void TestStartupAndIdle::nothingTicksWhileIdleWithEveryFormOpen() {
 }
 
 void TestStartupAndIdle::pressOfCalculateTakesUnderAMillisecond() {
-    ConductanceForm form;
+    CalcForm form(conductance::kForm);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QLineEdit* r = form.box("r");

@@ -40,16 +40,16 @@ void TestMemory::openAndCloseEveryFormRepeatedly() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    std::vector<FormKind> kinds;
+    std::vector<std::string_view> kinds;
     for (const FormEntry& entry : AllForms())
-        if ((entry.kind == FormKind::frmBrowser) == helpViewer) kinds.push_back(entry.kind);
+        if ((entry.name == kHelpViewer) == helpViewer) kinds.push_back(entry.name);
     QVERIFY(!kinds.empty());
 
     // Under AddressSanitizer resident memory says nothing (see below) and every round is
     // several times slower, so fewer rounds check the widget count there.
     const int rounds = test::kSanitized ? 100 : 500;
     const auto round = [&] {
-        for (const FormKind kind : kinds) {
+        for (const std::string_view kind : kinds) {
             QWidget* form = window.forms().OpenForm(kind);
             QVERIFY(form);
             // Fill the boxes too, so a form's text is part of what must be freed.

@@ -8,6 +8,8 @@
 
 #include "app/form_table.h"
 #include "app/main_window.h"
+#include "forms/core/component_list.h"
+#include "forms/ui/calc_form.h"
 #include "packaging/desktop_identity.h"
 
 #include <QApplication>
@@ -17,60 +19,31 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <cstdio>
-#include <vector>
+#include <string_view>
 
 namespace {
 
-// What a user might have typed or picked before the picture is taken, and the button
-// pressed afterwards. A form that lacks a named control is shown empty.
-struct Entry {
-    const char* control;
-    const char* text;
-};
-
-struct Sample {
-    const char* form;
-    std::vector<Entry> entries;
-    std::vector<const char*> presses;  // buttons pressed after the entries, in order
-};
-
-const std::vector<Sample>& Samples() {
-    static const std::vector<Sample> samples = {
-        {"cond", {{"r", "4"}}, {"Command1"}},
-        {"ac", {{"peak", "325"}}, {"Command1"}},
-        {"trans", {{"np", "1000"}, {"ns", "50"}, {"vp", "230"}}, {"Command1"}},
-        {"amm", {{"i", "1"}, {"ig", "0.001"}, {"rg", "50"}}, {"Command1"}},
-        {"rcc",
-         {{"unit", "4 - Yellow"}, {"tens", "7 - Violet"}, {"pten", "2 - Red"}, {"toller", "Gold 5%"}},
-         {"Command1"}},
-        {"ratri", {{"b", "3"}, {"p", "4"}}, {"Command1"}},
-        {"cirtri", {{"r", "2"}}, {"Command1"}},
-        {"pd", {{"v", "12"}, {"r", "4"}}, {"calc"}},
-        {"mag", {{"B", "0.5"}, {"i", "2"}, {"l", "3"}}, {"calc"}},
-        {"res",
-         {{"nc", "3"}, {"ct0", "100"}, {"ct1", "220"}, {"ct2", "470"}, {"v", "12"}},
-         {"Command1", "Command2"}},
-    };
-    return samples;
-}
-
-void Fill(QWidget* form) {
-    for (const Sample& sample : Samples()) {
-        if (form->objectName() != QLatin1String(sample.form)) continue;
-        for (const Entry& e : sample.entries) {
-            auto* w = form->findChild<QWidget*>(QString::fromLatin1(e.control));
-            if (auto* box = qobject_cast<QLineEdit*>(w))
-                box->setText(QString::fromUtf8(e.text));
-            else if (auto* list = qobject_cast<QComboBox*>(w))
-                list->setCurrentText(QString::fromUtf8(e.text));
-            else
-                return;
-        }
-        for (const char* press : sample.presses)
-            if (auto* button = form->findChild<QPushButton*>(QString::fromLatin1(press))) button->click();
+// A calculator in use: its declared example typed in, a component list's count
+// confirmed, and the example's button pressed.
+void Fill(QWidget* widget) {
+    auto* form = qobject_cast<ampora::CalcForm*>(widget);
+    if (!form || !form->declaration()) return;
+    const ampora::Example& example = form->declaration()->example;
+    for (const ampora::Setting& setting : example.settings) {
+        const QString text = QString::fromUtf8(setting.text);
+        if (QLineEdit* box = form->box(setting.control))
+            box->setText(text);
+        else if (QComboBox* list = form->list(setting.control))
+            list->setCurrentText(text);
+        else if (QRadioButton* option = form->option(setting.control))
+            option->setChecked(text == QLatin1String("1"));
+        if (setting.control == std::string_view(ampora::component_list::kCountBox))
+            form->button(ampora::component_list::kOk)->click();
     }
+    if (example.press) form->button(example.press)->click();
 }
 
 bool Save(QWidget* widget, const QDir& dir, const QString& name) {
@@ -100,11 +73,11 @@ int main(int argc, char** argv) {
     }
 
     bool ok = true;
-    // Each form alone, in its child window, in use where a sample is known.
+    // Each form alone, in its child window, a calculator in use.
     for (const ampora::FormEntry& entry : ampora::AllForms()) {
         ampora::MainWindow window;
         window.show();
-        QWidget* form = window.forms().OpenForm(entry.kind);
+        QWidget* form = window.forms().OpenForm(entry.name);
         if (!form) continue;
         Fill(form);
         ok = Save(form->parentWidget(), dir, form->objectName()) && ok;
@@ -115,9 +88,9 @@ int main(int argc, char** argv) {
     window.show();
     QApplication::processEvents();
     ok = Save(&window, dir, QStringLiteral("main-window")) && ok;
-    if (QWidget* form = window.forms().OpenForm(ampora::FormKind::cond)) {
+    if (QWidget* form = window.forms().OpenForm("cond")) {
         Fill(form);
-        const QRect panel = window.forms().form(ampora::FormKind::Form1)->parentWidget()->geometry();
+        const QRect panel = window.forms().form(ampora::kMainPanel)->parentWidget()->geometry();
         form->parentWidget()->move(panel.right() + 12, panel.top());
         ok = Save(&window, dir, QStringLiteral("main-window-in-use")) && ok;
     }

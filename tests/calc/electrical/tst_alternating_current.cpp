@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/alternating_current.h"
-#include "calc/electrical/alternating_current_form.h"
+#include "forms/ui/calc_form.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -59,7 +59,7 @@ void TestAlternatingCurrent::solve() {
 }
 
 void TestAlternatingCurrent::enterConvertsAndStarRefills() {
-    AlternatingCurrentForm form;
+    CalcForm form(alternating_current::kForm);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.defaultButton(), form.button("Command1"));

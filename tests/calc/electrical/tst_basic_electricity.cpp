@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/basic_electricity.h"
-#include "calc/electrical/basic_electricity_form.h"
+#include "forms/ui/calc_form.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -148,7 +148,7 @@ void TestBasicElectricity::faultEndsThePass() {
 }
 
 void TestBasicElectricity::widgetsSolveAndReportTheStop() {
-    BasicElectricityForm form;
+    CalcForm form(basic_electricity::kForm);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.objectName(), QStringLiteral("pd"));
@@ -184,7 +184,7 @@ void TestBasicElectricity::widgetsSolveAndReportTheStop() {
 }
 
 void TestBasicElectricity::clearButtonsAndReset() {
-    BasicElectricityForm form;
+    CalcForm form(basic_electricity::kForm);
     form.show();
     const char* const stars[] = {"Command30", "Command31", "Command32", "Command33",
                                  "Command34", "Command35", "Command36"};

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/capacitance.h"
-#include "calc/electrical/capacitance_form.h"
+#include "forms/ui/component_list_form.h"
 #include "support/list_case.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
@@ -65,7 +65,7 @@ void TestCapacitance::calculate_data() {
 void TestCapacitance::calculate() { test::CheckCombination(capacitance::Solve, capacitance::kBoxes); }
 
 void TestCapacitance::throughTheForm() {
-    CapacitanceForm form;
+    ComponentListForm form(capacitance::kForm);
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/colour_code.h"
-#include "calc/electrical/colour_code_form.h"
+#include "forms/ui/calc_form.h"
 #include "support/box_texts.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
@@ -106,7 +106,7 @@ void TestColourCode::unpickedBandIsNamed() {
 }
 
 void TestColourCode::listsStartUnpicked() {
-    ColourCodeForm form;
+    CalcForm form(colour_code::kForm);
     for (const char* name : {"unit", "tens", "pten"}) {
         QComboBox* list = form.list(name);
         QVERIFY(!list->isEditable());
@@ -123,7 +123,7 @@ void TestColourCode::listsStartUnpicked() {
 // Bands picked with real key presses (a digit or letter jumps to its entry), Enter in a
 // list presses "Calculate", "Reset" empties everything.
 void TestColourCode::pickTypeEnterAndReset() {
-    ColourCodeForm form;
+    CalcForm form(colour_code::kForm);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const std::pair<const char*, char> picks[] = {
@@ -147,7 +147,7 @@ void TestColourCode::pickTypeEnterAndReset() {
 }
 
 void TestColourCode::unpickedBandIsReported() {
-    ColourCodeForm form;
+    CalcForm form(colour_code::kForm);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.list("unit")->setCurrentIndex(4);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/conductance.h"
-#include "calc/electrical/conductance_form.h"
+#include "forms/ui/calc_form.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -119,7 +119,7 @@ void TestConductance::enterInEitherBoxCalculates() {
     QFETCH(QString, text);
     QFETCH(QString, other);
     QFETCH(QString, expected);
-    ConductanceForm form;
+    CalcForm form(conductance::kForm);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.defaultButton(), form.button("Command1"));
@@ -131,7 +131,7 @@ void TestConductance::enterInEitherBoxCalculates() {
 }
 
 void TestConductance::resetEmptiesBoth() {
-    ConductanceForm form;
+    CalcForm form(conductance::kForm);
     form.show();
     TypeInto(form.box("r"), QStringLiteral("abc"));
     TypeInto(form.box("c"), QStringLiteral("5"));
@@ -151,7 +151,7 @@ void TestConductance::hostileTextLeavesBoxesAlone_data() {
 
 void TestConductance::hostileTextLeavesBoxesAlone() {
     QFETCH(QString, text);
-    ConductanceForm form;
+    CalcForm form(conductance::kForm);
     form.show();
     TypeInto(form.box("r"), text);
     QTest::mouseClick(form.button("Command1"), Qt::LeftButton);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/fuse_size.h"
-#include "calc/electrical/fuse_size_form.h"
+#include "forms/ui/component_list_form.h"
 #include "support/list_case.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
@@ -58,7 +58,7 @@ void TestFuseSize::calculate() {
 }
 
 void TestFuseSize::throughTheForm() {
-    FuseSizeForm form;
+    ComponentListForm form(fuse_size::kForm);
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));

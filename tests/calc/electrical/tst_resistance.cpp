@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/resistance.h"
-#include "calc/electrical/resistance_form.h"
+#include "forms/ui/component_list_form.h"
 #include "support/list_case.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
@@ -62,7 +62,7 @@ void TestResistance::calculate_data() {
 void TestResistance::calculate() { test::CheckCombination(resistance::Solve, resistance::kBoxes); }
 
 void TestResistance::throughTheForm() {
-    ResistanceForm form;
+    ComponentListForm form(resistance::kForm);
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));

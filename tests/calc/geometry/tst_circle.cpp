@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/geometry/circle.h"
-#include "calc/geometry/circle_form.h"
+#include "forms/ui/calc_form.h"
 #include "forms/ui/sketch_shape.h"
 #include "support/box_texts.h"
 #include "support/test_registry.h"
@@ -67,7 +67,7 @@ void TestCircle::twoPresses() {
 }
 
 void TestCircle::typeEnterTwiceAndClear() {
-    CircleForm form;
+    CalcForm form(circle::kForm);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.defaultButton(), form.button("Command1"));

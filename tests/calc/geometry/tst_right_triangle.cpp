@@ -4,7 +4,7 @@
 #include "app/form_table.h"
 #include "app/main_window.h"
 #include "calc/geometry/right_triangle.h"
-#include "calc/geometry/right_triangle_form.h"
+#include "forms/ui/calc_form.h"
 #include "forms/ui/sketch_shape.h"
 #include "support/box_texts.h"
 #include "support/test_registry.h"
@@ -79,7 +79,7 @@ void TestRightTriangle::solve() {
 }
 
 void TestRightTriangle::typeEnterAndSketch() {
-    RightTriangleForm form;
+    CalcForm form(right_triangle::kForm);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     TypeInto(form.box("b"), QStringLiteral("3"));
@@ -106,36 +106,36 @@ void TestRightTriangle::typeEnterAndSketch() {
 void TestRightTriangle::reachableFromMenuAndChooser_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("chooserButton");
-    QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("form");
     QTest::newRow("right angle triangle") << "mnuratri"
-                                          << "Command1" << int(FormKind::ratri) << "ratri";
+                                          << "Command1"
+                                          << "ratri";
     QTest::newRow("circle") << "mnucir"
-                            << "Command2" << int(FormKind::cirtri) << "cirtri";
+                            << "Command2"
+                            << "cirtri";
 }
 
 void TestRightTriangle::reachableFromMenuAndChooser() {
     QFETCH(QString, menu);
     QFETCH(QString, chooserButton);
-    QFETCH(int, kind);
     QFETCH(QString, form);
     MainWindow window;
     window.show();
-    QWidget* chooser = window.forms().OpenForm(FormKind::trigono);
+    QWidget* chooser = window.forms().OpenForm("trigono");
     QVERIFY(chooser);
     auto* button = chooser->findChild<QPushButton*>(chooserButton);
     QVERIFY(button->isEnabled());
     QTest::mouseClick(button, Qt::LeftButton);
-    QWidget* opened = window.forms().form(FormKind(kind));
+    QWidget* opened = window.forms().form(form.toStdString());
     QVERIFY(opened);
     QCOMPARE(opened->objectName(), form);
-    QVERIFY(window.forms().form(FormKind::trigono));  // the chooser stays open
+    QVERIFY(window.forms().form("trigono"));  // the chooser stays open
 
     // The menu item reaches the same window rather than a second one.
     auto* action = window.findChild<QAction*>(menu);
     QVERIFY(action && action->isEnabled());
     action->trigger();
-    QCOMPARE(window.forms().form(FormKind(kind)), opened);
+    QCOMPARE(window.forms().form(form.toStdString()), opened);
 }
 
 AMPORA_TEST(TestRightTriangle)

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/instruments/ammeter.h"
-#include "calc/instruments/ammeter_diagram.h"
-#include "calc/instruments/ammeter_form.h"
+#include "forms/ui/calc_form.h"
+#include "forms/ui/drawing_image.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -63,7 +63,7 @@ void TestAmmeter::solve() {
 }
 
 void TestAmmeter::diagramIsBlackOnWhite() {
-    const QImage image = AmmeterDiagram();
+    const QImage image = DrawingImage(ammeter::kForm.drawings.front());
     QCOMPARE(image.size(), QSize(242, 219));
     int black = 0;
     for (int y = 0; y < image.height(); ++y)
@@ -76,7 +76,7 @@ void TestAmmeter::diagramIsBlackOnWhite() {
 }
 
 void TestAmmeter::boxesLieOverTheDiagram() {
-    AmmeterForm form;
+    CalcForm form(ammeter::kForm);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QLabel* picture = form.label("Picture1");
@@ -94,7 +94,7 @@ void TestAmmeter::boxesLieOverTheDiagram() {
 }
 
 void TestAmmeter::enterSolvesStarAndResetEmpty() {
-    AmmeterForm form;
+    CalcForm form(ammeter::kForm);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     TypeInto(form.box("ig"), QStringLiteral("0.01"));

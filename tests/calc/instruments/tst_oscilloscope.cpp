@@ -3,7 +3,7 @@
 
 #include "app/form_table.h"
 #include "calc/instruments/oscilloscope.h"
-#include "calc/instruments/oscilloscope_form.h"
+#include "forms/ui/calc_form.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -185,7 +185,7 @@ void TestOscilloscope::enterPressesThePanelsCalculate() {
     QFETCH(QString, defaultButton);
     QFETCH(QString, result);
     QFETCH(QString, expected);
-    OscilloscopeForm form;
+    CalcForm form(oscilloscope::kForm);
     form.show();
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -203,12 +203,12 @@ void TestOscilloscope::enterPressesThePanelsCalculate() {
 void TestOscilloscope::opensWithVoltageCalculateAsDefault() {
     // Opened the way the program opens it: as a child window of the main window's area.
     QMdiArea area;
-    FormTable table(&area, {{FormKind::oscil, [](FormTable&) { return new OscilloscopeForm; }}});
+    FormTable table(&area, {{"oscil", [](FormTable&) { return new CalcForm(oscilloscope::kForm); }}});
     area.resize(800, 600);
     area.show();
     QApplication::setActiveWindow(&area);
     QVERIFY(QTest::qWaitForWindowActive(&area));
-    auto* form = qobject_cast<OscilloscopeForm*>(table.OpenForm(FormKind::oscil));
+    auto* form = qobject_cast<CalcForm*>(table.OpenForm("oscil"));
     QVERIFY(form);
     QTRY_COMPARE(QApplication::focusWidget(), form->box("vs"));
     QCOMPARE(form->defaultButton(), form->button("Command1"));
@@ -217,7 +217,7 @@ void TestOscilloscope::opensWithVoltageCalculateAsDefault() {
 }
 
 void TestOscilloscope::wrongPatternShowsTheMessage() {
-    OscilloscopeForm form;
+    CalcForm form(oscilloscope::kForm);
     QCOMPARE(form.defaultButton(), form.button("Command2"));  // until a voltage box has focus
     form.show();
     QApplication::setActiveWindow(&form);
@@ -259,7 +259,7 @@ void TestOscilloscope::wrongPatternShowsTheMessage() {
 }
 
 void TestOscilloscope::resetsTouchOnlyTheirPanel() {
-    OscilloscopeForm form;
+    CalcForm form(oscilloscope::kForm);
     form.show();
     const char* voltage[] = {"vs", "vd", "v"};
     const char* frequency[] = {"hs", "hd", "t", "f", "w"};

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/magnetism/electro_magnetism.h"
-#include "calc/magnetism/electro_magnetism_form.h"
+#include "forms/ui/calc_form.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -200,7 +200,7 @@ void TestElectroMagnetism::fieldStrengthReadsTheWrittenMmf() {
 }
 
 void TestElectroMagnetism::widgetsSolveClearAndReset() {
-    ElectroMagnetismForm form;
+    CalcForm form(electro_magnetism::kForm);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.objectName(), QStringLiteral("mag"));

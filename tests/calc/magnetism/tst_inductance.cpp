@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/magnetism/inductance.h"
-#include "calc/magnetism/inductance_form.h"
+#include "forms/ui/component_list_form.h"
 #include "support/list_case.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
@@ -55,7 +55,7 @@ void TestInductance::calculate_data() {
 void TestInductance::calculate() { test::CheckCombination(inductance::Solve, inductance::kBoxes); }
 
 void TestInductance::throughTheForm() {
-    InductanceForm form;
+    ComponentListForm form(inductance::kForm);
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/magnetism/transformer.h"
-#include "calc/magnetism/transformer_form.h"
+#include "forms/ui/calc_form.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -62,7 +62,7 @@ void TestTransformer::solve() {
 }
 
 void TestTransformer::enterSolvesAndResetEmpties() {
-    TransformerForm form;
+    CalcForm form(transformer::kForm);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     TypeInto(form.box("np"), QStringLiteral("100"));
@@ -77,7 +77,7 @@ void TestTransformer::enterSolvesAndResetEmpties() {
 }
 
 void TestTransformer::tabVisitsInTheGivenOrder() {
-    TransformerForm form;
+    CalcForm form(transformer::kForm);
     form.show();
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));

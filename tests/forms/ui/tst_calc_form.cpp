@@ -19,7 +19,7 @@ using namespace ampora;
 
 namespace {
 
-const Control kControls[] = {
+constexpr Control kControls[] = {
     {Kind::Box, "a", "", {120, 120, 1500, 285}},
     {Kind::Box, "b", "", {120, 480, 1500, 285}},
     {Kind::Frame, "Frame1", "Panel:", {1800, 120, 1800, 1200}},
@@ -42,6 +42,25 @@ struct Fixture {
         form.show();
     }
 };
+
+// A declared form whose first button writes a box and then faults, and whose second
+// shows a message of its own.
+constexpr Press kPresses[] = {
+    {"First",
+     [](FormState& form) -> Report {
+         form.setBox("a", "5");
+         return {Fault(FaultKind::Conversion, "does not hold a number", "Time", "Power"), std::nullopt};
+     }},
+    {"Second",
+     [](FormState&) -> Report {
+         return {std::nullopt, Message{"Error!", "Leave one field blank!"}};
+     }},
+};
+constexpr FormDecl kDeclared = {.name = "declared",
+                                .caption = "Declared",
+                                .client = {4000, 2400},
+                                .controls = kControls,
+                                .presses = kPresses};
 
 }  // namespace
 
@@ -134,31 +153,37 @@ void TestCalcForm::formsShareTheGreyFace() {
 }
 
 void TestCalcForm::writeBackTouchesOnlyChangedBoxes() {
-    Fixture f;
-    const BoxSet boxes = f.form.boxes({"a", "b"});
-    f.form.box("a")->setText(QStringLiteral("1"));
-    QSignalSpy aChanged(f.form.box("a"), &QLineEdit::textChanged);
-    QSignalSpy bChanged(f.form.box("b"), &QLineEdit::textChanged);
-    boxes.write({"1", "2"});
+    CalcForm form(kDeclared);
+    form.box("a")->setText(QStringLiteral("1"));
+    QSignalSpy aChanged(form.box("a"), &QLineEdit::textChanged);
+    QSignalSpy bChanged(form.box("b"), &QLineEdit::textChanged);
+    FormState state = form.state();
+    QCOMPARE(state.box("a"), "1");
+    state.setBox("b", "2");
+    form.writeBack(state);
     QCOMPARE(aChanged.count(), 0);
     QCOMPARE(bChanged.count(), 1);
-    QCOMPARE(boxes.read(), Boxes({"1", "2"}));
+    QCOMPARE(form.state().box("b"), "2");
     // A long result is shown from its first digit.
-    boxes.write({"1", "0.0500500500500501"});
-    QCOMPARE(f.form.box("b")->cursorPosition(), 0);
+    state.setBox("b", "0.0500500500500501");
+    form.writeBack(state);
+    QCOMPARE(form.box("b")->cursorPosition(), 0);
 }
 
 void TestCalcForm::untrappedFaultIsReportedAndBoxesKept() {
-    Fixture f;
-    const BoxSet boxes = f.form.boxes({"a", "b"});
+    CalcForm form(kDeclared);
     test::MessageBoxCatcher catcher;
-    f.form.writeBack(boxes,
-                     {{"5", ""}, Fault(FaultKind::Conversion, "does not hold a number", "Time", "Power")});
+    form.button("First")->click();
     QCOMPARE(catcher.count(), 1);
-    QCOMPARE(catcher.title(), QStringLiteral("Test Form"));
+    QCOMPARE(catcher.title(), QStringLiteral("Declared"));
     QVERIFY(catcher.text().contains(QLatin1String("Power")));
     QVERIFY(catcher.text().contains(QLatin1String("Time box does not hold a number")));
-    QCOMPARE(f.form.box("a")->text(), QStringLiteral("5"));
+    QCOMPARE(form.box("a")->text(), QStringLiteral("5"));
+    // A form's own message is shown under its own title.
+    form.button("Second")->click();
+    QCOMPARE(catcher.count(), 2);
+    QCOMPARE(catcher.title(), QStringLiteral("Error!"));
+    QCOMPARE(catcher.text(), QStringLiteral("Leave one field blank!"));
 }
 
 AMPORA_TEST(TestCalcForm)

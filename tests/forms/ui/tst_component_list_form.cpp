@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/electrical/capacitance_form.h"
-#include "calc/electrical/fuse_size_form.h"
-#include "calc/electrical/resistance_form.h"
-#include "calc/magnetism/inductance_form.h"
+#include "calc/electrical/capacitance.h"
+#include "calc/electrical/fuse_size.h"
+#include "calc/electrical/resistance.h"
+#include "calc/magnetism/inductance.h"
 #include "forms/ui/component_list_form.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
@@ -25,15 +25,16 @@ using test::TypeInto;
 
 namespace {
 
-// clang-format off
-const ListForm kWithFrame = {
-    "parts", "Parts", {7440, 5130}, "No. of Parts:", "Part", true,
-    {5220, 3030, 1095, 285}, {3720, 3600, 1455, 495}};
-// clang-format on
+constexpr ListDecl kParts = {"No. of Parts:", "Part", true, {5220, 3030, 1095, 285}, {3720, 3600, 1455, 495}};
+constexpr FormDecl kWithFrame = {.name = "parts",
+                                 .caption = "Parts",
+                                 .client = {7440, 5130},
+                                 .list = &kParts,
+                                 .defaultButton = "Command1"};
 
 // A shown, active form, so that focus changes raise their events.
 struct Shown {
-    explicit Shown(const ListForm& list) : form(list) {
+    explicit Shown(const FormDecl& list) : form(list) {
         form.show();
         form.activateWindow();
         ready = QTest::qWaitForWindowActive(&form);
@@ -54,10 +55,10 @@ int VisibleRows(const ComponentListForm& form) {
 }
 
 std::unique_ptr<ComponentListForm> Make(const QString& name) {
-    if (name == QLatin1String("res")) return std::make_unique<ResistanceForm>();
-    if (name == QLatin1String("cap")) return std::make_unique<CapacitanceForm>();
-    if (name == QLatin1String("ind")) return std::make_unique<InductanceForm>();
-    return std::make_unique<FuseSizeForm>();
+    if (name == QLatin1String("res")) return std::make_unique<ComponentListForm>(resistance::kForm);
+    if (name == QLatin1String("cap")) return std::make_unique<ComponentListForm>(capacitance::kForm);
+    if (name == QLatin1String("ind")) return std::make_unique<ComponentListForm>(inductance::kForm);
+    return std::make_unique<ComponentListForm>(fuse_size::kForm);
 }
 
 QStringList Rows() {
@@ -99,7 +100,7 @@ void TestComponentListForm::startState() {
     QVERIFY(!form.option("pc")->isChecked());
     QCOMPARE(form.label("Label2")->text(), QStringLiteral("Answer:"));
     QVERIFY(form.label("Label2")->geometry().bottom() < form.box("ans")->geometry().top());
-    QCOMPARE(form.selected(), component_list::Option::Series);
+    QCOMPARE(component_list::SelectedOf(form.state()), component_list::Option::Series);
     for (int k = 0; k < component_list::kRows; ++k) {
         QCOMPARE(form.row(k)->objectName(), QStringLiteral("ct%1").arg(k));
         QCOMPARE(form.rowLabel(k)->objectName(), QStringLiteral("c%1").arg(k));
@@ -234,7 +235,7 @@ void TestComponentListForm::resetEmptiesFixedBoxesAndAllRows() {
         });
     }
     const int visible = VisibleRows(*f);
-    const component_list::Option option = f->selected();
+    const component_list::Option option = component_list::SelectedOf(f->state());
 
     test::MessageBoxCatcher catcher;
     QTest::mouseClick(f->button(form == QLatin1String("res") ? "Command6" : "Command7"), Qt::LeftButton);
@@ -242,7 +243,7 @@ void TestComponentListForm::resetEmptiesFixedBoxesAndAllRows() {
     QCOMPARE(emptied, order);
     QCOMPARE(f->box("nc")->text(), count);
     QCOMPARE(VisibleRows(*f), visible);
-    QCOMPARE(f->selected(), option);
+    QCOMPARE(component_list::SelectedOf(f->state()), option);
 }
 
 AMPORA_TEST(TestComponentListForm)

@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "settings.h"
+
+#include "component_list.h"
+
+#include <algorithm>
+
+namespace ampora {
+
+std::vector<std::string_view> ListEntries(const Control& list) {
+    std::vector<std::string_view> entries;
+    std::string_view rest = list.caption;
+    while (!rest.empty()) {
+        const auto bar = rest.find('|');
+        entries.push_back(rest.substr(0, bar));
+        rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
+    }
+    return entries;
+}
+
+std::string ApplySetting(const ControlList& controls, FormState& form, std::string_view name,
+                         std::string_view text) {
+    const Control* control = controls.find(name);
+    // A row is also known by its caption's name.
+    if (control && control->kind == Kind::Label && controls.form().list) {
+        const auto& labels = component_list::kRowLabels;
+        const auto row = std::find(labels.begin(), labels.end(), name);
+        if (row != labels.end()) control = controls.find(component_list::kRowBoxes[row - labels.begin()]);
+    }
+    const std::string quoted = "\"" + std::string(name) + "\"";
+    if (!control) return quoted + " is not a control of this calculator";
+    switch (control->kind) {
+        case Kind::Box:
+            form.setBox(control->name, std::string(text));
+            return {};
+        case Kind::Option:
+            if (text != "1") return "the option " + quoted + " is chosen with 1";
+            for (std::string_view other : controls.optionGroup(control->name)) form.setOption(other, false);
+            form.setOption(control->name, true);
+            return {};
+        case Kind::List: {
+            const auto entries = ListEntries(*control);
+            if (text.empty()) {
+                form.setList(control->name, "");
+                return {};
+            }
+            if (const auto it = std::find(entries.begin(), entries.end(), text); it != entries.end()) {
+                form.setList(control->name, std::string(*it));
+                return {};
+            }
+            std::size_t position = 0;
+            const bool digits =
+                std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+            if (digits && text.size() <= 3) position = std::stoul(std::string(text));
+            if (digits && text.size() <= 3 && position < entries.size()) {
+                form.setList(control->name, std::string(entries[position]));
+                return {};
+            }
+            return "the list " + quoted + " has no entry \"" + std::string(text) + "\"";
+        }
+        default:
+            return quoted + " is not a box, an option or a list";
+    }
+}
+
+}  // namespace ampora
