@@ -34,7 +34,7 @@ static_assert(DeclaresBoxes(kControls, kBoxNames));
 
 constexpr const char* kTabOrder[] = {"Command1", "b", "p", "h", "A", "C"};
 constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("Command1")};
-constexpr Setting kExample[] = {{"b", "3"}, {"p", "4"}, {"A", "30"}};
+constexpr Setting kExample[] = {{"b", "3"}, {"p", "4"}, {"A", "36.87"}};
 
 }  // namespace
 
