@@ -27,7 +27,7 @@ const Press& Pressed(const FormDecl& form, const char* button) {
 // The example typed in; with `tenRows`, a component list's count and rows set to 10 and 1 to 10.
 FormState Typed(const FormDecl& form, bool tenRows) {
     const ControlList controls(form);
-    FormState state = FormState::Start(form);
+    FormState state = FormState::initial(form);
     for (const Setting& s : form.example.settings) ApplySetting(controls, state, s.control, s.text);
     if (tenRows) {
         state.setBox(component_list::kCountBox, "10");

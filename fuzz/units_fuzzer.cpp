@@ -121,7 +121,7 @@ void SetChoices(const ControlList& controls, FormState& form, unsigned state) {
 
 void PressCalculator(const FormDecl& decl, const std::vector<std::string_view>& lines, unsigned state) {
     const ControlList controls(decl);
-    FormState before = FormState::Start(decl);
+    FormState before = FormState::initial(decl);
     std::size_t line = 1;
     for (const Control& c : controls.all())
         if (c.kind == Kind::Box && line < lines.size()) before.setBox(c.name, std::string(lines[line++]));

@@ -26,7 +26,7 @@ std::string Report::text() const {
     return {};
 }
 
-FormState FormState::Start(const FormDecl& form) {
+FormState FormState::initial(const FormDecl& form) {
     FormState state;
     const ControlList controls(form);
     for (const Control& c : controls.all()) {

@@ -22,7 +22,7 @@ class FormState {
 public:
     // The state `form` opens in: every box with its initial text, the options chosen
     // at start, nothing chosen in any list.
-    static FormState Start(const FormDecl& form);
+    static FormState initial(const FormDecl& form);
 
     bool hasBox(std::string_view name) const { return boxes_.contains(name); }
     bool hasOption(std::string_view name) const { return options_.contains(name); }

@@ -95,7 +95,7 @@ CalcForm::CalcForm(const FormDecl& form, QWidget* parent)
     }
     for (const char* name : form.rightAligned) label(name)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (const Drawing& d : form.drawings) label(d.picture)->setPixmap(QPixmap::fromImage(DrawingImage(d)));
-    const FormState start = FormState::Start(form);
+    const FormState start = FormState::initial(form);
     for (const auto& [name, chosen] : start.allOptions()) option(name)->setChecked(chosen);
     if (const auto order = controls.tabOrder(); !order.empty()) setTabOrder(order);
     if (form.defaultButton) setDefaultButton(form.defaultButton);
@@ -282,7 +282,7 @@ bool CalcForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 FormState CalcForm::state() const {
-    FormState state = FormState::Start(*declaration_);
+    FormState state = FormState::initial(*declaration_);
     for (const auto& [name, box] : boxes_) state.setBox(name, box->text().toStdString());
     for (const auto& [name, chosen] : state.allOptions()) state.setOption(name, option(name)->isChecked());
     for (const auto& [name, entry] : state.allLists())
