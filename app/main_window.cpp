@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace ampora {
 namespace {
@@ -72,6 +73,7 @@ MainWindow::MainWindow(std::vector<FormEntry> forms, QWidget* parent)
     setCentralWidget(area_);
     forms_ = new FormTable(area_, std::move(forms), this);
     buildMenus();
+    bindStandardKeys();
     resize(Px(11670), Px(8025) + menuBar()->sizeHint().height());
     // MDIForm_Load: the main panel is the first child window.
     forms_->OpenForm(kMainPanel);
@@ -147,6 +149,38 @@ void MainWindow::buildMenus() {
             connect(action, &QAction::triggered, this, [this, form] { forms_->OpenForm(form); });
         }
     }
+}
+
+namespace {
+
+// The desktop's keys for `standard`, and `usual` where its keyboard scheme lacks it, so that
+// the key the manual names works on every desktop.
+QList<QKeySequence> KeysOf(QKeySequence::StandardKey standard, const QKeySequence& usual) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    if (!keys.contains(usual)) keys << usual;
+    return keys;
+}
+
+}  // namespace
+
+void MainWindow::bindStandardKeys() {
+    // The menu items keep no shortcut of their own: these keys work from every child window
+    // and pick the item.
+    const std::pair<QList<QKeySequence>, const char*> items[] = {
+        {KeysOf(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), "mnuexit"},
+        {KeysOf(QKeySequence::HelpContents, Qt::Key_F1), "mnuonhlp"}};
+    for (const auto& [keys, item] : items) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, findChild<QAction*>(QString::fromLatin1(item)),
+                &QAction::trigger);
+    }
+    // A child window closes with the desktop's Close key (Ctrl+W on Linux desktops); Ctrl+F4
+    // closes it too where that is not already one of them.
+    const QKeySequence closeChild(Qt::CTRL | Qt::Key_F4);
+    if (!QKeySequence::keyBindings(QKeySequence::Close).contains(closeChild))
+        connect(new QShortcut(closeChild, this), &QShortcut::activated, area_,
+                &QMdiArea::closeActiveSubWindow);
 }
 
 void MainWindow::HelpOnline() {

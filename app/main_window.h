@@ -38,6 +38,7 @@ protected:
 
 private:
     void buildMenus();
+    void bindStandardKeys();
     void fillRecent(QMenu* recent);
     void startBenchmark();
 

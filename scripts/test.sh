@@ -4,11 +4,11 @@
 
 # Sets up, builds and runs every test headless; ends with ctest's summary.
 #
-# Stages: the format check; the release build, with the desktop files and the Debian
-# package checked; the debug preset (AddressSanitizer and UndefinedBehaviorSanitizer) and
-# its tests; the fuzz targets, built with clang and run for FUZZ_SECONDS each from their
-# corpora; then the release tests, whose summary ends the output. Any stage that fails
-# ends the run with a failure.
+# Stages: the format and licence checks; the release build, with the desktop files, the
+# manual pages and the Debian package checked; the debug preset (AddressSanitizer and
+# UndefinedBehaviorSanitizer) and its tests; the fuzz targets, built with clang and run for
+# FUZZ_SECONDS each from their corpora; then the release tests, whose summary ends the
+# output. Any stage that fails ends the run with a failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -22,6 +22,10 @@ stage "format"
 # Every C++ file as .clang-format lays it out (clang-format 14 from Debian); run
 # scripts/format.sh to apply it.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
+stage "licences"
+# Every file names its copyright and licence (REUSE: a header, or .reuse/dep5).
+reuse lint --quiet || reuse lint
 
 stage "release build"
 cmake --preset release

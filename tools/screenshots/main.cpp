@@ -6,11 +6,11 @@
 //
 //     ampora_screenshots [directory]      (default: docs/screenshots of the source tree)
 
+#include "app/desktop_identity.h"
 #include "app/form_table.h"
 #include "app/main_window.h"
 #include "forms/core/component_list.h"
 #include "forms/ui/calc_form.h"
-#include "packaging/desktop_identity.h"
 
 #include <QApplication>
 #include <QComboBox>
