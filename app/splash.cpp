@@ -3,9 +3,9 @@
 
 #include "splash.h"
 
-#include "decoration.h"
 #include "forms/core/conversions.h"
 #include "forms/ui/control_table.h"
+#include "forms/ui/sketch_shape.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -93,12 +93,14 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
     frame->setGeometry(Twips{120, 120, 7080, 3435}.px());
 
     // Decoration first, so the title is drawn over it.
-    new CircleShape(QStringLiteral("Shape1"), Qt::red, Twips{0, 360, 1575, 1215}.px(), frame);
-    new CircleShape(QStringLiteral("Shape2"), Qt::blue, Twips{240, 600, 1575, 1215}.px(), frame);
-    new CircleShape(QStringLiteral("Shape3"), QColor(0x80, 0x00, 0x80), Twips{600, 120, 1575, 1215}.px(),
-                    frame);
-    new CircleShape(QStringLiteral("Shape4"), QColor(0x80, 0xff, 0xff), Twips{840, 360, 1575, 1215}.px(),
-                    frame);
+    SketchShape::ring(Twips{0, 360, 1575, 1215}.px(), Qt::red, frame)
+        ->setObjectName(QStringLiteral("Shape1"));
+    SketchShape::ring(Twips{240, 600, 1575, 1215}.px(), Qt::blue, frame)
+        ->setObjectName(QStringLiteral("Shape2"));
+    SketchShape::ring(Twips{600, 120, 1575, 1215}.px(), QColor(0x80, 0x00, 0x80), frame)
+        ->setObjectName(QStringLiteral("Shape3"));
+    SketchShape::ring(Twips{840, 360, 1575, 1215}.px(), QColor(0x80, 0xff, 0xff), frame)
+        ->setObjectName(QStringLiteral("Shape4"));
 
     // The name in capitals: a large initial and the rest smaller, each raised by 20 twips.
     RaisedLabel(frame, QStringLiteral("Label1"), QStringLiteral("Label11"), QStringLiteral("A"),
