@@ -5,6 +5,7 @@
 
 #include "forms/core/conversions.h"
 #include "forms/ui/control_table.h"
+#include "forms/ui/raised_title.h"
 #include "forms/ui/sketch_shape.h"
 
 #include <QCloseEvent>
@@ -44,27 +45,19 @@ const Step kSteps[] = {
 
 constexpr double kHandOverTick = 30;
 
-// A label of the raised title with its white copy `offset` twips up and to the left.
-void RaisedLabel(QWidget* parent, const QString& name, const QString& copyName, const QString& text, Twips at,
-                 double points, int offset) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    auto* copy = new QLabel(text, parent);
-    copy->setObjectName(copyName);
-    copy->setFont(font);
-    QPalette white = copy->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    copy->setPalette(white);
-    copy->setGeometry(Twips{at.left - offset, at.top - offset, at.width, at.height}.px());
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setGeometry(at.px());
-    // The initial and the rest share one bottom line, so they read as one word.
-    copy->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-}
+// The name in capitals, a large initial and the rest smaller on one bottom line so they
+// read as one word, and the subtitle; each with a white copy 20 twips up and to the left,
+// drawn over the rings.
+// clang-format off
+const Title kTitles[] = {
+    {"Label1", "Label11", "A", {2040, 480, 360, 615}, 20, 20.25, false, QColor(), "Arial",
+     Qt::AlignLeft | Qt::AlignBottom, false},
+    {"Label2", "Label12", "MPORA", {2400, 480, 2535, 615}, 20, 15.75, false, QColor(), "Arial",
+     Qt::AlignLeft | Qt::AlignBottom, false},
+    {"Label8", "Label19", "(In S.I. Units)", {3240, 1920, 1935, 375}, 20, 12, false, QColor(), "Verdana",
+     Qt::AlignLeft | Qt::AlignVCenter, false},
+};
+// clang-format on
 
 QLabel* PlainLabel(QWidget* parent, const char* name, const QString& text, Twips at) {
     auto* label = new QLabel(text, parent);
@@ -101,23 +94,7 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
         ->setObjectName(QStringLiteral("Shape3"));
     SketchShape::ring(Twips{840, 360, 1575, 1215}.px(), QColor(0x80, 0xff, 0xff), frame)
         ->setObjectName(QStringLiteral("Shape4"));
-
-    // The name in capitals: a large initial and the rest smaller, each raised by 20 twips.
-    RaisedLabel(frame, QStringLiteral("Label1"), QStringLiteral("Label11"), QStringLiteral("A"),
-                {2040, 480, 360, 615}, 20.25, 20);
-    RaisedLabel(frame, QStringLiteral("Label2"), QStringLiteral("Label12"), QStringLiteral("MPORA"),
-                {2400, 480, 2535, 615}, 15.75, 20);
-
-    QFont subtitle(QStringLiteral("Verdana"));
-    subtitle.setPointSizeF(12);
-    subtitle.setBold(true);
-    QLabel* copy = PlainLabel(frame, "Label19", QStringLiteral("(In S.I. Units)"), {3220, 1900, 1935, 375});
-    copy->setFont(subtitle);
-    QPalette white = copy->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    copy->setPalette(white);
-    PlainLabel(frame, "Label8", QStringLiteral("(In S.I. Units)"), {3240, 1920, 1935, 375})
-        ->setFont(subtitle);
+    for (const Title& title : kTitles) AddRaisedTitle(title, frame);
 
     lblVersion_ = PlainLabel(frame, "lblVersion", QStringLiteral("Version 1.0"), {5400, 2400, 1275, 285});
     QFont versionFont(QStringLiteral("Arial"));

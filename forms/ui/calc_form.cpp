@@ -5,6 +5,7 @@
 
 #include "classic_frame.h"
 #include "form_accessibility.h"
+#include "raised_title.h"
 #include "reading_order.h"
 #include "sketch_shape.h"
 #include "text_fit.h"
@@ -178,37 +179,7 @@ void CalcForm::build(std::span<const Control> controls) {
     for (const Control& c : controls) create(c);
 }
 
-void CalcForm::addTitle(const Title& title) {
-    QFont font(QString::fromLatin1(title.family));
-    font.setPointSizeF(title.points);
-    font.setBold(true);
-    font.setUnderline(title.underline);
-    const QString text = QString::fromUtf8(title.text);
-
-    auto* copy = new QLabel(text, this);
-    copy->setObjectName(QString::fromLatin1(title.copyName));
-    copy->setFont(font);
-    QPalette white = copy->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    copy->setPalette(white);
-    // Only a shade: a screen reader reads the title once, from the coloured label.
-    copy->setProperty(kDecorative, true);
-    Twips at = title.at;
-    at.left -= title.offset;
-    at.top -= title.offset;
-    copy->setGeometry(at.px());
-
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(title.name));
-    label->setFont(font);
-    if (title.colour.isValid()) {
-        QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, title.colour);
-        label->setPalette(p);
-    }
-    label->setGeometry(title.at.px());
-    copy->lower();
-}
+void CalcForm::addTitle(const Title& title) { AddRaisedTitle(title, this); }
 
 QWidget* CalcForm::control(const char* name) const { return findChild<QWidget*>(QString::fromLatin1(name)); }
 QLineEdit* CalcForm::box(const char* name) const { return findChild<QLineEdit*>(QString::fromLatin1(name)); }

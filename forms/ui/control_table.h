@@ -53,6 +53,8 @@ struct Title {
     bool underline = false;
     QColor colour = QColor();  // invalid: the default text colour
     const char* family = "Verdana";
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    bool copyBehindAll = true;  // false: the copy lies only behind its label, over what came before
 };
 
 }  // namespace ampora

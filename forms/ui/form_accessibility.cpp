@@ -8,9 +8,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 
 #include <limits>
 #include <vector>
@@ -39,11 +39,12 @@ struct Candidate {
 
 int Overlap(int a0, int a1, int b0, int b1) { return std::min(a1, b1) - std::max(a0, b0); }
 
+// A few pixels of slack: design positions are rounded from twips.
+constexpr int kSlack = 3;
+
 // A label that the user reads as the control's caption, in the form's coordinates.
 const QLabel* CaptionLabel(const QWidget* control, const QWidget* form) {
     const QRect c(control->mapTo(form, QPoint()), control->size());
-    // A few pixels of slack: design positions are rounded from twips.
-    constexpr int kSlack = 3;
     Candidate left, above, below;
     for (const QLabel* label : form->findChildren<QLabel*>()) {
         if (Decorative(label) || label->text().trimmed().isEmpty() || !label->pixmap().isNull()) continue;
@@ -68,10 +69,11 @@ const QLabel* CaptionLabel(const QWidget* control, const QWidget* form) {
     return below.label;
 }
 
-// The form's node in the accessibility tree, without its decorative children.
-class FormInterface : public QAccessibleWidget {
+// A widget's node in the accessibility tree without its decorative children: a form, or
+// a frame that holds the white copy of a title (the splash's).
+class WithoutDecoration : public QAccessibleWidget {
 public:
-    explicit FormInterface(QWidget* form) : QAccessibleWidget(form, QAccessible::Form) {}
+    WithoutDecoration(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
     int childCount() const override { return static_cast<int>(children().size()); }
     QAccessibleInterface* child(int index) const override {
@@ -87,7 +89,10 @@ public:
         return -1;
     }
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return widget()->windowTitle();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            if (const auto* frame = qobject_cast<const QGroupBox*>(widget())) return Cleaned(frame->title());
+            if (role() == QAccessible::Form) return widget()->windowTitle();
+        }
         return QAccessibleWidget::text(t);
     }
 
@@ -102,8 +107,19 @@ private:
     }
 };
 
+bool HoldsDecoration(const QWidget* widget) {
+    for (const QObject* child : widget->children())
+        if (child->isWidgetType() && Decorative(child)) return true;
+    return false;
+}
+
 QAccessibleInterface* FormFactory(const QString&, QObject* object) {
-    if (auto* form = qobject_cast<CalcForm*>(object)) return new FormInterface(form);
+    // Titles sit on forms and on frames (the splash's). Only the meta-object system is asked
+    // what `object` is: the help viewer's web engine asks about objects of its own classes,
+    // which must not be called into from here.
+    if (auto* form = qobject_cast<CalcForm*>(object)) return new WithoutDecoration(form, QAccessible::Form);
+    auto* frame = qobject_cast<QGroupBox*>(object);
+    if (frame && HoldsDecoration(frame)) return new WithoutDecoration(frame, QAccessible::Grouping);
     return nullptr;
 }
 

@@ -8,8 +8,9 @@
 class QWidget;
 
 // What a screen reader hears on a calculator form. Boxes and lists are named after their
-// caption label, "*" buttons after the box they clear, and the white copy of a raised
-// title is left out, so the title is read once.
+// caption label, "*" buttons after the box they clear, and decorative widgets (the white
+// copy of a raised title) are left out of the tree on every window, so a title is read
+// once.
 namespace ampora {
 
 // The property that marks a purely decorative widget (a title's white copy).
@@ -25,7 +26,7 @@ QString CaptionFor(const QWidget* control, const QWidget* form);
 void NameFromCaptions(QWidget* form);
 
 // Installs, once per process, the accessibility factory that hides decorative widgets
-// from the tree of their form.
+// from the tree of their parent.
 void InstallFormAccessibility();
 
 }  // namespace ampora

@@ -4,6 +4,7 @@
 #include "app/splash.h"
 #include "support/test_registry.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -24,6 +25,13 @@ struct Driven {
     }
 };
 
+// Every text of the accessibility tree below `node`.
+void Texts(QAccessibleInterface* node, QStringList& texts) {
+    if (!node) return;
+    if (node->role() == QAccessible::StaticText) texts << node->text(QAccessible::Name);
+    for (int i = 0; i < node->childCount(); ++i) Texts(node->child(i), texts);
+}
+
 }  // namespace
 
 class TestSplash : public QObject {
@@ -35,6 +43,7 @@ private slots:
     void progressNeverFallsAndFillsOnTheThirteenthTick();
     void mainWindowOpensOnceOnTheThirtyFirstTick();
     void versionComesFromTheBuild();
+    void titleIsReadOnce();
     void keyPressOpensTheMainWindowAtOnce_data();
     void keyPressOpensTheMainWindowAtOnce();
     void realTimerHandsOverAfterThirtyOneTicks();
@@ -113,6 +122,18 @@ void TestSplash::versionComesFromTheBuild() {
     QCOMPARE(d.splash.version()->text(), QStringLiteral("Version ") + QStringLiteral(AMPORA_VERSION));
     QCOMPARE(d.splash.version()->text(), QStringLiteral("Version 1.0.6"));
     QCOMPARE(Splash::VersionCaption(12, 0, 345), QStringLiteral("Version 12.0.345"));
+}
+
+void TestSplash::titleIsReadOnce() {
+    Driven d;
+    d.splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d.splash));
+    QStringList texts;
+    Texts(QAccessible::queryAccessibleInterface(&d.splash), texts);
+    for (const QString& title :
+         {QStringLiteral("A"), QStringLiteral("MPORA"), QStringLiteral("(In S.I. Units)")})
+        QVERIFY2(texts.count(title) == 1,
+                 qPrintable(title + QLatin1String(" in ") + texts.join(QLatin1Char('|'))));
 }
 
 void TestSplash::keyPressOpensTheMainWindowAtOnce_data() {
