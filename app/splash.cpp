@@ -80,6 +80,8 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
     setWindowTitle(QString());
     setFixedSize(Px(7380), Px(4245));
     setFocusPolicy(Qt::StrongFocus);
+    // Unloading ends the splash: once closed it is deleted, timer, controls and all.
+    setAttribute(Qt::WA_DeleteOnClose);
 
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
