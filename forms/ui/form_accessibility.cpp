@@ -4,6 +4,7 @@
 #include "form_accessibility.h"
 
 #include "calc_form.h"
+#include "forms/core/unit_words.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <limits>
 #include <vector>
@@ -69,6 +71,30 @@ const QLabel* CaptionLabel(const QWidget* control, const QWidget* form) {
     return below.label;
 }
 
+// The unit label of a box as the form shows it: the label just right of the box on its
+// row, past a "*" button that sits there. A label further off (a sketch's letter, a caption
+// of another column) is not the box's unit.
+const QLabel* UnitLabel(const QWidget* box, const QWidget* form) {
+    const QRect c(box->mapTo(form, QPoint()), box->size());
+    const int gap = c.height();
+    const auto onRow = [&c](const QRect& r) {
+        return Overlap(r.top(), r.bottom(), c.top(), c.bottom()) >= std::min(r.height(), c.height()) / 2;
+    };
+    int edge = c.right();
+    for (const QPushButton* button : form->findChildren<QPushButton*>()) {
+        const QRect b(button->mapTo(form, QPoint()), button->size());
+        if (onRow(b) && b.left() > c.center().x() && b.left() <= edge + gap) edge = std::max(edge, b.right());
+    }
+    const QLabel* unit = nullptr;
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        if (Decorative(label) || label->text().trimmed().isEmpty() || !label->pixmap().isNull()) continue;
+        const QRect l(label->mapTo(form, QPoint()), label->size());
+        if (!onRow(l) || l.left() < c.right() - kSlack || l.left() > edge + gap) continue;
+        if (!unit || l.left() < unit->mapTo(form, QPoint()).x()) unit = label;
+    }
+    return unit;
+}
+
 // A widget's node in the accessibility tree without its decorative children: a form, or
 // a frame that holds the white copy of a title (the splash's).
 class WithoutDecoration : public QAccessibleWidget {
@@ -125,16 +151,21 @@ QAccessibleInterface* FormFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-QString CaptionFor(const QWidget* control, const QWidget* form) {
-    const QLabel* label = CaptionLabel(control, form);
-    return label ? Cleaned(label->text()) : QString();
-}
-
 void NameFromCaptions(QWidget* form) {
     for (QWidget* control : form->findChildren<QWidget*>()) {
         if (!qobject_cast<QLineEdit*>(control) && !qobject_cast<QComboBox*>(control)) continue;
         // A combo box's own line edit is named through the combo box.
         if (qobject_cast<QComboBox*>(control->parentWidget())) continue;
+        if (qobject_cast<QLineEdit*>(control) && control->accessibleDescription().isEmpty()) {
+            if (const QLabel* unit = UnitLabel(control, form)) {
+                const std::string label = unit->text().toStdString();
+                const std::string_view words = UnitInWords(label);
+                // A unit the table does not know yet is better read as written than not at all.
+                control->setAccessibleDescription(
+                    words.empty() ? unit->text().trimmed()
+                                  : QString::fromUtf8(words.data(), qsizetype(words.size())));
+            }
+        }
         if (!control->accessibleName().isEmpty()) continue;
         const QLabel* label = CaptionLabel(control, form);
         if (!label) continue;
