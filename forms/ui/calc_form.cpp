@@ -53,26 +53,59 @@ void BoxSet::clear() const {
 
 namespace {
 
-// The forms are drawn on the grey of classic button faces, with black text whatever the
-// desktop's theme, so that the white copy of a raised title stands out. The palette is
-// the application's palette for every form, set once, not one set on each form: the style
-// caches drawn buttons under the palette's identity, and a palette of each form's own
-// would add new entries (and their keys, which the cache keeps) with every form opened.
+// The forms are drawn on the grey of classic button faces, with black text, whatever the
+// desktop's palette, so that the white copy of a raised title stands out. Every colour
+// they draw with is set here, in all three groups, so that no text lands light on light or
+// dark on dark under a dark desktop; the bevels, the default button's tint and the tool
+// tip colours are those of Qt's standard palette, which the forms have always shown. The
+// main window, its menus and the help viewer follow the desktop, and so do tool tips and,
+// under styles that draw it as a menu, a list's pop-up: each takes a whole palette of its
+// own from the desktop, so its text keeps its contrast.
+//
+// The palette is the application's palette for every form, set once, not one set on each
+// form: the style caches drawn buttons under the palette's identity, and a palette of each
+// form's own would add new entries (and their keys, which the cache keeps) with every form
+// opened.
 void UseFacePalette() {
-    // Qt forgets the palettes of classes when the style or the desktop theme changes.
+    // Qt forgets the palettes of classes when the style, the desktop theme or the
+    // application's palette changes: then the forms' palette is the application's again.
     const char* forms = CalcForm::staticMetaObject.className();
-    if (QApplication::palette(forms).color(QPalette::Window) == kButtonFace) return;
-    QPalette face = QApplication::palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        face.setColor(group, QPalette::Window, kButtonFace);
-        face.setColor(group, QPalette::Button, kButtonFace);
-        face.setColor(group, QPalette::WindowText, Qt::black);
-        face.setColor(group, QPalette::ButtonText, Qt::black);
-        face.setColor(group, QPalette::Base, Qt::white);
-        face.setColor(group, QPalette::Text, Qt::black);
+    if (!QApplication::palette(forms).isCopyOf(QApplication::palette())) return;
+    const QColor grey(0x80, 0x80, 0x80);  // classic disabled text
+    struct Role {
+        QPalette::ColorRole role;
+        QColor normal, disabled;
+    };
+    const Role roles[] = {
+        {QPalette::Window, kButtonFace, kButtonFace},
+        {QPalette::WindowText, Qt::black, grey},
+        {QPalette::Base, Qt::white, QColor(0xef, 0xef, 0xef)},
+        {QPalette::AlternateBase, QColor(0xf7, 0xf7, 0xf7), QColor(0xf7, 0xf7, 0xf7)},
+        {QPalette::Text, Qt::black, grey},
+        // Opaque and dark enough to read (5 : 1 on white), unlike half-transparent black.
+        {QPalette::PlaceholderText, QColor(0x6f, 0x6f, 0x6f), grey},
+        {QPalette::Button, kButtonFace, kButtonFace},
+        {QPalette::ButtonText, Qt::black, grey},
+        {QPalette::BrightText, Qt::white, Qt::white},
+        {QPalette::Light, Qt::white, Qt::white},
+        {QPalette::Midlight, QColor(0xca, 0xca, 0xca), QColor(0xca, 0xca, 0xca)},
+        {QPalette::Mid, QColor(0xb8, 0xb8, 0xb8), QColor(0xb8, 0xb8, 0xb8)},
+        {QPalette::Dark, QColor(0x9f, 0x9f, 0x9f), QColor(0xbe, 0xbe, 0xbe)},
+        {QPalette::Shadow, QColor(0x76, 0x76, 0x76), QColor(0xb1, 0xb1, 0xb1)},
+        // Selected text is black: white on this blue reads at only 3.7 : 1.
+        {QPalette::Highlight, QColor(0x30, 0x8c, 0xc6), QColor(0x91, 0x91, 0x91)},
+        {QPalette::HighlightedText, Qt::black, Qt::black},
+        {QPalette::ToolTipBase, QColor(0xff, 0xff, 0xdc), QColor(0xff, 0xff, 0xdc)},
+        {QPalette::ToolTipText, Qt::black, Qt::black},
+        {QPalette::Link, Qt::blue, Qt::blue},
+        {QPalette::LinkVisited, Qt::magenta, Qt::magenta},
+    };
+    QPalette face;
+    for (const Role& r : roles) {
+        face.setColor(QPalette::Active, r.role, r.normal);
+        face.setColor(QPalette::Inactive, r.role, r.normal);
+        face.setColor(QPalette::Disabled, r.role, r.disabled);
     }
-    face.setColor(QPalette::Disabled, QPalette::Window, kButtonFace);
-    face.setColor(QPalette::Disabled, QPalette::Button, kButtonFace);
     // A palette that marks no role as set is taken over by each form as it is, without a
     // copy of its own.
     face.setResolveMask(0);
