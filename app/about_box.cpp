@@ -3,7 +3,7 @@
 
 #include "about_box.h"
 
-#include "decoration.h"
+#include "forms/ui/sketch_shape.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -45,17 +45,21 @@ const EtchedRule kRules[] = {
 }  // namespace
 
 AboutBox::AboutBox(QWidget* parent) : CalcForm("frmAbout", QStringLiteral("Ampora"), {6930, 4890}, parent) {
-    new CircleShape(QStringLiteral("Shape1"), Qt::red, Px(Twips{0, 120, 1000, 870}), this);
-    new CircleShape(QStringLiteral("Shape3"), Qt::blue, Px(Twips{240, 240, 1000, 870}), this);
-    new CircleShape(QStringLiteral("Shape4"), QColor(0x80, 0x00, 0x80), Px(Twips{480, 120, 1000, 870}), this);
+    SketchShape::ring(Px(Twips{0, 120, 1000, 870}), Qt::red, this)->setObjectName(QStringLiteral("Shape1"));
+    SketchShape::ring(Px(Twips{240, 240, 1000, 870}), Qt::blue, this)
+        ->setObjectName(QStringLiteral("Shape3"));
+    SketchShape::ring(Px(Twips{480, 120, 1000, 870}), QColor(0x80, 0x00, 0x80), this)
+        ->setObjectName(QStringLiteral("Shape4"));
 
     int index = 0;
     for (const EtchedRule& r : kRules) {
         const bool horizontal = r.y1 == r.y2;
         const QPoint from(Px(r.x1), Px(r.y1)), to(Px(r.x2), Px(r.y2));
         const QPoint beside = horizontal ? QPoint(0, 1) : QPoint(1, 0);
-        AddLine(QStringLiteral("Line1%1").arg(index++), QColor(0x80, 0x80, 0x80), from, to, this);
-        AddLine(QStringLiteral("Line1%1").arg(index++), Qt::white, from + beside, to + beside, this);
+        SketchShape::rule(from, to, QColor(0x80, 0x80, 0x80), this)
+            ->setObjectName(QStringLiteral("Line1%1").arg(index++));
+        SketchShape::rule(from + beside, to + beside, Qt::white, this)
+            ->setObjectName(QStringLiteral("Line1%1").arg(index++));
     }
 
     for (const Title& t : kTitles) addTitle(t);

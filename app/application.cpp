@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QPointer>
 
 #include <cstdio>
 #include <memory>
@@ -114,12 +115,15 @@ int RunAmpora(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(AMPORA_VERSION));
 
     std::unique_ptr<MainWindow> window;
-    Splash splash([&window] {
+    // The splash deletes itself when it closes, once the main window has taken over.
+    const QPointer<Splash> splash = new Splash([&window] {
         window = std::make_unique<MainWindow>();
         window->show();
     });
-    splash.show();
-    return QApplication::exec();
+    splash->show();
+    const int status = QApplication::exec();
+    delete splash;  // still there only when the loop ended before the hand-over
+    return status;
 }
 
 }  // namespace ampora

@@ -3,9 +3,10 @@
 
 #include "splash.h"
 
-#include "decoration.h"
 #include "forms/core/conversions.h"
 #include "forms/ui/control_table.h"
+#include "forms/ui/raised_title.h"
+#include "forms/ui/sketch_shape.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -44,27 +45,17 @@ const Step kSteps[] = {
 
 constexpr double kHandOverTick = 30;
 
-// A label of the raised title with its white copy `offset` twips up and to the left.
-void RaisedLabel(QWidget* parent, const QString& name, const QString& copyName, const QString& text, Twips at,
-                 double points, int offset) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    auto* copy = new QLabel(text, parent);
-    copy->setObjectName(copyName);
-    copy->setFont(font);
-    QPalette white = copy->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    copy->setPalette(white);
-    copy->setGeometry(Px(Twips{at.left - offset, at.top - offset, at.width, at.height}));
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setGeometry(Px(at));
-    // The initial and the rest share one bottom line, so they read as one word.
-    copy->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-}
+// The name in capitals, a large initial and the rest smaller on one bottom line so they
+// read as one word, and the subtitle; each with a white copy 20 twips up and to the left,
+// drawn over the rings.
+// clang-format off
+const Title kTitles[] = {
+    {"Label1", "Label11", "A", {2040, 480, 360, 615}, 20, 20.25, false, kTextColour, "Arial", true, false},
+    {"Label2", "Label12", "MPORA", {2400, 480, 2535, 615}, 20, 15.75, false, kTextColour, "Arial", true, false},
+    {"Label8", "Label19", "(In S.I. Units)", {3240, 1920, 1935, 375}, 20, 12, false, kTextColour, "Verdana",
+     false, false},
+};
+// clang-format on
 
 QLabel* PlainLabel(QWidget* parent, const char* name, const QString& text, Twips at) {
     auto* label = new QLabel(text, parent);
@@ -75,7 +66,7 @@ QLabel* PlainLabel(QWidget* parent, const char* name, const QString& text, Twips
 
 }  // namespace
 
-QString Splash::VersionCaption(int major, int minor, int revision) {
+QString Splash::versionCaption(int major, int minor, int revision) {
     return QStringLiteral("Version ") + QString::fromStdString(IntegerToText(major)) + QLatin1Char('.') +
            QString::fromStdString(IntegerToText(minor)) + QLatin1Char('.') +
            QString::fromStdString(IntegerToText(revision));
@@ -87,35 +78,22 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
     setWindowTitle(QString());
     setFixedSize(Px(7380), Px(4245));
     setFocusPolicy(Qt::StrongFocus);
+    // Unloading ends the splash: once closed it is deleted, timer, controls and all.
+    setAttribute(Qt::WA_DeleteOnClose);
 
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(Px(Twips{120, 120, 7080, 3435}));
 
     // Decoration first, so the title is drawn over it.
-    new CircleShape(QStringLiteral("Shape1"), Qt::red, Px(Twips{0, 360, 1575, 1215}), frame);
-    new CircleShape(QStringLiteral("Shape2"), Qt::blue, Px(Twips{240, 600, 1575, 1215}), frame);
-    new CircleShape(QStringLiteral("Shape3"), QColor(0x80, 0x00, 0x80), Px(Twips{600, 120, 1575, 1215}),
-                    frame);
-    new CircleShape(QStringLiteral("Shape4"), QColor(0x80, 0xff, 0xff), Px(Twips{840, 360, 1575, 1215}),
-                    frame);
-
-    // The name in capitals: a large initial and the rest smaller, each raised by 20 twips.
-    RaisedLabel(frame, QStringLiteral("Label1"), QStringLiteral("Label11"), QStringLiteral("A"),
-                {2040, 480, 360, 615}, 20.25, 20);
-    RaisedLabel(frame, QStringLiteral("Label2"), QStringLiteral("Label12"), QStringLiteral("MPORA"),
-                {2400, 480, 2535, 615}, 15.75, 20);
-
-    QFont subtitle(QStringLiteral("Verdana"));
-    subtitle.setPointSizeF(12);
-    subtitle.setBold(true);
-    QLabel* copy = PlainLabel(frame, "Label19", QStringLiteral("(In S.I. Units)"), {3220, 1900, 1935, 375});
-    copy->setFont(subtitle);
-    QPalette white = copy->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    copy->setPalette(white);
-    PlainLabel(frame, "Label8", QStringLiteral("(In S.I. Units)"), {3240, 1920, 1935, 375})
-        ->setFont(subtitle);
+    SketchShape::ring(Px(Twips{0, 360, 1575, 1215}), Qt::red, frame)->setObjectName(QStringLiteral("Shape1"));
+    SketchShape::ring(Px(Twips{240, 600, 1575, 1215}), Qt::blue, frame)
+        ->setObjectName(QStringLiteral("Shape2"));
+    SketchShape::ring(Px(Twips{600, 120, 1575, 1215}), QColor(0x80, 0x00, 0x80), frame)
+        ->setObjectName(QStringLiteral("Shape3"));
+    SketchShape::ring(Px(Twips{840, 360, 1575, 1215}), QColor(0x80, 0xff, 0xff), frame)
+        ->setObjectName(QStringLiteral("Shape4"));
+    for (const Title& title : kTitles) AddRaisedTitle(title, frame);
 
     lblVersion_ = PlainLabel(frame, "lblVersion", QStringLiteral("Version 1.0"), {5400, 2400, 1275, 285});
     QFont versionFont(QStringLiteral("Arial"));
@@ -148,7 +126,7 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
     }
 
     // Form_Load
-    lblVersion_->setText(VersionCaption(AMPORA_VERSION_MAJOR, AMPORA_VERSION_MINOR, AMPORA_VERSION_PATCH));
+    lblVersion_->setText(versionCaption(AMPORA_VERSION_MAJOR, AMPORA_VERSION_MINOR, AMPORA_VERSION_PATCH));
     // The run-time caption is longer than the design one: let the label grow to the right.
     lblVersion_->resize(std::max(lblVersion_->width(), lblVersion_->sizeHint().width()),
                         lblVersion_->height());

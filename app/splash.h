@@ -16,6 +16,7 @@ namespace ampora {
 
 // `frmSplash`: the start-up window. A 100 ms timer steps a pretend loading sequence; on
 // the 31st tick, or at once on a key press, it opens the main window and closes itself.
+// Closing deletes it, so create it with new.
 class Splash : public QWidget {
     Q_OBJECT
 public:
@@ -33,7 +34,7 @@ public:
     bool handedOver() const { return handedOver_; }
 
     // "Version 1.0.6" for a build numbered 1.0.6.
-    static QString VersionCaption(int major, int minor, int revision);
+    static QString versionCaption(int major, int minor, int revision);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

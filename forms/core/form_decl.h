@@ -57,7 +57,8 @@ using Colour = std::int32_t;
 inline constexpr Colour kTextColour = -1;
 
 // A raised title: a bold label with a white copy `offset` twips up and to the left of it
-// (down and to the right for a negative offset), drawn behind it.
+// (down and to the right for a negative offset), drawn behind it and behind whatever the
+// form drew before, or only behind its own label.
 struct Title {
     const char* name;      // the coloured label
     const char* copyName;  // its white copy
@@ -68,6 +69,8 @@ struct Title {
     bool underline = false;
     Colour colour = kTextColour;
     const char* family = "Verdana";
+    bool onBottomLine = false;  // the text stands on the label's bottom line, else centred in its height
+    bool copyBehindAll = true;
 };
 
 // A label's own font, where it differs from the form's.

@@ -9,6 +9,7 @@
 #include "forms/core/component_list.h"
 #include "forms/core/control_list.h"
 #include "message_box.h"
+#include "raised_title.h"
 #include "reading_order.h"
 #include "sketch_shape.h"
 #include "text_fit.h"
@@ -35,26 +36,59 @@ const QColor kButtonFace(0xD4, 0xD0, 0xC8);
 
 namespace {
 
-// The forms are drawn on the grey of classic button faces, with black text whatever the
-// desktop's theme, so that the white copy of a raised title stands out. The palette is
-// the application's palette for every form, set once, not one set on each form: the style
-// caches drawn buttons under the palette's identity, and a palette of each form's own
-// would add new entries (and their keys, which the cache keeps) with every form opened.
+// The forms are drawn on the grey of classic button faces, with black text, whatever the
+// desktop's palette, so that the white copy of a raised title stands out. Every colour
+// they draw with is set here, in all three groups, so that no text lands light on light or
+// dark on dark under a dark desktop; the bevels, the default button's tint and the tool
+// tip colours are those of Qt's standard palette, which the forms have always shown. The
+// main window, its menus and the help viewer follow the desktop, and so do tool tips and,
+// under styles that draw it as a menu, a list's pop-up: each takes a whole palette of its
+// own from the desktop, so its text keeps its contrast.
+//
+// The palette is the application's palette for every form, set once, not one set on each
+// form: the style caches drawn buttons under the palette's identity, and a palette of each
+// form's own would add new entries (and their keys, which the cache keeps) with every form
+// opened.
 void UseFacePalette() {
-    // Qt forgets the palettes of classes when the style or the desktop theme changes.
+    // Qt forgets the palettes of classes when the style, the desktop theme or the
+    // application's palette changes: then the forms' palette is the application's again.
     const char* forms = CalcForm::staticMetaObject.className();
-    if (QApplication::palette(forms).color(QPalette::Window) == kButtonFace) return;
-    QPalette face = QApplication::palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        face.setColor(group, QPalette::Window, kButtonFace);
-        face.setColor(group, QPalette::Button, kButtonFace);
-        face.setColor(group, QPalette::WindowText, Qt::black);
-        face.setColor(group, QPalette::ButtonText, Qt::black);
-        face.setColor(group, QPalette::Base, Qt::white);
-        face.setColor(group, QPalette::Text, Qt::black);
+    if (!QApplication::palette(forms).isCopyOf(QApplication::palette())) return;
+    const QColor grey(0x80, 0x80, 0x80);  // classic disabled text
+    struct Role {
+        QPalette::ColorRole role;
+        QColor normal, disabled;
+    };
+    const Role roles[] = {
+        {QPalette::Window, kButtonFace, kButtonFace},
+        {QPalette::WindowText, Qt::black, grey},
+        {QPalette::Base, Qt::white, QColor(0xef, 0xef, 0xef)},
+        {QPalette::AlternateBase, QColor(0xf7, 0xf7, 0xf7), QColor(0xf7, 0xf7, 0xf7)},
+        {QPalette::Text, Qt::black, grey},
+        // Opaque and dark enough to read (5 : 1 on white), unlike half-transparent black.
+        {QPalette::PlaceholderText, QColor(0x6f, 0x6f, 0x6f), grey},
+        {QPalette::Button, kButtonFace, kButtonFace},
+        {QPalette::ButtonText, Qt::black, grey},
+        {QPalette::BrightText, Qt::white, Qt::white},
+        {QPalette::Light, Qt::white, Qt::white},
+        {QPalette::Midlight, QColor(0xca, 0xca, 0xca), QColor(0xca, 0xca, 0xca)},
+        {QPalette::Mid, QColor(0xb8, 0xb8, 0xb8), QColor(0xb8, 0xb8, 0xb8)},
+        {QPalette::Dark, QColor(0x9f, 0x9f, 0x9f), QColor(0xbe, 0xbe, 0xbe)},
+        {QPalette::Shadow, QColor(0x76, 0x76, 0x76), QColor(0xb1, 0xb1, 0xb1)},
+        // Selected text is black: white on this blue reads at only 3.7 : 1.
+        {QPalette::Highlight, QColor(0x30, 0x8c, 0xc6), QColor(0x91, 0x91, 0x91)},
+        {QPalette::HighlightedText, Qt::black, Qt::black},
+        {QPalette::ToolTipBase, QColor(0xff, 0xff, 0xdc), QColor(0xff, 0xff, 0xdc)},
+        {QPalette::ToolTipText, Qt::black, Qt::black},
+        {QPalette::Link, Qt::blue, Qt::blue},
+        {QPalette::LinkVisited, Qt::magenta, Qt::magenta},
+    };
+    QPalette face;
+    for (const Role& r : roles) {
+        face.setColor(QPalette::Active, r.role, r.normal);
+        face.setColor(QPalette::Inactive, r.role, r.normal);
+        face.setColor(QPalette::Disabled, r.role, r.disabled);
     }
-    face.setColor(QPalette::Disabled, QPalette::Window, kButtonFace);
-    face.setColor(QPalette::Disabled, QPalette::Button, kButtonFace);
     // A palette that marks no role as set is taken over by each form as it is, without a
     // copy of its own.
     face.setResolveMask(0);
@@ -197,37 +231,7 @@ void CalcForm::build(std::span<const Control> controls) {
     for (const Control& c : controls) create(c);
 }
 
-void CalcForm::addTitle(const Title& title) {
-    QFont font(QString::fromLatin1(title.family));
-    font.setPointSizeF(title.points);
-    font.setBold(true);
-    font.setUnderline(title.underline);
-    const QString text = QString::fromUtf8(title.text);
-
-    auto* copy = new QLabel(text, this);
-    copy->setObjectName(QString::fromLatin1(title.copyName));
-    copy->setFont(font);
-    QPalette white = copy->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    copy->setPalette(white);
-    // Only a shade: a screen reader reads the title once, from the coloured label.
-    copy->setProperty(kDecorative, true);
-    Twips at = title.at;
-    at.left -= title.offset;
-    at.top -= title.offset;
-    copy->setGeometry(Px(at));
-
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(title.name));
-    label->setFont(font);
-    if (title.colour != kTextColour) {
-        QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, QColor::fromRgb(static_cast<QRgb>(title.colour)));
-        label->setPalette(p);
-    }
-    label->setGeometry(Px(title.at));
-    copy->lower();
-}
+void CalcForm::addTitle(const Title& title) { AddRaisedTitle(title, this); }
 
 namespace {
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "every_form.h"
+#include "forms/core/unit_words.h"
 #include "forms/ui/form_accessibility.h"
 #include "support/test_registry.h"
 
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <functional>
@@ -57,6 +59,9 @@ private slots:
     void titlesAreReadOnce();
     void boxesAreNamedAsUsersReadThem_data();
     void boxesAreNamedAsUsersReadThem();
+    void unitsAreWholeWords();
+    void boxesAreDescribedByKnownUnits_data() { test::EveryForm::addRows(); }
+    void boxesAreDescribedByKnownUnits();
 };
 
 void TestAccessibility::focusableControlsAreNamed() {
@@ -132,32 +137,67 @@ void TestAccessibility::titlesAreReadOnce() {
 }
 
 // What a screen reader announces for some boxes: the caption, or the plain name a form
-// gives where captions are shared or missing.
+// gives where captions are shared or missing, and the unit beside the box in words.
 void TestAccessibility::boxesAreNamedAsUsersReadThem_data() {
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("unit");
     QTest::newRow("conductance: resistance") << "cond"
                                              << "r"
-                                             << "Resistance";
+                                             << "Resistance"
+                                             << "ohms";
     QTest::newRow("conductance: conductance") << "cond"
                                               << "c"
-                                              << "Conductance";
+                                              << "Conductance"
+                                              << "mhos";
     QTest::newRow("ammeter: total current") << "amm"
                                             << "i"
-                                            << "Total current";
+                                            << "Total current"
+                                            << "";
     QTest::newRow("ammeter: galvanometer current") << "amm"
                                                    << "ig"
-                                                   << "Galvanometer current";
+                                                   << "Galvanometer current"
+                                                   << "";
     QTest::newRow("ammeter: shunt without a caption") << "amm"
                                                       << "rs"
-                                                      << "Shunt resistance";
+                                                      << "Shunt resistance"
+                                                      << "";
+    QTest::newRow("basic electricity: power, past its \"*\"") << "pd"
+                                                              << "p"
+                                                              << "Power"
+                                                              << "watts";
+    QTest::newRow("basic electricity: time") << "pd"
+                                             << "t"
+                                             << "Time"
+                                             << "seconds";
+    QTest::newRow("electro-magnetism: field strength") << "mag"
+                                                       << "H"
+                                                       << "Magnetic Field Strength"
+                                                       << "ampere-turns per metre";
+    QTest::newRow("electro-magnetism: raised degree mark") << "mag"
+                                                           << "ang"
+                                                           << "Angle (theeta)"
+                                                           << "degrees";
+    QTest::newRow("resistance: unit before the \"*\"") << "res"
+                                                       << "v"
+                                                       << "Voltage Applied"
+                                                       << "volts";
+    QTest::newRow("inductance: the answer of a list") << "ind"
+                                                      << "ans"
+                                                      << "L"
+                                                      << "henries";
+    QTest::newRow("triangle: a sketch's letter is no unit") << "ratri"
+                                                            << "A"
+                                                            << "Angle A"
+                                                            << "";
 }
 
 void TestAccessibility::boxesAreNamedAsUsersReadThem() {
     QFETCH(QString, form);
     QFETCH(QString, box);
     QFETCH(QString, name);
+    QFETCH(QString, unit);
     test::EveryForm forms;
     const auto entries = AllForms();
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -167,9 +207,45 @@ void TestAccessibility::boxesAreNamedAsUsersReadThem() {
         QWidget* control = shown->findChild<QLineEdit*>(box);
         QVERIFY(control);
         QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), name);
+        QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description), unit);
         return;
     }
     QSKIP("this form is not part of the program");
+}
+
+// Every unit has words a listener understands, for one label each.
+void TestAccessibility::unitsAreWholeWords() {
+    QSet<QString> labels;
+    for (const UnitWords& unit : UnitTable()) {
+        const QString label = QString::fromUtf8(unit.label.data(), qsizetype(unit.label.size()));
+        const QString words = QString::fromUtf8(unit.words.data(), qsizetype(unit.words.size()));
+        QVERIFY2(!labels.contains(label), qPrintable(label));
+        labels.insert(label);
+        static const QRegularExpression kWords(QStringLiteral("^[a-z]+([ -][a-z]+)*$"));
+        QVERIFY2(kWords.match(words).hasMatch(), qPrintable(label + QLatin1String(": ") + words));
+        // Labels are laid out with blanks around them now and then (" H").
+        std::string padded = " ";
+        padded.append(unit.label).append(" ");
+        QVERIFY(UnitInWords(padded) == unit.words);
+    }
+    QVERIFY(UnitInWords("not a unit").empty());
+}
+
+// A box's description is the words of a unit the table knows, so a form with a new unit
+// label fails here until the table has its words.
+void TestAccessibility::boxesAreDescribedByKnownUnits() {
+    QFETCH(int, index);
+    test::EveryForm forms;
+    const auto form = forms.show(index);
+    QVERIFY(form);
+    QSet<QString> known;
+    for (const UnitWords& unit : UnitTable())
+        known.insert(QString::fromUtf8(unit.words.data(), qsizetype(unit.words.size())));
+    for (const QLineEdit* box : form->findChildren<QLineEdit*>()) {
+        const QString description = box->accessibleDescription();
+        QVERIFY2(description.isEmpty() || known.contains(description),
+                 qPrintable(box->objectName() + QLatin1String(": ") + description));
+    }
 }
 
 AMPORA_TEST(TestAccessibility)

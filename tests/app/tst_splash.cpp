@@ -4,25 +4,40 @@
 #include "app/splash.h"
 #include "support/test_registry.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
+#include <memory>
 
 using namespace ampora;
 
 namespace {
 
-// A splash whose hand-over only counts; the test drives its ticks itself.
+// A splash whose hand-over only counts; the test drives its ticks itself. The splash
+// deletes itself when it closes.
 struct Driven {
     int opened = 0;
-    Splash splash{[this] { ++opened; }};
-    Driven() { splash.timer()->stop(); }
+    QPointer<Splash> splash = new Splash([this] { ++opened; });
+    Driven() { splash->timer()->stop(); }
+    ~Driven() { delete splash; }
     void ticks(int n) {
-        for (int i = 0; i < n; ++i) splash.Timer1_Timer();
+        for (int i = 0; i < n; ++i) splash->Timer1_Timer();
     }
 };
+
+// Every text of the accessibility tree below `node`.
+void Texts(QAccessibleInterface* node, QStringList& texts) {
+    if (!node) return;
+    if (node->role() == QAccessible::StaticText) texts << node->text(QAccessible::Name);
+    for (int i = 0; i < node->childCount(); ++i) Texts(node->child(i), texts);
+}
 
 }  // namespace
 
@@ -35,9 +50,9 @@ private slots:
     void progressNeverFallsAndFillsOnTheThirteenthTick();
     void mainWindowOpensOnceOnTheThirtyFirstTick();
     void versionComesFromTheBuild();
-    void keyPressOpensTheMainWindowAtOnce_data();
-    void keyPressOpensTheMainWindowAtOnce();
-    void realTimerHandsOverAfterThirtyOneTicks();
+    void titleIsReadOnce();
+    void endsAndLeavesNothingBehind_data();
+    void endsAndLeavesNothingBehind();
 };
 
 void TestSplash::loadStartsTheTimer() {
@@ -71,85 +86,106 @@ void TestSplash::tick() {
     QFETCH(int, progress);
     Driven d;
     d.ticks(ticks);
-    QCOMPARE(d.splash.loading()->text(), caption);
-    QCOMPARE(d.splash.progress()->value(), progress);
-    QCOMPARE(d.splash.counter()->text(), QString::number(ticks));
+    QCOMPARE(d.splash->loading()->text(), caption);
+    QCOMPARE(d.splash->progress()->value(), progress);
+    QCOMPARE(d.splash->counter()->text(), QString::number(ticks));
     QCOMPARE(d.opened, 0);
 }
 
 void TestSplash::progressNeverFallsAndFillsOnTheThirteenthTick() {
     Driven d;
-    int last = d.splash.progress()->value();
+    int last = d.splash->progress()->value();
     for (int tick = 1; tick <= 30; ++tick) {
-        d.splash.Timer1_Timer();
-        const int value = d.splash.progress()->value();
+        d.splash->Timer1_Timer();
+        const int value = d.splash->progress()->value();
         QVERIFY2(value >= last, qPrintable(QStringLiteral("tick %1").arg(tick)));
         QCOMPARE(value == 100, tick >= 13);
-        QCOMPARE(d.splash.loading()->text() == QLatin1String("Starting Program..."), tick >= 13);
+        QCOMPARE(d.splash->loading()->text() == QLatin1String("Starting Program..."), tick >= 13);
         last = value;
     }
 }
 
 void TestSplash::mainWindowOpensOnceOnTheThirtyFirstTick() {
     Driven d;
-    d.splash.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&d.splash));
-    d.splash.timer()->start();
+    d.splash->show();
+    QVERIFY(QTest::qWaitForWindowExposed(d.splash));
+    d.splash->timer()->start();
     d.ticks(30);
     QCOMPARE(d.opened, 0);
-    QVERIFY(d.splash.isVisible());
-    d.splash.Timer1_Timer();
+    QVERIFY(d.splash->isVisible());
+    d.splash->Timer1_Timer();
     QCOMPARE(d.opened, 1);
-    QVERIFY(!d.splash.isVisible());
-    QVERIFY(!d.splash.timer()->isActive());
-    // Nothing of the splash runs after the hand-over.
-    d.ticks(5);
-    d.splash.close();
-    QCOMPARE(d.opened, 1);
+    QVERIFY(!d.splash->isVisible());
+    QVERIFY(!d.splash->timer()->isActive());
 }
 
 void TestSplash::versionComesFromTheBuild() {
     Driven d;
-    QCOMPARE(d.splash.version()->text(), QStringLiteral("Version ") + QStringLiteral(AMPORA_VERSION));
-    QCOMPARE(d.splash.version()->text(), QStringLiteral("Version 1.0.6"));
-    QCOMPARE(Splash::VersionCaption(12, 0, 345), QStringLiteral("Version 12.0.345"));
+    QCOMPARE(d.splash->version()->text(), QStringLiteral("Version ") + QStringLiteral(AMPORA_VERSION));
+    QCOMPARE(d.splash->version()->text(), QStringLiteral("Version 1.0.6"));
+    QCOMPARE(Splash::versionCaption(12, 0, 345), QStringLiteral("Version 12.0.345"));
 }
 
-void TestSplash::keyPressOpensTheMainWindowAtOnce_data() {
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<int>("key");
-    QTest::newRow("before the first tick") << 0 << int(Qt::Key_Space);
-    QTest::newRow("while loading") << 5 << int(Qt::Key_A);
-    QTest::newRow("after the bar is full") << 20 << int(Qt::Key_Escape);
+void TestSplash::titleIsReadOnce() {
+    Driven d;
+    d.splash->show();
+    QVERIFY(QTest::qWaitForWindowExposed(d.splash));
+    QStringList texts;
+    Texts(QAccessible::queryAccessibleInterface(d.splash), texts);
+    for (const QString& title :
+         {QStringLiteral("A"), QStringLiteral("MPORA"), QStringLiteral("(In S.I. Units)")})
+        QVERIFY2(texts.count(title) == 1,
+                 qPrintable(title + QLatin1String(" in ") + texts.join(QLatin1Char('|'))));
 }
 
-void TestSplash::keyPressOpensTheMainWindowAtOnce() {
+// However the splash ends, the main window opens once and the splash is gone: its
+// window, timer, controls and accessible objects; the main window is the only window left.
+void TestSplash::endsAndLeavesNothingBehind_data() {
+    QTest::addColumn<int>("ticks");  // driven by hand before the end; -1: the real timer, made fast
+    QTest::addColumn<int>("key");    // pressed to end it; 0: none
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("31st tick") << -1 << 0 << false;
+    QTest::newRow("a key before the first tick") << 0 << int(Qt::Key_Space) << false;
+    QTest::newRow("a key while loading") << 5 << int(Qt::Key_A) << false;
+    QTest::newRow("a key after the bar is full") << 20 << int(Qt::Key_Escape) << false;
+    QTest::newRow("closed from outside") << 3 << 0 << true;
+}
+
+void TestSplash::endsAndLeavesNothingBehind() {
     QFETCH(int, ticks);
     QFETCH(int, key);
-    Driven d;
-    d.splash.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&d.splash));
-    d.splash.timer()->start();
-    d.ticks(ticks);
-    QTest::keyClick(&d.splash, Qt::Key(key));
-    QCOMPARE(d.opened, 1);
-    QVERIFY(!d.splash.isVisible());
-    QVERIFY(!d.splash.timer()->isActive());
-    d.ticks(40);
-    QCOMPARE(d.opened, 1);
-}
-
-void TestSplash::realTimerHandsOverAfterThirtyOneTicks() {
-    // The real timer, made fast: the sequence still takes its 31 ticks.
+    QFETCH(bool, closed);
+    std::unique_ptr<QWidget> main;
     int opened = 0;
-    Splash splash([&opened] { ++opened; });
-    splash.timer()->setInterval(1);
-    splash.show();
-    QTRY_COMPARE_WITH_TIMEOUT(opened, 1, 10000);
-    QCOMPARE(splash.counter()->text(), QStringLiteral("30"));
-    QVERIFY(!splash.isVisible());
-    QTest::qWait(20);
+    QString counter;
+    QPointer<Splash> splash = new Splash([&] {
+        ++opened;
+        counter = splash->counter()->text();
+        main = std::make_unique<QWidget>();
+        main->show();
+    });
+    splash->timer()->stop();
+    splash->show();
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    const QPointer<QTimer> timer = splash->timer();
+    const QPointer<QLabel> loading = splash->loading();
+    const QAccessible::Id id = QAccessible::uniqueId(QAccessible::queryAccessibleInterface(splash));
+
+    for (int i = 0; i < ticks; ++i) splash->Timer1_Timer();
+    if (ticks < 0) {
+        splash->timer()->setInterval(1);
+        splash->timer()->start();
+    }
+    if (key) QTest::keyClick(splash, Qt::Key(key));
+    if (closed) splash->close();
+    QTRY_VERIFY_WITH_TIMEOUT(!splash, 10000);
     QCOMPARE(opened, 1);
+    QVERIFY(main->isVisible());
+    QVERIFY(!timer);
+    QVERIFY(!loading);
+    QVERIFY(!QAccessible::accessibleInterface(id));
+    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{main.get()});
+    if (ticks < 0) QCOMPARE(counter, QStringLiteral("30"));
 }
 
 AMPORA_TEST(TestSplash)
