@@ -39,9 +39,10 @@ grep -v '^running with root privileges' <<<"$findings" || true
 
 stage="$work/stage"
 dpkg-deb -x "$deb" "$stage"
-for f in usr/bin/ampora "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
+for f in usr/bin/ampora usr/bin/ampora-calc "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
          "usr/share/icons/hicolor/scalable/apps/$id.svg" "usr/share/icons/hicolor/48x48/apps/$id.png" \
-         usr/share/doc/ampora/copyright usr/share/doc/ampora/changelog.gz usr/share/man/man1/ampora.1.gz; do
+         usr/share/doc/ampora/copyright usr/share/doc/ampora/changelog.gz usr/share/man/man1/ampora.1.gz \
+         usr/share/man/man1/ampora-calc.1.gz; do
   [ -f "$stage/$f" ] || fail "$deb lacks /$f"
 done
 desktop-file-validate "$stage/usr/share/applications/$id.desktop"
@@ -63,6 +64,13 @@ grep -m1 '<release ' "$stage/usr/share/metainfo/$id.metainfo.xml" | grep -q "ver
   fail "the metainfo's newest release is not $version"
 zcat "$stage/usr/share/doc/ampora/changelog.gz" | head -n 1 | grep -q "^ampora ($version) " ||
   fail "the changelog's newest entry is not $version"
+
+# The command-line program needs no Qt, and calculates.
+! ldd "$stage/usr/bin/ampora-calc" | grep -i qt || fail "ampora-calc links a Qt library"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$stage/usr/bin/ampora-calc" cond r=4)" = "$(printf 'r=4\nc=0.25')" ] ||
+  fail "the packaged ampora-calc does not work out a conductance"
+[ "$("$stage/usr/bin/ampora-calc" --version)" = "Ampora $version" ] ||
+  fail "the packaged ampora-calc does not say it is Ampora $version"
 
 # The packaged program starts and keeps running until it is stopped.
 status=0

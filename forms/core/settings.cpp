@@ -8,6 +8,14 @@
 #include <algorithm>
 
 namespace ampora {
+namespace {
+
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '"');
+    return quoted.append(text).append(1, '"');
+}
+
+}  // namespace
 
 std::vector<std::string_view> ListEntries(const Control& list) {
     std::vector<std::string_view> entries;
@@ -20,8 +28,7 @@ std::vector<std::string_view> ListEntries(const Control& list) {
     return entries;
 }
 
-std::string ApplySetting(const ControlList& controls, FormState& form, std::string_view name,
-                         std::string_view text) {
+const Control* SettingTarget(const ControlList& controls, std::string_view name) {
     const Control* control = controls.find(name);
     // A row is also known by its caption's name.
     if (control && control->kind == Kind::Label && controls.form().list) {
@@ -29,14 +36,20 @@ std::string ApplySetting(const ControlList& controls, FormState& form, std::stri
         const auto row = std::find(labels.begin(), labels.end(), name);
         if (row != labels.end()) control = controls.find(component_list::kRowBoxes[row - labels.begin()]);
     }
-    const std::string quoted = "\"" + std::string(name) + "\"";
-    if (!control) return quoted + " is not a control of this calculator";
+    return control;
+}
+
+std::string ApplySetting(const ControlList& controls, FormState& form, std::string_view name,
+                         std::string_view text) {
+    const Control* control = SettingTarget(controls, name);
+    const std::string quoted = Quoted(name);
+    if (!control) return std::string(controls.form().name) + " has no box, option or list named " + quoted;
     switch (control->kind) {
         case Kind::Box:
             form.setBox(control->name, std::string(text));
             return {};
         case Kind::Option:
-            if (text != "1") return "the option " + quoted + " is chosen with 1";
+            if (text != "1") return "the option " + quoted + " is chosen with 1, not " + Quoted(text);
             for (std::string_view other : controls.optionGroup(control->name)) form.setOption(other, false);
             form.setOption(control->name, true);
             return {};
@@ -58,7 +71,9 @@ std::string ApplySetting(const ControlList& controls, FormState& form, std::stri
                 form.setList(control->name, std::string(entries[position]));
                 return {};
             }
-            return "the list " + quoted + " has no entry \"" + std::string(text) + "\"";
+            return "the list " + quoted + " has no entry " + Quoted(text) +
+                   " (give an entry as it reads, or its position from 0 to " +
+                   std::to_string(entries.size() - 1) + ")";
         }
         default:
             return quoted + " is not a box, an option or a list";

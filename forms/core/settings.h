@@ -21,6 +21,9 @@ namespace ampora {
 std::string ApplySetting(const ControlList& controls, FormState& form, std::string_view name,
                          std::string_view text);
 
+// The control `name` stands for in a setting (a row's caption names its box), or nullptr.
+const Control* SettingTarget(const ControlList& controls, std::string_view name);
+
 // The entries of a list control, in order.
 std::vector<std::string_view> ListEntries(const Control& list);
 

@@ -14,11 +14,14 @@ namespace ampora {
 // The property that marks a purely decorative widget (a title's white copy).
 inline constexpr char kDecorative[] = "amporaDecorative";
 
-// Names every box and list of `form` that has no accessible name yet after its caption,
-// and ties the caption label to it as its buddy. Describes every box that has no
+class CalcForm;
+
+// Names every box and list of a declared form that has no accessible name yet after its
+// caption, and ties the caption label to it as its buddy. Describes every box that has no
 // description yet by the unit label beside it ("W" as "watts"); a box without a unit
-// label gets no description.
-void NameFromCaptions(QWidget* form);
+// label gets no description. Both labels are found in the declared layout
+// (forms/core/box_labels.h), as the command-line program finds them.
+void NameFromCaptions(CalcForm* form);
 
 // Installs, once per process, the accessibility factory that hides decorative widgets
 // from the tree of their parent.

@@ -24,7 +24,7 @@ namespace {
 
 // A form laid out like the calculators: captions left of boxes, a caption above a list,
 // a caption below a box, a unit label between two columns, "*" buttons and a frame.
-const Control kSample[] = {
+constexpr Control kSample[] = {
     {Kind::Label, "lr", "&Resistance:", {120, 960, 975, 255}},
     {Kind::Box, "r", "", {1200, 960, 1095, 285}},
     {Kind::Button, "clearR", "*", {2300, 960, 135, 255}},
@@ -46,14 +46,18 @@ const Control kSample[] = {
     {Kind::Button, "Command1", "Calculate", {2160, 2640, 1455, 375}},
 };
 
+constexpr ClearButton kClears[] = {{"clearR", "r"}, {"clearIg", "ig"}};
+constexpr SpokenName kSpoken[] = {{"ig", "Galvanometer current"}};
+constexpr FormDecl kSampleForm = {.name = "sample",
+                                  .caption = "Sample",
+                                  .client = {5400, 3600},
+                                  .controls = kSample,
+                                  .clears = kClears,
+                                  .spokenNames = kSpoken};
+
 class SampleForm : public CalcForm {
 public:
-    SampleForm() : CalcForm("sample", QStringLiteral("Sample"), {5400, 3600}) {
-        build(kSample);
-        clearButton("clearR", "r");
-        clearButton("clearIg", "ig");
-        box("ig")->setAccessibleName(QStringLiteral("Galvanometer current"));
-    }
+    SampleForm() : CalcForm(kSampleForm) {}
 };
 
 QString AccessibleName(QWidget* w) {

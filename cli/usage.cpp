@@ -1,0 +1,256 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "usage.h"
+
+#include "calc/registry.h"
+#include "forms/core/box_labels.h"
+#include "forms/core/component_list.h"
+#include "forms/core/control_list.h"
+#include "forms/core/settings.h"
+#include "forms/core/unit_words.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace ampora::cli {
+namespace {
+
+constexpr std::size_t kWidth = 80;
+
+// A unit as a reader of the usage sees it: its label as the form shows it, and its words
+// where they say more ("W (watts)", but "turns").
+std::string ShownUnit(const std::string& label) {
+    const std::string_view words = UnitInWords(label);
+    std::string lower = label;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    if (words.empty() || words == lower) return label;
+    return label + " (" + std::string(words) + ")";
+}
+
+// Rows of columns, each column as wide as its widest cell; the last one is not padded.
+std::string Table(const std::vector<std::vector<std::string>>& rows, std::size_t indent = 2) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows)
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            if (widths.size() <= k) widths.push_back(0);
+            widths[k] = std::max(widths[k], row[k].size());
+        }
+    std::string out;
+    for (const auto& row : rows) {
+        std::string line(indent, ' ');
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            line += row[k];
+            if (k + 1 < row.size()) line.append(widths[k] + 2 - row[k].size(), ' ');
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out += line + '\n';
+    }
+    return out;
+}
+
+// `words` after `lead`, separated by commas and wrapped before kWidth; the following
+// lines are indented by `indent`, or to `lead`'s end.
+std::string Wrapped(const std::string& lead, const std::vector<std::string>& words,
+                    std::size_t indent = std::string::npos) {
+    if (indent == std::string::npos) indent = lead.size();
+    std::string out = lead;
+    std::size_t column = lead.size();
+    bool first = true;
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        const std::string word = words[k] + (k + 1 < words.size() ? "," : "");
+        if (!first && column + 1 + word.size() > kWidth) {
+            out += '\n' + std::string(indent, ' ');
+            column = indent;
+        } else if (!first) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        first = false;
+    }
+    return out + '\n';
+}
+
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '"');
+    return quoted.append(text).append(1, '"');
+}
+
+// A NAME=TEXT argument as a shell reads it back.
+std::string ShellArgument(std::string_view name, std::string_view text) {
+    const bool plain = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               std::string_view("+-.,/:=_@%").find(c) != std::string_view::npos;
+    });
+    std::string out = std::string(name) + '=';
+    if (plain) return out + std::string(text);
+    out += '"';
+    for (char c : text) {
+        if (c == '"' || c == '\\' || c == '$' || c == '`') out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+bool IsRow(std::string_view box) {
+    const auto& rows = component_list::kRowBoxes;
+    return std::find(rows.begin(), rows.end(), box) != rows.end();
+}
+
+// The caption of the frame around `c`, or "".
+std::string FrameCaption(const ControlList& controls, const Control& c) {
+    const Control* frame = c.parent ? controls.find(c.parent) : nullptr;
+    if (!frame || frame->kind != Kind::Frame) return {};
+    std::string caption = frame->caption;
+    while (!caption.empty() && caption.back() == ':') caption.pop_back();
+    return caption;
+}
+
+std::string UsageLine(const FormDecl& form) {
+    std::string line = std::string("Usage: ") + kProgram + ' ' + form.name;
+    if (form.presses.size() > 1) {
+        line += " [--press ";
+        for (const Press& p : form.presses)
+            line += std::string(p.button) + (&p == &form.presses.back() ? "]" : "|");
+    }
+    return line + " [NAME=TEXT]...\n";
+}
+
+std::vector<const Control*> OfKind(const ControlList& controls, Kind kind) {
+    std::vector<const Control*> found;
+    for (const Control& c : controls.all())
+        if (c.kind == kind) found.push_back(&c);
+    return found;
+}
+
+}  // namespace
+
+std::string GeneralUsage() {
+    std::vector<std::string> names;
+    for (const FormDecl* form : Calculators()) names.emplace_back(form->name);
+    const std::string program = kProgram;
+    return "Usage: " + program + " CALC [--press BUTTON] [NAME=TEXT]...\n" +  //
+           "       " + program + " CALC --help\n" +                           //
+           "       " + program + " --json\n" +                                //
+           "       " + program + " --list | --help | --version\n" +
+           "\n"
+           "Runs one of Ampora's calculators as its \"Calculate\" button does, and prints every\n"
+           "box of its form as NAME=TEXT, one per line, in the form's tab order. Boxes not\n"
+           "named are empty; options and lists not named are as the form opens.\n"
+           "\n" +
+           Wrapped("  CALC            a calculator: ", names, 18) +
+           "  NAME=TEXT       a box's name and its text exactly as typed; an option's name and 1\n"
+           "                  to choose it; a list's name and an entry as it reads, or its\n"
+           "                  position from 0\n"
+           "  --press BUTTON  press only this button, on a form with more than one\n"
+           "  -h, --help      print this help; after CALC, the names that calculator takes\n"
+           "  --list          print every calculator's name and window caption\n"
+           "  --json          read one calculation per line of standard input as a JSON object,\n"
+           "                  {\"calc\":\"pd\",\"set\":{\"p\":\"100\",\"v\":\"230\"}} (with "
+           "\"press\":\"BUTTON\"\n"
+           "                  where the command line says --press), and write one JSON object\n"
+           "                  per line: {\"boxes\":{...},\"fault\":null}, or {\"error\":\"...\"}\n"
+           "  -v, --version   print the version\n"
+           "\n"
+           "Exit status: 0 when done; 1 when a press stopped on a fault or showed a message\n"
+           "(told on standard error, after the boxes) or the output could not be written; 2\n"
+           "when the command line is refused, and then nothing is computed.\n";
+}
+
+std::string CalculatorList() {
+    std::vector<std::vector<std::string>> rows;
+    for (const FormDecl* form : Calculators()) rows.push_back({form->name, form->caption});
+    // At the margin: the list is data for scripts as much as text for people.
+    return Table(rows, 0);
+}
+
+std::string CalculatorUsage(const FormDecl& form) {
+    const ControlList controls(form);
+    std::vector<std::string> names;
+    for (std::string_view box : controls.visibleBoxes()) {
+        if (box == component_list::kRowBoxes.front())
+            names.emplace_back("ct0..ct9 (or c0..c9)");
+        else if (!IsRow(box))
+            names.emplace_back(box);
+    }
+    for (const Control* c : OfKind(controls, Kind::Option)) names.emplace_back(c->name);
+    for (const Control* c : OfKind(controls, Kind::List)) names.emplace_back(c->name);
+    std::string namesLine = "Names:";
+    for (const std::string& n : names) namesLine += ' ' + n;
+    return UsageLine(form) + namesLine + '\n' + "\"" + kProgram + ' ' + form.name +
+           " --help\" tells what each name is.\n";
+}
+
+std::string CalculatorHelp(const FormDecl& form) {
+    const ControlList controls(form);
+    std::string out = std::string(kProgram) + ' ' + form.name + ": " + form.caption + "\n\n" +
+                      UsageLine(form) +
+                      "Works out what the form's \"Calculate\" works out from the controls set, and\n"
+                      "prints every box.\n";
+
+    std::vector<std::vector<std::string>> rows;
+    for (std::string_view box : controls.visibleBoxes()) {
+        const BoxLabels labels = LabelsOf(controls, box);
+        std::string name(box);
+        if (IsRow(box)) name += " (or c" + name.substr(2) + ")";
+        rows.push_back({name, labels.caption, ShownUnit(labels.unit)});
+    }
+    out += "\nBoxes, NAME=TEXT (not named: empty):\n" + Table(rows);
+
+    if (const auto options = OfKind(controls, Kind::Option); !options.empty()) {
+        rows.clear();
+        const FormState start = FormState::initial(form);
+        for (const Control* c : options) {
+            std::string about = c->caption;
+            if (const std::string group = FrameCaption(controls, *c); !group.empty())
+                about = group + ": " + about;
+            if (start.option(c->name)) about += " (chosen when the form opens)";
+            rows.push_back({c->name, about});
+        }
+        out += "\nOptions, NAME=1 chooses one of its group:\n" + Table(rows);
+    }
+
+    if (const auto lists = OfKind(controls, Kind::List); !lists.empty()) {
+        out += "\nLists, NAME=ENTRY as it reads, or NAME=POSITION from 0 (not named: none chosen):\n";
+        std::size_t width = 0;
+        for (const Control* c : lists) width = std::max(width, std::string_view(c->name).size());
+        for (const Control* c : lists) {
+            std::string lead = "  " + std::string(c->name);
+            lead.append(width + 2 - std::string_view(c->name).size(), ' ');
+            lead += LabelsOf(controls, c->name).caption + ": ";
+            std::vector<std::string> entries;
+            for (std::string_view entry : ListEntries(*c)) entries.push_back(Quoted(entry));
+            out += Wrapped(lead, entries);
+        }
+    }
+
+    if (form.presses.size() > 1) {
+        rows.clear();
+        for (const Press& p : form.presses) {
+            const Control* button = controls.find(p.button);
+            std::string about = button ? button->caption : "";
+            if (const std::string panel = button ? FrameCaption(controls, *button) : ""; !panel.empty())
+                about = panel + ": " + about;
+            rows.push_back({p.button, about});
+        }
+        out += "\nPresses, --press BUTTON for one alone; without it each runs, in this order:\n" +
+               Table(rows) +
+               "A message a press shows is told like a fault, so name the press of the panel you\n"
+               "fill in.\n";
+    }
+    return out + "\nExample:\n  " + ExampleCommand(form) + '\n';
+}
+
+std::string ExampleCommand(const FormDecl& form) {
+    std::string command = std::string(kProgram) + ' ' + form.name;
+    if (form.presses.size() > 1 && form.example.press)
+        command += std::string(" --press ") + form.example.press;
+    for (const Setting& s : form.example.settings) command += ' ' + ShellArgument(s.control, s.text);
+    return command;
+}
+
+}  // namespace ampora::cli

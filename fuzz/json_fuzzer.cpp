@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A line of a batch, whatever it holds, taken the whole way: read as JSON, made a
+// request, pressed, and answered. The answer is always one line of JSON that reads back
+// as an error or as the calculator's boxes with what its presses told; and any text the
+// reader accepts, or any bytes at all written as a string, read back as they were.
+#include "calc/registry.h"
+#include "cli/batch.h"
+#include "forms/core/control_list.h"
+#include "forms/core/json.h"
+#include "fuzz_check.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using namespace ampora;
+
+bool IsText(const json::Value* value) { return value && std::holds_alternative<std::string>(*value); }
+
+void CheckAnswer(std::string_view line, const std::string& answer) {
+    FUZZ_CHECK(answer.find('\n') == std::string::npos, "the answer spans lines: %s", answer.c_str());
+    json::Value read;
+    try {
+        read = json::Parse(answer);
+    } catch (const json::Error& e) {
+        FUZZ_CHECK(false, "the answer is no JSON (%s): %s", e.what(), answer.c_str());
+    }
+    const auto* object = std::get_if<json::Object>(&read);
+    FUZZ_CHECK(object, "the answer is no object: %s", answer.c_str());
+    if (object->size() == 1 && IsText(json::Find(*object, "error"))) return;
+
+    const json::Value* boxes = json::Find(*object, "boxes");
+    const json::Value* fault = json::Find(*object, "fault");
+    FUZZ_CHECK(object->size() == 2 && boxes && std::holds_alternative<json::Object>(*boxes) && fault &&
+                   (IsText(fault) || std::holds_alternative<std::nullptr_t>(*fault)),
+               "the answer is neither an error nor boxes and a fault: %s", answer.c_str());
+    // The request was read, so it named its calculator: the boxes are that form's.
+    const json::Value request = json::Parse(line);
+    const FormDecl* form =
+        FindCalculator(std::get<std::string>(*json::Find(std::get<json::Object>(request), "calc")));
+    FUZZ_CHECK(form, "an unknown calculator was answered: %s", answer.c_str());
+    const auto names = ControlList(*form).visibleBoxes();
+    const auto& got = std::get<json::Object>(*boxes);
+    FUZZ_CHECK(got.size() == names.size(), "%s: %zu boxes instead of %zu", form->name, got.size(),
+               names.size());
+    for (std::size_t k = 0; k < got.size(); ++k)
+        FUZZ_CHECK(got[k].name == names[k] && IsText(&got[k].value), "%s: box %zu is not %.*s", form->name, k,
+                   static_cast<int>(names[k].size()), names[k].data());
+}
+
+void CheckRoundTrips(std::string_view bytes) {
+    // Any bytes, written as a string, read back as a string, the same where they were UTF-8.
+    std::string written;
+    json::AppendString(written, bytes);
+    try {
+        const std::string back = std::get<std::string>(json::Parse(written));
+        FUZZ_CHECK(back == bytes || written.find("\\ufffd") != std::string::npos,
+                   "a string written and read back changed, though all of it was UTF-8");
+    } catch (const json::Error& e) {
+        FUZZ_CHECK(false, "a string as written is no JSON (%s): %s", e.what(), written.c_str());
+    }
+    // What the reader accepts it writes again, and that reads back the same.
+    try {
+        const std::string once = json::Write(json::Parse(bytes));
+        FUZZ_CHECK(json::Write(json::Parse(once)) == once, "written again, %s changes", once.c_str());
+    } catch (const json::Error&) {
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view line(reinterpret_cast<const char*>(data), size);
+    static cli::Calculations calculations;
+    CheckAnswer(line, cli::AnswerLine(calculations, line));
+    CheckRoundTrips(line);
+    return 0;
+}

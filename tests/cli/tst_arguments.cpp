@@ -1,0 +1,200 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "calc/registry.h"
+#include "calc_process.h"
+#include "cli/usage.h"
+#include "forms/core/component_list.h"
+#include "forms/core/control_list.h"
+#include "support/test_registry.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+using namespace ampora;
+using test::RunCalc;
+
+// ampora-calc run from its arguments, as a script or a person at a terminal runs it.
+class TestCalcArguments : public QObject {
+    Q_OBJECT
+private slots:
+    void answers_data();
+    void answers();
+    void namesWhatItTakes();
+    void manPageShowsWhatItPrints();
+};
+
+void TestCalcArguments::answers_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("err");  // what standard error starts with
+    const auto refused = [](const char* reason, const char* usage) {
+        return "ampora-calc: " + QByteArray(reason) + "\n\nUsage: ampora-calc " + usage;
+    };
+
+    QTest::newRow("basic electricity: the seven boxes")
+        << QStringList{"pd", "p=100", "v=230"} << 0
+        << QByteArray("p=100\ni=0.434782608695652\nv=230\nr=529\nw=\nq=\nt=\n") << QByteArray();
+    QTest::newRow("a box's blanks are kept as typed")
+        << QStringList{"cond", "r= 4 "} << 0 << QByteArray("r= 4 \nc=0.25\n") << QByteArray();
+    QTest::newRow("rows by their captions' names, in parallel")
+        << QStringList{"res", "nc=2", "c0=60", "c1=30", "pc=1"} << 0
+        << QByteArray(
+               "nc=2\nct0=60\nct1=30\nct2=\nct3=\nct4=\nct5=\nct6=\nct7=\nct8=\nct9=\nv=\nqc=\nans=20\n")
+        << QByteArray();
+    QTest::newRow("colour bands by their positions")
+        << QStringList{"rcc", "unit=4", "tens=7", "pten=2", "toller=0"} << 0
+        << QByteArray("ans=4700\nminv=4465\nmaxv=4935\n") << QByteArray();
+    QTest::newRow("one panel of two")
+        << QStringList{"oscil", "--press", "Command2", "hs=0.005", "hd=4"} << 0
+        << QByteArray("vs=\nvd=\nv=\nt=0.02\nhd=4\nhs=0.005\nf=50\nw=6000000\n") << QByteArray();
+    QTest::newRow("a fault: the boxes as it left them, its sentence, status 1")
+        << QStringList{"pd", "v=12", "i=x"} << 1 << QByteArray("p=\ni=x\nv=12\nr=\nw=\nq=\nt=\n")
+        << QByteArray("Ampora could not work out the Power.\nThe Current box does not hold a number.\n");
+    QTest::newRow("both panels: the voltage panel's message is told like a fault")
+        << QStringList{"oscil", "hs=0.005", "hd=4"} << 1
+        << QByteArray("vs=\nvd=\nv=\nt=0.02\nhd=4\nhs=0.005\nf=50\nw=6000000\n")
+        << QByteArray("Leave one field blank!\n");
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << QByteArray("Ampora " AMPORA_VERSION "\n")
+                               << QByteArray();
+
+    // Refusals: status 2, nothing computed, the reason and then the usage.
+    QTest::newRow("no calculator") << QStringList{} << 2 << QByteArray()
+                                   << refused("the command line names no calculator", "CALC");
+    QTest::newRow("unknown calculator") << QStringList{"volts", "p=1"} << 2 << QByteArray()
+                                        << refused("there is no calculator named \"volts\"", "CALC");
+    QTest::newRow("unknown name") << QStringList{"pd", "p=1", "x=2"} << 2 << QByteArray()
+                                  << refused("pd has no box, option or list named \"x\"", "pd [NAME");
+    QTest::newRow("a button is not set") << QStringList{"pd", "calc=1"} << 2 << QByteArray()
+                                         << refused("\"calc\" is not a box, an option or a list", "pd [NAME");
+    QTest::newRow("no =") << QStringList{"pd", "100"} << 2 << QByteArray()
+                          << refused("\"100\" is not NAME=TEXT", "pd [NAME");
+    QTest::newRow("an option given 0")
+        << QStringList{"res", "pc=0"} << 2 << QByteArray()
+        << refused("the option \"pc\" is chosen with 1, not \"0\"", "res [NAME");
+    QTest::newRow("no such entry")
+        << QStringList{"rcc", "unit=Purple"} << 2 << QByteArray()
+        << refused(
+               "the list \"unit\" has no entry \"Purple\" (give an entry as it reads, or its position from 0 "
+               "to 9)",
+               "rcc [NAME");
+    QTest::newRow("no such press") << QStringList{"oscil", "--press=Command3"} << 2 << QByteArray()
+                                   << refused("oscil has no press named \"Command3\"", "oscil [--press");
+    QTest::newRow("a row set twice") << QStringList{"res", "c0=1", "ct0=2"} << 2 << QByteArray()
+                                     << refused("\"ct0\" is set twice", "res [NAME");
+    QTest::newRow("unknown option") << QStringList{"pd", "--frob"} << 2 << QByteArray()
+                                    << refused("unknown option \"--frob\"", "pd [NAME");
+    QTest::newRow("--list with more") << QStringList{"--list", "pd"} << 2 << QByteArray()
+                                      << refused("--list takes nothing after it, but \"pd\" follows", "CALC");
+}
+
+void TestCalcArguments::answers() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+    const test::CalcRun run = RunCalc(arguments);
+    QCOMPARE(run.out, out);
+    QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.startsWith(err), run.err.constData());
+    QCOMPARE(run.status, status);
+}
+
+void TestCalcArguments::namesWhatItTakes() {
+    const test::CalcRun list = RunCalc({"--list"});
+    QCOMPARE(list.status, 0);
+    const QList<QByteArray> lines = list.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), qsizetype(Calculators().size()));
+    for (std::size_t k = 0; k < Calculators().size(); ++k) {
+        const FormDecl* form = Calculators()[k];
+        const QByteArray& line = lines[qsizetype(k)];
+        QVERIFY2(line.startsWith(form->name + QByteArray(" ")) && line.endsWith(form->caption),
+                 line.constData());
+
+        const test::CalcRun help = RunCalc({form->name, "--help"});
+        QCOMPARE(help.status, 0);
+        // Every name the calculator takes leads a line, and the worked example is there.
+        const ControlList controls(*form);
+        for (const Control& c : controls.all()) {
+            const bool set = c.kind == Kind::Box || c.kind == Kind::Option || c.kind == Kind::List;
+            if (!set || c.name == std::string_view(component_list::kScratchBox)) continue;
+            QVERIFY2(help.out.contains("\n  " + QByteArray(c.name) + ' '), c.name);
+        }
+        QVERIFY(help.out.contains(QByteArray::fromStdString(cli::ExampleCommand(*form))));
+    }
+    // A box's caption and unit, read from the layout, and the unit in words where they say more.
+    QVERIFY(QRegularExpression("\n  p +Power +W \\(watts\\)\n").match(RunCalc({"pd", "-h"}).out).hasMatch());
+    QVERIFY(QRegularExpression("\n  ans +R +Ohms\n").match(RunCalc({"res", "-h"}).out).hasMatch());
+    QVERIFY(RunCalc({"--help"}).out.startsWith("Usage: ampora-calc CALC"));
+}
+
+namespace {
+
+// A command of the manual page's examples as a shell splits it: words apart at blanks,
+// double quotes around a word's blanks.
+QStringList ShellWords(const QString& line) {
+    QStringList words;
+    QString word;
+    bool quoted = false, started = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (quoted && c == QLatin1Char('\\') && i + 1 < line.size()) {
+            word += line[++i];
+        } else if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+            started = true;
+        } else if (c == QLatin1Char(' ') && !quoted) {
+            if (started) words << word;
+            word.clear();
+            started = false;
+        } else {
+            word += c;
+            started = true;
+        }
+    }
+    if (started) words << word;
+    return words;
+}
+
+}  // namespace
+
+// Every example of the manual page, a command and what it prints, is what the program
+// prints for it; and there is one for every calculator's declared example.
+void TestCalcArguments::manPageShowsWhatItPrints() {
+    QFile page(QStringLiteral(AMPORA_CALC_MAN_PAGE));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString roff = QString::fromUtf8(page.readAll());
+    QStringList commands;
+    for (const auto& block :
+         QRegularExpression("\n\\.EX\n(.*?)\n\\.EE\n", QRegularExpression::DotMatchesEverythingOption)
+             .globalMatch(roff)) {
+        QString text = block.captured(1);
+        text.replace(QLatin1String("\\-"), QLatin1String("-"))
+            .replace(QLatin1String("\\e"), QLatin1String("\\"));
+        QStringList lines = text.split(QLatin1Char('\n'));
+        QVERIFY2(lines.front().startsWith(QLatin1String("$ ampora-calc ")), qPrintable(lines.front()));
+        QString command = lines.takeFirst().mid(2);
+        // A batch's lines follow its command as a shell's here-document.
+        const QLatin1String hereDocument(" <<'END'");
+        QByteArray stdIn;
+        if (command.endsWith(hereDocument)) {
+            command.chop(hereDocument.size());
+            while (!lines.isEmpty() && lines.front() != QLatin1String("END"))
+                stdIn += lines.takeFirst().toUtf8() + '\n';
+            QVERIFY(!lines.isEmpty());
+            lines.removeFirst();
+        }
+        const QByteArray printed = lines.join(QLatin1Char('\n')).toUtf8() + '\n';
+        QStringList words = ShellWords(command);
+        words.removeFirst();
+        const test::CalcRun run = RunCalc(words, stdIn);
+        QCOMPARE(run.out, printed);
+        QCOMPARE(run.status, 0);
+        commands << command;
+    }
+    for (const FormDecl* form : Calculators())
+        QVERIFY2(commands.contains(QString::fromStdString(cli::ExampleCommand(*form))), form->name);
+}
+
+AMPORA_TEST(TestCalcArguments)
+#include "tst_arguments.moc"

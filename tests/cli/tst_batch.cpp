@@ -1,0 +1,151 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "calc_process.h"
+#include "cli/batch.h"
+#include "forms/core/json.h"
+#include "support/test_registry.h"
+
+#include <QRandomGenerator>
+
+using namespace ampora;
+
+// Batches: a request per line as JSON, an answer per line, whatever the lines hold.
+class TestCalcBatch : public QObject {
+    Q_OBJECT
+private slots:
+    void answers_data();
+    void answers();
+    void stringsRoundTrip();
+    void goesOnInOrder();
+};
+
+void TestCalcBatch::answers_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("answer");
+    const auto ac = [](const char* avg) {
+        return "{\"boxes\":{\"avg\":" + QByteArray(avg) +
+               ",\"peak\":\"\",\"p2p\":\"\",\"rms\":\"\"},\"fault\":null}";
+    };
+    const auto error = [](const char* reason) { return "{\"error\":\"" + QByteArray(reason) + "\"}"; };
+
+    // A text that is no number is echoed as it came, so the average box shows how each
+    // escape was read and is written again.
+    QTest::newRow("every escape") << QByteArray(
+                                         R"({"calc":"ac","set":{"avg":"\"\\\/\b\f\n\r\t\u0041\u00e9"}})")
+                                  << ac(R"("\"\\/\u0008\u000c\n\r\tAé")");
+    QTest::newRow("a surrogate pair is one character")
+        << QByteArray(R"({"calc":"ac","set":{"avg":"\uD83D\uDE00"}})") << ac("\"\xF0\x9F\x98\x80\"");
+    QTest::newRow("a NUL is a byte of the text")
+        << QByteArray(R"({"calc":"ac","set":{"avg":"1\u00002"}})") << ac(R"("1\u00002")");
+    QTest::newRow("blanks between tokens, a carriage return at the end")
+        << QByteArray(" { \"set\" : { \"r\" : \"4\" } ,\t\"calc\" : \"cond\" } \r")
+        << QByteArray(R"({"boxes":{"r":"4","c":"0.25"},"fault":null})");
+    QTest::newRow("a press named") << QByteArray(
+                                          R"({"calc":"oscil","press":"Command1","set":{"vs":"2","vd":"3"}})")
+                                   << QByteArray(
+                                          R"({"boxes":{"vs":"2","vd":"3","v":"6","t":"","hd":"","hs":"",)"
+                                          R"("f":"","w":""},"fault":null})");
+    QTest::newRow("a fault") << QByteArray(R"({"calc":"pd","set":{"v":"12","i":"x"}})")
+                             << QByteArray(
+                                    R"({"boxes":{"p":"","i":"x","v":"12","r":"","w":"","q":"","t":""},)"
+                                    R"("fault":"Ampora could not work out the Power.\nThe Current box does )"
+                                    R"(not hold a number."})");
+
+    QTest::newRow("empty line") << QByteArray("  ") << error("the line is empty; each line is one request");
+    QTest::newRow("not JSON") << QByteArray("pd p=1") << error("column 1: expected a string or an object");
+    QTest::newRow("not an object") << QByteArray(R"("pd")")
+                                   << error(R"(a request is an object, {\"calc\":...})");
+    QTest::newRow("no closing quote")
+        << QByteArray(R"({"calc":"pd)") << error("column 12: the string has no closing quote");
+    QTest::newRow("no closing brace") << QByteArray(R"({"calc":"pd")") << error("column 13: expected ','");
+    QTest::newRow("text after the object")
+        << QByteArray(R"({"calc":"pd"}x)") << error("column 14: text after the value");
+    QTest::newRow("a lone high surrogate") << QByteArray(R"({"calc":"\ud800x"})")
+                                           << error("column 10: a high surrogate without a low one after it");
+    QTest::newRow("a lone low surrogate") << QByteArray(R"({"calc":"\udc00"})")
+                                          << error("column 10: a low surrogate without a high one before it");
+    QTest::newRow("an unknown escape")
+        << QByteArray(R"({"calc":"\x41"})") << error("column 10: an unknown escape");
+    QTest::newRow("a short \\u") << QByteArray(R"({"calc":"\u12"})")
+                                 << error(R"(column 14: \\u needs four hexadecimal digits)");
+    QTest::newRow("a raw tab in a string")
+        << QByteArray("{\"calc\":\"p\td\"}")
+        << error("column 11: a control character in a string must be escaped");
+    QTest::newRow("a byte that is not UTF-8")
+        << QByteArray("{\"calc\":\"\xff\"}") << error("column 10: not UTF-8");
+    QTest::newRow("an overlong form")
+        << QByteArray("{\"calc\":\"\xc0\xaf\"}") << error("column 10: not UTF-8");
+    QTest::newRow("an encoded surrogate")
+        << QByteArray("{\"calc\":\"\xed\xa0\x80\"}") << error("column 10: not UTF-8");
+    QTest::newRow("a number for a text")
+        << QByteArray(R"({"calc":"pd","set":{"p":100}})")
+        << error(R"(column 25: a number; box texts are strings, such as \"100\")");
+    QTest::newRow("true") << QByteArray(R"({"calc":true})")
+                          << error("column 9: true and false are not taken; give a string");
+    QTest::newRow("null for a text") << QByteArray(R"({"calc":null})")
+                                     << error(R"(\"calc\" is not a string)");
+    QTest::newRow("an array") << QByteArray(R"([])") << error("column 1: arrays are not taken");
+    QTest::newRow("a name twice") << QByteArray(R"({"calc":"pd","calc":"ac"})")
+                                  << error(R"(column 14: the name \"calc\" appears twice)");
+    QTest::newRow("too deep") << QByteArray(R"({"a":)").repeated(17) + "1"
+                              << error("column 81: objects nested more than 16 deep");
+    QTest::newRow("an unknown member")
+        << QByteArray(R"({"calc":"pd","sett":{}})")
+        << error(R"(a request takes \"calc\", \"set\" and \"press\", not \"sett\")");
+    QTest::newRow("set as a text") << QByteArray(R"({"calc":"pd","set":"p=1"})")
+                                   << error(R"(\"set\" is not an object of names and texts)");
+    QTest::newRow("a text as an object")
+        << QByteArray(R"({"calc":"pd","set":{"p":{}}})") << error(R"(the text of \"p\" is not a string)");
+    QTest::newRow("no calculator") << QByteArray(R"({"set":{}})")
+                                   << error(R"(the request names no calculator (\"calc\"))");
+    QTest::newRow("unknown calculator")
+        << QByteArray(R"({"calc":"volts"})") << error(R"(there is no calculator named \"volts\")");
+    QTest::newRow("a refused setting") << QByteArray(R"({"calc":"res","set":{"sc":"yes"}})")
+                                       << error(R"(the option \"sc\" is chosen with 1, not \"yes\")");
+}
+
+void TestCalcBatch::answers() {
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, answer);
+    cli::Calculations calculations;
+    QCOMPARE(QByteArray::fromStdString(cli::AnswerLine(calculations, line.toStdString())), answer);
+}
+
+// Any text written as a JSON string reads back as itself; bytes that are no UTF-8 (which
+// only a command line can give) come back as replacement characters.
+void TestCalcBatch::stringsRoundTrip() {
+    QRandomGenerator random(17);
+    const std::string pieces[] = {
+        "\"",   "\\", "/", "\n",       "\t",           std::string(1, '\0'), "\x1f",
+        "\x7f", "a",  "7", "\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x98\x80",   "\xef\xbf\xbf",
+        " "};
+    for (int n = 0; n < 2000; ++n) {
+        std::string text;
+        for (int k = random.bounded(12); k > 0; --k) text += pieces[random.bounded(int(std::size(pieces)))];
+        std::string written;
+        json::AppendString(written, text);
+        QCOMPARE(written.find_first_of("\n\r\t"), std::string::npos);
+        QCOMPARE(std::get<std::string>(json::Parse(written)), text);
+    }
+    std::string written;
+    json::AppendString(written, "a\xff\xc3");
+    QCOMPARE(written, R"("a\ufffd\ufffd")");
+    QCOMPARE(std::get<std::string>(json::Parse(written)), "a\xef\xbf\xbd\xef\xbf\xbd");
+}
+
+// Through the program: one answer per line in order, a failing line among good ones.
+void TestCalcBatch::goesOnInOrder() {
+    const QByteArray good = R"({"calc":"cond","set":{"r":"4"}})";
+    const QByteArray answer = R"({"boxes":{"r":"4","c":"0.25"},"fault":null})";
+    const QByteArray longLine =
+        R"({"calc":"cond","set":{"r":")" + QByteArray(int(cli::kMaxLine), '1') + "\"}}";
+    const test::CalcRun run = test::RunCalc({"--json"}, good + "\n{\n" + longLine + "\n" + good);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.out, answer + "\n" + R"({"error":"column 2: expected a name in quotes"})" + "\n" +
+                          R"({"error":"the line is longer than 1048576 bytes"})" + "\n" + answer + "\n");
+}
+
+AMPORA_TEST(TestCalcBatch)
+#include "tst_batch.moc"
