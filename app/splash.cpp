@@ -127,9 +127,13 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
 
     // Form_Load
     lblVersion_->setText(versionCaption(AMPORA_VERSION_MAJOR, AMPORA_VERSION_MINOR, AMPORA_VERSION_PATCH));
-    // The run-time caption is longer than the design one: let the label grow to the right.
+    // The run-time caption is longer than the design one: the label grows to the right, and
+    // moves left as far as the frame's inner edge would otherwise cut the caption off.
     lblVersion_->resize(std::max(lblVersion_->width(), lblVersion_->sizeHint().width()),
                         lblVersion_->height());
+    const int inner = frame->contentsRect().right() - 1;
+    if (lblVersion_->geometry().right() > inner)
+        lblVersion_->move(std::max(0, inner - lblVersion_->width() + 1), lblVersion_->y());
     tim_->setText(QString::fromStdString(IntegerToText(0)));
     timer_->start();
 }

@@ -124,6 +124,10 @@ void TestSplash::versionComesFromTheBuild() {
     QCOMPARE(d.splash->version()->text(), QStringLiteral("Version ") + QStringLiteral(AMPORA_VERSION));
     QCOMPARE(d.splash->version()->text(), QStringLiteral("Version 1.0.6"));
     QCOMPARE(Splash::versionCaption(12, 0, 345), QStringLiteral("Version 12.0.345"));
+    // The whole caption shows inside the frame, though it is longer than the design one.
+    QLabel* version = d.splash->version();
+    QVERIFY(version->width() >= version->sizeHint().width());
+    QVERIFY(version->parentWidget()->contentsRect().contains(version->geometry()));
 }
 
 void TestSplash::titleIsReadOnce() {
