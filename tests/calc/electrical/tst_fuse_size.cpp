@@ -3,6 +3,7 @@
 
 #include "calc/electrical/fuse_size.h"
 #include "calc/electrical/fuse_size_form.h"
+#include "forms/core/conversions.h"
 #include "support/list_case.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
@@ -13,6 +14,11 @@
 #include <QStringList>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <string>
+
 using namespace ampora;
 using test::PressEnter;
 using test::TypeInto;
@@ -22,6 +28,7 @@ class TestFuseSize : public QObject {
 private slots:
     void calculate_data();
     void calculate();
+    void marginOverTheLargestLoad();
     void throughTheForm();
 };
 
@@ -55,6 +62,36 @@ void TestFuseSize::calculate() {
     QFETCH(QStringList, loads);
     QFETCH(QString, fuse);
     QCOMPARE(QString::fromStdString(fuse_size::Solve(test::MakeList(count, loads))), fuse);
+}
+
+// Random loads, equal ones and unreadable ones among them: the fuse is 1.2 times the
+// largest load plus all the others, within 15-digit text. Only the first of equal largest
+// loads counts as the largest; a load followed by letters is never the largest but adds
+// its number, an empty row adds nothing.
+void TestFuseSize::marginOverTheLargestLoad() {
+    std::mt19937_64 random(2026);
+    for (int round = 0; round < 400; ++round) {
+        const int count = int(random() % 13);
+        component_list::List list;
+        list.count = std::to_string(count);
+        double largest = 0, all = 0;
+        for (int k = 0; k < component_list::kRows; ++k) {
+            const int kind = int(random() % 10);
+            if (kind == 0) continue;  // empty
+            const double load = kind == 1 && largest > 0 ? largest : double(1 + random() % 99999) / 100;
+            list.rows[k] = NumberToText(load) + (kind == 2 ? "abc" : "");
+            if (k >= count) continue;
+            all += load;
+            if (kind != 2) largest = std::max(largest, load);
+        }
+        const double want = 1.2 * largest + (all - largest);
+        const std::string fuse = fuse_size::Solve(list);
+        QVERIFY2(std::abs(TextToNumber(fuse) - want) <= 1e-12 * std::max(want, 1.0),
+                 qPrintable(QStringLiteral("count %1: %2, expected %3")
+                                .arg(count)
+                                .arg(QString::fromStdString(fuse))
+                                .arg(want, 0, 'g', 17)));
+    }
 }
 
 void TestFuseSize::throughTheForm() {
