@@ -110,25 +110,35 @@ void TestColourCode::unpickedBandIsNamed() {
     QVERIFY2(said.contains(QLatin1String("Nominal Value")), qPrintable(said));
 }
 
-// Every pick of the four lists, none included: the nominal value is the number the first
-// two bands spell (one alone when the other is unpicked) times ten to the third band, and
-// the least and greatest values lie 5 % (gold) or 10 % (anything else) either side of it.
+// Every pick of the four lists, none included, and a band text that is not a digit: the
+// nominal value is the number the first two bands spell (one alone when the other is
+// unpicked) times ten to the third band, and the least and greatest values lie 5 % (gold)
+// or 10 % (anything else) either side of it. A band that cannot be read is the one the
+// fault names, the first two before the third.
 void TestColourCode::everyCombinationOfBands() {
     const char* const colours[] = {"Black", "Brown", "Red",    "Orange", "Yellow",
                                    "Green", "Blue",  "Violet", "Grey",   "White"};
+    constexpr int kUnpicked = -1, kUnreadable = 10;
     const auto entry = [&](int digit) {
-        return digit < 0 ? std::string() : std::to_string(digit) + " - " + colours[digit];
+        if (digit == kUnpicked) return std::string();
+        return digit == kUnreadable ? std::string("Pink") : std::to_string(digit) + " - " + colours[digit];
     };
-    for (int unit = -1; unit <= 9; ++unit) {
-        for (int tens = -1; tens <= 9; ++tens) {
-            for (int power = -1; power <= 9; ++power) {
+    for (int unit = kUnpicked; unit <= kUnreadable; ++unit) {
+        for (int tens = kUnpicked; tens <= kUnreadable; ++tens) {
+            for (int power = kUnpicked; power <= kUnreadable; ++power) {
                 for (const char* tolerance : {"", "Gold 5%", "Silver 10%"}) {
                     const colour_code::Bands bands = {entry(unit), entry(tens), entry(power), tolerance};
                     const Outcome out = colour_code::Solve(bands, {"", "", ""});
                     const QString where =
                         QStringLiteral("bands %1 %2 %3 %4").arg(unit).arg(tens).arg(power).arg(tolerance);
-                    if ((unit < 0 && tens < 0) || power < 0) {
+                    const char* named = (unit == kUnpicked && tens == kUnpicked) || unit == kUnreadable
+                                            ? "First Colour"
+                                        : tens == kUnreadable                        ? "Second Colour"
+                                        : power == kUnpicked || power == kUnreadable ? "Third Colour"
+                                                                                     : nullptr;
+                    if (named) {
                         QVERIFY2(out.fault && out.boxes == Boxes(3), qPrintable(where));
+                        QCOMPARE(QString::fromStdString(out.fault->operand()), QString::fromLatin1(named));
                         continue;
                     }
                     QVERIFY2(!out.fault, qPrintable(where));

@@ -39,6 +39,10 @@ void TestFuseSize::calculate_data() {
     QTest::newRow("1.2 x the largest plus the others") << "3" << QStringList{"5", "10", "3"} << "20";
     QTest::newRow("only one of two equal largest loads is left out")
         << "3" << QStringList{"10", "10", "5"} << "27";
+    // The rows add up through 15-digit text in their order, so which of two equal largest
+    // loads is left out shows: 0.4 + 0.4 is added before the first of them, not rounded away.
+    QTest::newRow("the first of two equal largest loads is the one left out")
+        << "4" << QStringList{"0.4", "123456789012345", "0.4", "123456789012345"} << "271604935827160";
     QTest::newRow("fractional loads") << "2" << QStringList{"2.5", "1.5"} << "4.5";
     QTest::newRow("a load beyond 16 bits") << "2" << QStringList{"40000", "10"} << "48010";
     QTest::newRow("a single load") << "1" << QStringList{"3"} << "3.6";
