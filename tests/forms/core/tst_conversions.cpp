@@ -107,7 +107,10 @@ void TestConversions::textToNumberFaults() {
 
 void TestConversions::tinyValuesUnderflowQuietly() {
     QCOMPARE(TextToNumber("1E-400"), 0.0);
+    QCOMPARE(TextToNumber("-1E-400"), 0.0);
     QVERIFY(std::signbit(TextToNumber("-1E-400")));
+    // A positive exponent does not lift a mantissa that lies far below the range.
+    QCOMPARE(TextToNumber("0." + std::string(500, '0') + "1E99"), 0.0);
     QCOMPARE(TextToNumber("0.00000000000000000001E-310"), 0.0);
     QCOMPARE(TextToNumber("5E-324"), std::numeric_limits<double>::denorm_min());
 }
