@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <random>
 
 using namespace ampora;
@@ -152,17 +151,15 @@ void TestComponentList::combineGivesTheSumsOfTheRows() {
             sum += value;
             reciprocals += 1 / value;
         }
+        QStringList rows;
+        for (const std::string& row : list.rows) rows << Q(row);
         for (const auto option : {component_list::Option::Series, component_list::Option::Parallel}) {
             std::string d, ans;
             component_list::Combine(list, option, component_list::Option::Series, d, ans);
             const bool additive = option == component_list::Option::Series;
-            const QString where =
-                QStringLiteral("count %1, %2, rows %3")
-                    .arg(count)
-                    .arg(additive ? "added" : "reciprocals")
-                    .arg(Q(std::accumulate(
-                        list.rows.begin(), list.rows.end(), std::string(),
-                        [](std::string a, const std::string& b) { return std::move(a) + " [" + b + "]"; })));
+            const QString where = QStringLiteral("count %1, %2 of [%3]")
+                                      .arg(count)
+                                      .arg(additive ? "sum" : "reciprocal sum", rows.join(QLatin1Char('|')));
             if (count <= 0 || (!additive && reciprocals == 0)) {
                 QVERIFY2(ans.empty(), qPrintable(where));
                 continue;
