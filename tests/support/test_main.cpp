@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QTest>
 
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
 #include <memory>
 
 namespace ampora::test {
@@ -17,6 +20,20 @@ std::vector<Factory>& Registry() {
 }
 
 }  // namespace ampora::test
+
+namespace {
+
+// An exception that escapes a test function leaves Qt Test half-way through its run:
+// the process ends here, failed, before anything else can hang.
+[[noreturn]] void Escaped(const QObject& suite, const char* what) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "FAIL!  : %s: an exception escaped a test function: %s\n",
+                 suite.metaObject()->className(), what);
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -30,6 +47,12 @@ int main(int argc, char** argv) {
         else
             args.push_back(argv[i]);
     }
+    // A crash ends the test at once, killed by its signal (or reported by the sanitizers).
+    // Qt Test's crash handler would attach a debugger for a stack trace, which never
+    // returns without a terminal, and even without the trace it returns into the faulting
+    // instruction again and again.
+    static char noCrashHandler[] = "-nocrashhandler";
+    args.push_back(noCrashHandler);
     argc = int(args.size());
     args.push_back(nullptr);
     argv = args.data();
@@ -40,7 +63,13 @@ int main(int argc, char** argv) {
     for (const auto& factory : ampora::test::Registry()) {
         std::unique_ptr<QObject> suite(factory());
         if (!only.isEmpty() && only != QLatin1String(suite->metaObject()->className())) continue;
-        failures += QTest::qExec(suite.get(), argc, argv);
+        try {
+            failures += QTest::qExec(suite.get(), argc, argv);
+        } catch (const std::exception& e) {
+            Escaped(*suite, e.what());
+        } catch (...) {
+            Escaped(*suite, "not a std::exception");
+        }
     }
     if (guard.unexpected() > 0) {
         qWarning("%d unexpected modal window(s) appeared and were closed", guard.unexpected());

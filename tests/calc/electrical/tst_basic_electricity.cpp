@@ -3,6 +3,7 @@
 
 #include "calc/electrical/basic_electricity.h"
 #include "forms/ui/calc_form.h"
+#include "support/box_texts.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -21,28 +22,8 @@ namespace {
 
 const char* const kNames[] = {"p", "i", "v", "r", "w", "q", "t"};
 
-// "v=10;i=2" -> the seven boxes, the ones not named empty. Text after "=" is kept as
-// is, blanks included.
-Boxes Parse(const QString& pairs) {
-    Boxes boxes(basic_electricity::kBoxes);
-    for (const QString& pair : pairs.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const qsizetype eq = pair.indexOf(QLatin1Char('='));
-        const QString name = pair.left(eq);
-        const auto it = std::find_if(std::begin(kNames), std::end(kNames),
-                                     [&](const char* n) { return name == QLatin1String(n); });
-        Q_ASSERT(it != std::end(kNames));
-        boxes[static_cast<std::size_t>(it - std::begin(kNames))] = pair.mid(eq + 1).toStdString();
-    }
-    return boxes;
-}
-
-QString Show(const Boxes& boxes) {
-    QStringList pairs;
-    for (std::size_t k = 0; k < boxes.size(); ++k)
-        if (!boxes[k].empty())
-            pairs << QLatin1String(kNames[k]) + QLatin1Char('=') + QString::fromStdString(boxes[k]);
-    return pairs.join(QLatin1Char(';'));
-}
+Boxes Parse(const QString& pairs) { return test::Parse(pairs, kNames); }
+QString Show(const Boxes& boxes) { return test::Show(boxes, kNames); }
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/colour_code.h"
+#include "forms/core/conversions.h"
 #include "forms/ui/calc_form.h"
 #include "support/box_texts.h"
 #include "support/test_registry.h"
@@ -11,6 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <cmath>
+#include <string>
 
 using namespace ampora;
 using test::MessageBoxCatcher;
@@ -36,6 +40,7 @@ private slots:
     void calculate();
     void unpickedBandIsNamed_data();
     void unpickedBandIsNamed();
+    void everyCombinationOfBands();
     void listsStartUnpicked();
     void pickTypeEnterAndReset();
     void unpickedBandIsReported();
@@ -103,6 +108,53 @@ void TestColourCode::unpickedBandIsNamed() {
     QVERIFY2(said.contains(QStringLiteral("The %1 box has no colour picked").arg(band)), qPrintable(said));
     QVERIFY2(said.contains(alsoSays), qPrintable(said));
     QVERIFY2(said.contains(QLatin1String("Nominal Value")), qPrintable(said));
+}
+
+// Every pick of the four lists, none included, and a band text that is not a digit: the
+// nominal value is the number the first two bands spell (one alone when the other is
+// unpicked) times ten to the third band, and the least and greatest values lie 5 % (gold)
+// or 10 % (anything else) either side of it. A band that cannot be read is the one the
+// fault names, the first two before the third.
+void TestColourCode::everyCombinationOfBands() {
+    const char* const colours[] = {"Black", "Brown", "Red",    "Orange", "Yellow",
+                                   "Green", "Blue",  "Violet", "Grey",   "White"};
+    constexpr int kUnpicked = -1, kUnreadable = 10;
+    const auto entry = [&](int digit) {
+        if (digit == kUnpicked) return std::string();
+        return digit == kUnreadable ? std::string("Pink") : std::to_string(digit) + " - " + colours[digit];
+    };
+    for (int unit = kUnpicked; unit <= kUnreadable; ++unit) {
+        for (int tens = kUnpicked; tens <= kUnreadable; ++tens) {
+            for (int power = kUnpicked; power <= kUnreadable; ++power) {
+                for (const char* tolerance : {"", "Gold 5%", "Silver 10%"}) {
+                    const colour_code::Bands bands = {entry(unit), entry(tens), entry(power), tolerance};
+                    const Outcome out = colour_code::Solve(bands, {"", "", ""});
+                    const QString where =
+                        QStringLiteral("bands %1 %2 %3 %4").arg(unit).arg(tens).arg(power).arg(tolerance);
+                    const char* named = (unit == kUnpicked && tens == kUnpicked) || unit == kUnreadable
+                                            ? "First Colour"
+                                        : tens == kUnreadable                        ? "Second Colour"
+                                        : power == kUnpicked || power == kUnreadable ? "Third Colour"
+                                                                                     : nullptr;
+                    if (named) {
+                        QVERIFY2(out.fault && out.boxes == Boxes(3), qPrintable(where));
+                        QCOMPARE(QString::fromStdString(out.fault->operand()), QString::fromLatin1(named));
+                        continue;
+                    }
+                    QVERIFY2(!out.fault, qPrintable(where));
+                    const long long digits = unit < 0 ? tens : tens < 0 ? unit : 10 * unit + tens;
+                    long long nominal = digits;
+                    for (int k = 0; k < power; ++k) nominal *= 10;
+                    QCOMPARE(QString::fromStdString(out.boxes[colour_code::Ans]), QString::number(nominal));
+                    const double share = tolerance[0] == 'G' ? 0.05 : 0.1;
+                    const double least = TextToNumber(out.boxes[colour_code::Minv]);
+                    const double most = TextToNumber(out.boxes[colour_code::Maxv]);
+                    QVERIFY2(std::abs(least - nominal * (1 - share)) <= 1e-14 * nominal, qPrintable(where));
+                    QVERIFY2(std::abs(most - nominal * (1 + share)) <= 1e-14 * nominal, qPrintable(where));
+                }
+            }
+        }
+    }
 }
 
 void TestColourCode::listsStartUnpicked() {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/fuse_size.h"
+#include "forms/core/conversions.h"
 #include "forms/ui/component_list_form.h"
 #include "support/list_case.h"
 #include "support/test_registry.h"
@@ -13,6 +14,11 @@
 #include <QStringList>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <string>
+
 using namespace ampora;
 using test::PressEnter;
 using test::TypeInto;
@@ -22,6 +28,7 @@ class TestFuseSize : public QObject {
 private slots:
     void calculate_data();
     void calculate();
+    void marginOverTheLargestLoad();
     void throughTheForm();
 };
 
@@ -32,6 +39,10 @@ void TestFuseSize::calculate_data() {
     QTest::newRow("1.2 x the largest plus the others") << "3" << QStringList{"5", "10", "3"} << "20";
     QTest::newRow("only one of two equal largest loads is left out")
         << "3" << QStringList{"10", "10", "5"} << "27";
+    // The rows add up through 15-digit text in their order, so which of two equal largest
+    // loads is left out shows: 0.4 + 0.4 is added before the first of them, not rounded away.
+    QTest::newRow("the first of two equal largest loads is the one left out")
+        << "4" << QStringList{"0.4", "123456789012345", "0.4", "123456789012345"} << "271604935827160";
     QTest::newRow("fractional loads") << "2" << QStringList{"2.5", "1.5"} << "4.5";
     QTest::newRow("a load beyond 16 bits") << "2" << QStringList{"40000", "10"} << "48010";
     QTest::newRow("a single load") << "1" << QStringList{"3"} << "3.6";
@@ -55,6 +66,36 @@ void TestFuseSize::calculate() {
     QFETCH(QStringList, loads);
     QFETCH(QString, fuse);
     QCOMPARE(QString::fromStdString(fuse_size::Solve(test::MakeList(count, loads))), fuse);
+}
+
+// Random loads, equal ones and unreadable ones among them: the fuse is 1.2 times the
+// largest load plus all the others, within 15-digit text. Only the first of equal largest
+// loads counts as the largest; a load followed by letters is never the largest but adds
+// its number, an empty row adds nothing.
+void TestFuseSize::marginOverTheLargestLoad() {
+    std::mt19937_64 random(2026);
+    for (int round = 0; round < 400; ++round) {
+        const int count = int(random() % 13);
+        component_list::List list;
+        list.count = std::to_string(count);
+        double largest = 0, all = 0;
+        for (int k = 0; k < component_list::kRows; ++k) {
+            const int kind = int(random() % 10);
+            if (kind == 0) continue;  // empty
+            const double load = kind == 1 && largest > 0 ? largest : double(1 + random() % 99999) / 100;
+            list.rows[k] = NumberToText(load) + (kind == 2 ? "abc" : "");
+            if (k >= count) continue;
+            all += load;
+            if (kind != 2) largest = std::max(largest, load);
+        }
+        const double want = 1.2 * largest + (all - largest);
+        const std::string fuse = fuse_size::Solve(list);
+        QVERIFY2(std::abs(TextToNumber(fuse) - want) <= 1e-12 * std::max(want, 1.0),
+                 qPrintable(QStringLiteral("count %1: %2, expected %3")
+                                .arg(count)
+                                .arg(QString::fromStdString(fuse))
+                                .arg(want, 0, 'g', 17)));
+    }
 }
 
 void TestFuseSize::throughTheForm() {

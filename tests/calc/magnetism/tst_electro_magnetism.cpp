@@ -3,6 +3,7 @@
 
 #include "calc/magnetism/electro_magnetism.h"
 #include "forms/ui/calc_form.h"
+#include "support/box_texts.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 
@@ -32,23 +33,8 @@ std::size_t IndexOf(const QString& name) {
     return static_cast<std::size_t>(it - std::begin(kNames));
 }
 
-// "B=0.5;i=2" -> the sixteen boxes, the ones not named empty; blanks after "=" are kept.
-Boxes Parse(const QString& pairs) {
-    Boxes boxes(electro_magnetism::kBoxes);
-    for (const QString& pair : pairs.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const qsizetype eq = pair.indexOf(QLatin1Char('='));
-        boxes[IndexOf(pair.left(eq))] = pair.mid(eq + 1).toStdString();
-    }
-    return boxes;
-}
-
-QString Show(const Boxes& boxes) {
-    QStringList pairs;
-    for (std::size_t k = 0; k < boxes.size(); ++k)
-        if (!boxes[k].empty())
-            pairs << QLatin1String(kNames[k]) + QLatin1Char('=') + QString::fromStdString(boxes[k]);
-    return pairs.join(QLatin1Char(';'));
-}
+Boxes Parse(const QString& pairs) { return test::Parse(pairs, kNames); }
+QString Show(const Boxes& boxes) { return test::Show(boxes, kNames); }
 
 QString Solve(const QString& typed) { return Show(electro_magnetism::Solve(Parse(typed))); }
 

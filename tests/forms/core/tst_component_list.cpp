@@ -2,11 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "forms/core/component_list.h"
+#include "forms/core/conversions.h"
 #include "support/list_case.h"
 #include "support/test_registry.h"
 
 #include <QStringList>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
 
 using namespace ampora;
 using component_list::List;
@@ -27,6 +32,7 @@ private slots:
     void plainSum();
     void reciprocalSum_data();
     void reciprocalSum();
+    void combineGivesTheSumsOfTheRows();
 };
 
 void TestComponentList::rowsCovered_data() {
@@ -125,6 +131,44 @@ void TestComponentList::reciprocalSum() {
     component_list::ReciprocalSum(MakeList(count, rows), outD, outAns);
     QCOMPARE(Q(outAns), ans);
     QCOMPARE(Q(outD), d);
+}
+
+// Random rows and counts: the additive combination is the sum of the covered rows, the
+// other the reciprocal of the sum of their reciprocals (empty rows left out of it), each
+// within what ten steps through 15-digit text allow; nothing to combine leaves ans empty.
+void TestComponentList::combineGivesTheSumsOfTheRows() {
+    std::mt19937_64 random(2026);
+    for (int round = 0; round < 400; ++round) {
+        const int count = int(random() % 14) - 1;
+        List list;
+        list.count = std::to_string(count);
+        double sum = 0, reciprocals = 0;
+        for (int k = 0; k < component_list::kRows; ++k) {
+            if (random() % 5 == 0) continue;  // an empty row
+            const double value = double(1 + random() % 999999) * std::pow(10.0, int(random() % 9) - 7);
+            list.rows[k] = NumberToText(value);
+            if (k >= count) continue;
+            sum += value;
+            reciprocals += 1 / value;
+        }
+        QStringList rows;
+        for (const std::string& row : list.rows) rows << Q(row);
+        for (const auto option : {component_list::Option::Series, component_list::Option::Parallel}) {
+            std::string d, ans;
+            component_list::Combine(list, option, component_list::Option::Series, d, ans);
+            const bool additive = option == component_list::Option::Series;
+            const QString where = QStringLiteral("count %1, %2 of [%3]")
+                                      .arg(count)
+                                      .arg(additive ? "sum" : "reciprocal sum", rows.join(QLatin1Char('|')));
+            if (count <= 0 || (!additive && reciprocals == 0)) {
+                QVERIFY2(ans.empty(), qPrintable(where));
+                continue;
+            }
+            const double want = additive ? sum : 1 / reciprocals;
+            QVERIFY2(std::abs(TextToNumber(ans) - want) <= 1e-12 * want,
+                     qPrintable(where + " gave " + Q(ans)));
+        }
+    }
 }
 
 AMPORA_TEST(TestComponentList)

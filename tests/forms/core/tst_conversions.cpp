@@ -8,7 +8,9 @@
 #include <QTest>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 using namespace ampora;
 
@@ -27,6 +29,7 @@ private slots:
     void numberToText_data();
     void numberToText();
     void nonFiniteNeverBecomesText();
+    void everyExponentWritesAndReadsBack();
     void roundTripKeepsFifteenDigits_data();
     void roundTripKeepsFifteenDigits();
     void roundToInteger_data();
@@ -104,7 +107,10 @@ void TestConversions::textToNumberFaults() {
 
 void TestConversions::tinyValuesUnderflowQuietly() {
     QCOMPARE(TextToNumber("1E-400"), 0.0);
+    QCOMPARE(TextToNumber("-1E-400"), 0.0);
     QVERIFY(std::signbit(TextToNumber("-1E-400")));
+    // A positive exponent does not lift a mantissa that lies far below the range.
+    QCOMPARE(TextToNumber("0." + std::string(500, '0') + "1E99"), 0.0);
     QCOMPARE(TextToNumber("0.00000000000000000001E-310"), 0.0);
     QCOMPARE(TextToNumber("5E-324"), std::numeric_limits<double>::denorm_min());
 }
@@ -156,6 +162,16 @@ void TestConversions::numberToText_data() {
     QTest::newRow("negative zero") << -0.0 << "0";
     QTest::newRow("three-digit exponent") << -1.25e-100 << "-1.25E-100";
     QTest::newRow("largest") << std::numeric_limits<double>::max() << "1.79769313486232E+308";
+    QTest::newRow("1E+04 plain") << 1e4 << "10000";
+    QTest::newRow("1E+05 plain") << 1e5 << "100000";
+    QTest::newRow("1E-09") << 1e-9 << "1E-09";
+    QTest::newRow("1E+09 plain") << 1e9 << "1000000000";
+    QTest::newRow("two-digit exponent, no padding") << 1.5e-10 << "1.5E-10";
+    QTest::newRow("1E+10 plain") << -2.5e10 << "-25000000000";
+    QTest::newRow("1E-99") << 1e-99 << "1E-99";
+    QTest::newRow("1E+99") << 9.99e99 << "9.99E+99";
+    QTest::newRow("1E+300") << 1e300 << "1E+300";
+    QTest::newRow("-3E-300") << -3e-300 << "-3E-300";
 }
 
 void TestConversions::numberToText() {
@@ -168,6 +184,31 @@ void TestConversions::nonFiniteNeverBecomesText() {
     for (double v : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
                      std::numeric_limits<double>::quiet_NaN()})
         QVERIFY_THROWS_EXCEPTION(Fault, NumberToText(v));
+}
+
+// Every decimal exponent of a normal double, with fifteen digits to keep: plain text from
+// 1E-04 to below 1E+15, exponent form outside, its exponent signed and with at least two
+// digits; and the text reads back to the same value.
+void TestConversions::everyExponentWritesAndReadsBack() {
+    for (int exponent = -307; exponent <= 308; ++exponent) {
+        const std::string typed = "1.23456789012345e" + std::to_string(exponent);
+        const double value = std::strtod(typed.c_str(), nullptr);
+        const QString text = QString::fromStdString(NumberToText(value));
+        const QString where = QStringLiteral("%1 gives %2").arg(QString::fromStdString(typed), text);
+        const bool plain = exponent >= -4 && exponent <= 14;
+        QVERIFY2(text.contains(QLatin1Char('E')) != plain, qPrintable(where));
+        if (plain) {
+            QVERIFY2(QString(text).remove(QLatin1Char('.')).contains(QLatin1String("123456789012345")),
+                     qPrintable(where));
+        } else {
+            const QString written = QStringLiteral("1.23456789012345E%1%2")
+                                        .arg(QLatin1Char(exponent < 0 ? '-' : '+'))
+                                        .arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
+            QVERIFY2(text == written, qPrintable(where));
+        }
+        QVERIFY2(TextToNumber(text.toStdString()) == value, qPrintable(where));
+        QCOMPARE(QString::fromStdString(NumberToText(-value)), QLatin1Char('-') + text);
+    }
 }
 
 void TestConversions::roundTripKeepsFifteenDigits_data() {
