@@ -20,7 +20,7 @@ calc="${AMPORA_CALC:-}"
 if [ -z "$calc" ]; then
   cmake --preset release >/dev/null
   cmake --build --preset release --target ampora-calc >/dev/null
-  calc=build/release/cli/ampora-calc
+  calc=build/release/ampora-calc
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -30,6 +30,9 @@ reuse lint --quiet || reuse lint
 stage "release build"
 cmake --preset release
 cmake --build --preset release
+# The command-line calculators sit beside the program in the build tree.
+[ "$(build/release/ampora-calc pd p=100 v=230 | grep -c =)" = 7 ] ||
+  { echo "build/release/ampora-calc does not print the seven boxes of basic electricity" >&2; exit 1; }
 scripts/check_package.sh
 
 stage "sanitizer build and tests"
