@@ -14,9 +14,7 @@ namespace ampora::cli {
 namespace {
 
 std::string ErrorLine(std::string_view reason) {
-    std::string out = "{\"error\":";
-    json::AppendString(out, reason);
-    return out + '}';
+    return json::Write(json::Object{{"error", std::string(reason)}});
 }
 
 // The request a line holds; a reason is thrown as json::Error.
@@ -111,19 +109,12 @@ std::string AnswerLine(Calculations& calculations, std::string_view line) {
     }
     const Answer answer = calculations.run(request);
     if (!answer.error.empty()) return ErrorLine(answer.error);
-    std::string out = "{\"boxes\":{";
-    for (const auto& [name, text] : answer.boxes) {
-        if (out.back() != '{') out += ',';
-        json::AppendString(out, name);
-        out += ':';
-        json::AppendString(out, text);
-    }
-    out += "},\"fault\":";
-    if (answer.told.empty())
-        out += "null";
-    else
-        json::AppendString(out, answer.told);
-    return out + '}';
+    json::Object boxes;
+    boxes.reserve(answer.boxes.size());
+    for (const auto& [name, text] : answer.boxes) boxes.push_back({std::string(name), text});
+    json::Value fault = nullptr;
+    if (!answer.told.empty()) fault = answer.told;
+    return json::Write(json::Object{{"boxes", std::move(boxes)}, {"fault", std::move(fault)}});
 }
 
 std::string RunBatch(int in, std::FILE* out) {

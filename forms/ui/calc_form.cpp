@@ -8,6 +8,7 @@
 #include "form_accessibility.h"
 #include "forms/core/component_list.h"
 #include "forms/core/control_list.h"
+#include "forms/core/settings.h"
 #include "message_box.h"
 #include "raised_title.h"
 #include "reading_order.h"
@@ -31,10 +32,6 @@ namespace {
 
 // The face of classic buttons and dialogs.
 const QColor kButtonFace(0xD4, 0xD0, 0xC8);
-
-}  // namespace
-
-namespace {
 
 // The forms are drawn on the grey of classic button faces, with black text, whatever the
 // desktop's palette, so that the white copy of a raised title stands out. Every colour
@@ -175,7 +172,8 @@ QWidget* CalcForm::create(const Control& c) {
         case Kind::List: {
             auto* list = new QComboBox(parent);
             list->setEditable(false);
-            list->addItems(caption.split(QLatin1Char('|'), Qt::SkipEmptyParts));
+            for (std::string_view entry : ListEntries(c))
+                list->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
             list->setCurrentIndex(-1);
             w = list;
             break;
