@@ -3,7 +3,7 @@
 
 #include "about_box.h"
 
-#include "forms/ui/sketch_shape.h"
+#include "ui/sketch_shape.h"
 
 #include <QKeyEvent>
 #include <QLabel>

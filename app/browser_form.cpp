@@ -3,7 +3,7 @@
 
 #include "browser_form.h"
 
-#include "forms/ui/control_table.h"
+#include "ui/control_table.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -5,9 +5,9 @@
 #include "browser_form.h"
 #include "calc/registry.h"
 #include "form_table.h"
-#include "forms/ui/component_list_form.h"
 #include "help_viewer_loader.h"
 #include "main_panel.h"
+#include "ui/component_list_form.h"
 
 namespace ampora {
 

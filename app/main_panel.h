@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "forms/ui/calc_form.h"
+#include "ui/calc_form.h"
 
 namespace ampora {
 

@@ -6,8 +6,8 @@
 #include "bench_probe.h"
 #include "browser_form.h"
 #include "calc/registry.h"
-#include "forms/ui/control_table.h"
-#include "forms/ui/message_box.h"
+#include "ui/control_table.h"
+#include "ui/message_box.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -3,10 +3,10 @@
 
 #include "splash.h"
 
-#include "forms/core/conversions.h"
-#include "forms/ui/control_table.h"
-#include "forms/ui/raised_title.h"
-#include "forms/ui/sketch_shape.h"
+#include "core/conversions.h"
+#include "ui/control_table.h"
+#include "ui/raised_title.h"
+#include "ui/sketch_shape.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

@@ -5,10 +5,10 @@
 // reading the boxes' texts to the texts written back, and for a component-list form also
 // all ten rows combined.
 #include "calc/registry.h"
-#include "forms/core/component_list.h"
-#include "forms/core/control_list.h"
-#include "forms/core/form_state.h"
-#include "forms/core/settings.h"
+#include "core/component_list.h"
+#include "core/control_list.h"
+#include "core/form_state.h"
+#include "request/settings.h"
 
 #include <QTest>
 
@@ -28,7 +28,7 @@ const Press& Pressed(const FormDecl& form, const char* button) {
 FormState Typed(const FormDecl& form, bool tenRows) {
     const ControlList controls(form);
     FormState state = FormState::initial(form);
-    for (const Setting& s : form.example.settings) ApplySetting(controls, state, s.control, s.text);
+    for (const Setting& s : form.example.settings) request::ApplySetting(controls, state, s.control, s.text);
     if (tenRows) {
         state.setBox(component_list::kCountBox, "10");
         for (int k = 0; k < component_list::kRows; ++k)

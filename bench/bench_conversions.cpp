@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Micro-benchmarks of the conversions every box goes through on each press of "Calculate".
-#include "forms/core/conversions.h"
-#include "forms/core/fault.h"
+#include "core/conversions.h"
+#include "core/fault.h"
 
 #include <QTest>
 

@@ -42,7 +42,7 @@ Command ParseArguments(std::span<const std::string_view> arguments) {
 
     Command command;
     command.kind = Command::Calculate;
-    Request& request = command.request;
+    request::Request& request = command.request;
     request.calc = first;
     if (!FindCalculator(first)) return Refuse("there is no calculator named \"" + request.calc + "\"");
     // Help is given whatever else the line holds.

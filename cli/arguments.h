@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "calculation.h"
+#include "request/calculation.h"
 
 #include <span>
 #include <string>
@@ -23,7 +23,7 @@ struct Command {
         Refused  // `reason` says why; `request.calc` names the calculator when it is known
     };
     Kind kind = Refused;
-    Request request;
+    request::Request request;
     std::string reason;
 };
 

@@ -35,9 +35,9 @@ int Finished(int status) {
     return kFaulted;
 }
 
-int Calculate(const Request& request) {
-    Calculations calculations;
-    const Answer answer = calculations.run(request);
+int Calculate(const request::Request& request) {
+    request::Calculations calculations;
+    const request::Answer answer = calculations.run(request);
     if (!answer.error.empty()) return Refused(answer.error, FindCalculator(request.calc));
     std::string out;
     for (const auto& [name, text] : answer.boxes) out.append(name).append("=").append(text).append("\n");

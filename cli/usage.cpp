@@ -4,11 +4,11 @@
 #include "usage.h"
 
 #include "calc/registry.h"
-#include "forms/core/box_labels.h"
-#include "forms/core/component_list.h"
-#include "forms/core/control_list.h"
-#include "forms/core/settings.h"
-#include "forms/core/unit_words.h"
+#include "core/box_labels.h"
+#include "core/component_list.h"
+#include "core/control_list.h"
+#include "core/unit_words.h"
+#include "request/settings.h"
 
 #include <algorithm>
 #include <cctype>
@@ -73,11 +73,6 @@ std::string Wrapped(const std::string& lead, const std::vector<std::string>& wor
         first = false;
     }
     return out + '\n';
-}
-
-std::string Quoted(std::string_view text) {
-    std::string quoted(1, '"');
-    return quoted.append(text).append(1, '"');
 }
 
 // A NAME=TEXT argument as a shell reads it back.
@@ -223,7 +218,7 @@ std::string CalculatorHelp(const FormDecl& form) {
             lead.append(width + 2 - std::string_view(c->name).size(), ' ');
             lead += LabelsOf(controls, c->name).caption + ": ";
             std::vector<std::string> entries;
-            for (std::string_view entry : ListEntries(*c)) entries.push_back(Quoted(entry));
+            for (std::string_view entry : ListEntries(*c)) entries.push_back(request::Quoted(entry));
             out += Wrapped(lead, entries);
         }
     }

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "forms/core/form_decl.h"
+#include "core/form_decl.h"
 
 #include <string>
 

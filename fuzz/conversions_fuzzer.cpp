@@ -4,8 +4,8 @@
 // The conversions between box text and numbers, fed arbitrary bytes. Each input is used
 // as a box's text, and its first eight bytes (and the number the text holds, if any) as
 // a double.
-#include "forms/core/conversions.h"
-#include "forms/core/fault.h"
+#include "core/conversions.h"
+#include "core/fault.h"
 #include "fuzz_check.h"
 
 #include <cmath>

@@ -6,10 +6,10 @@
 // as an error or as the calculator's boxes with what its presses told; and any text the
 // reader accepts, or any bytes at all written as a string, read back as they were.
 #include "calc/registry.h"
-#include "cli/batch.h"
-#include "forms/core/control_list.h"
-#include "forms/core/json.h"
+#include "core/control_list.h"
 #include "fuzz_check.h"
+#include "request/answer_line.h"
+#include "request/json.h"
 
 #include <cstdint>
 #include <string>
@@ -75,8 +75,8 @@ void CheckRoundTrips(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
-    static cli::Calculations calculations;
-    CheckAnswer(line, cli::AnswerLine(calculations, line));
+    static request::Calculations calculations;
+    CheckAnswer(line, request::AnswerLine(calculations, line));
     CheckRoundTrips(line);
     return 0;
 }

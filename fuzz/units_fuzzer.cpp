@@ -14,12 +14,12 @@
 #include "calc/electrical/colour_code.h"
 #include "calc/instruments/oscilloscope.h"
 #include "calc/registry.h"
-#include "forms/core/control_list.h"
-#include "forms/core/conversions.h"
-#include "forms/core/form_state.h"
-#include "forms/core/settings.h"
-#include "forms/core/solve_pass.h"
+#include "core/control_list.h"
+#include "core/conversions.h"
+#include "core/form_state.h"
+#include "core/solve_pass.h"
 #include "fuzz_check.h"
+#include "request/settings.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,7 +4,7 @@
 
 # Sets up, builds and runs every test headless; ends with ctest's summary.
 #
-# Stages: the format and licence checks; the release build, with the desktop files, the
+# Stages: the format, include and licence checks; the release build, with the desktop files, the
 # manual pages and the Debian package checked; the debug preset (AddressSanitizer and
 # UndefinedBehaviorSanitizer) and its tests; the fuzz targets, built with clang and run for
 # FUZZ_SECONDS each from their corpora; then the release tests, whose summary ends the
@@ -22,6 +22,11 @@ stage "format"
 # Every C++ file as .clang-format lays it out (clang-format 14 from Debian); run
 # scripts/format.sh to apply it.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
+stage "includes"
+# Every include points down the layers (engine, calculators, request layer, front ends),
+# no units include each other, and nothing below the desktop includes Qt.
+tools/check_includes.py
 
 stage "licences"
 # Every file names its copyright and licence (REUSE: a header, or .reuse/dep5).

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "forms/core/box_names.h"
-#include "forms/core/solve_pass.h"
+#include "core/box_names.h"
+#include "core/solve_pass.h"
 
 // Alternating current: the average (of the rectified wave), peak, peak-to-peak and r.m.s.
 // values of a sine wave, converted with fixed four-figure factors.

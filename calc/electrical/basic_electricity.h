@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "forms/core/box_names.h"
-#include "forms/core/solve_pass.h"
+#include "core/box_names.h"
+#include "core/solve_pass.h"
 
 // Basic electricity: power, current, voltage, resistance, work done, charge and time of a
 // direct-current circuit element.

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "basic_electricity.h"
-#include "forms/core/form_state.h"
+#include "core/form_state.h"
 
 namespace ampora::basic_electricity {
 namespace {

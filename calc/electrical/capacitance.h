@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "forms/core/box_names.h"
-#include "forms/core/component_list.h"
-#include "forms/core/solve_pass.h"
+#include "core/box_names.h"
+#include "core/component_list.h"
+#include "core/solve_pass.h"
 
 // Capacitance: up to ten capacitors combined in parallel or in series, Q = C x V over the
 // applied voltage, the charge and the combined capacitance, and the stored energy.

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "capacitance.h"
-#include "forms/core/form_state.h"
+#include "core/list_press.h"
 
 namespace ampora::capacitance {
 namespace {

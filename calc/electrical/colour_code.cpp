@@ -3,7 +3,7 @@
 
 #include "colour_code.h"
 
-#include "forms/core/conversions.h"
+#include "core/conversions.h"
 
 namespace ampora::colour_code {
 namespace {

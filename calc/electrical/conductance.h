@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "forms/core/box_names.h"
-#include "forms/core/solve_pass.h"
+#include "core/box_names.h"
+#include "core/solve_pass.h"
 
 // Conductance: resistance in ohms and conductance in mhos, each the other's reciprocal.
 namespace ampora::conductance {

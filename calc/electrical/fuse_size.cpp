@@ -3,9 +3,9 @@
 
 #include "fuse_size.h"
 
-#include "forms/core/checked.h"
-#include "forms/core/conversions.h"
-#include "forms/core/trapping.h"
+#include "core/checked.h"
+#include "core/conversions.h"
+#include "core/trapping.h"
 
 #include <optional>
 

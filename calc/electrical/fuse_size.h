@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "forms/core/component_list.h"
-#include "forms/core/form_decl.h"
+#include "core/component_list.h"
+#include "core/form_decl.h"
 
 #include <string>
 

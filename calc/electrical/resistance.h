@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "forms/core/box_names.h"
-#include "forms/core/component_list.h"
-#include "forms/core/solve_pass.h"
+#include "core/box_names.h"
+#include "core/component_list.h"
+#include "core/solve_pass.h"
 
 // Resistance: up to ten resistors combined in series or in parallel, and Ohm's law over
 // the applied voltage, the current and the combined resistance.

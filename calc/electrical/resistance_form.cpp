@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms/core/form_state.h"
+#include "core/list_press.h"
 #include "resistance.h"
 
 namespace ampora::resistance {

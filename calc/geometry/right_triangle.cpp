@@ -3,7 +3,7 @@
 
 #include "right_triangle.h"
 
-#include "forms/core/conversions.h"
+#include "core/conversions.h"
 
 namespace ampora::right_triangle {
 namespace {

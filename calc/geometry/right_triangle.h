@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "forms/core/box_names.h"
-#include "forms/core/solve_pass.h"
+#include "core/box_names.h"
+#include "core/solve_pass.h"
 
 // The right-angled triangle: the two acute angles (in degrees) make 90 between them, and
 // the hypotenuse squared is the sum of the other sides squared. Sides and angles are

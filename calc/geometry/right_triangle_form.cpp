@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms/core/form_state.h"
+#include "core/form_state.h"
 #include "right_triangle.h"
 
 namespace ampora::right_triangle {

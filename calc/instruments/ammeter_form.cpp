@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ammeter.h"
-#include "forms/core/form_state.h"
+#include "core/form_state.h"
 
 namespace ampora::ammeter {
 namespace {

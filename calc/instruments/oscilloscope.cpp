@@ -3,7 +3,7 @@
 
 #include "oscilloscope.h"
 
-#include "forms/core/conversions.h"
+#include "core/conversions.h"
 
 namespace ampora::oscilloscope {
 namespace {

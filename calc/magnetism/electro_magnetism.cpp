@@ -3,7 +3,7 @@
 
 #include "electro_magnetism.h"
 
-#include "forms/core/conversions.h"
+#include "core/conversions.h"
 
 namespace ampora::electro_magnetism {
 namespace {

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "forms/core/box_names.h"
-#include "forms/core/solve_pass.h"
+#include "core/box_names.h"
+#include "core/solve_pass.h"
 
 // Electro-magnetism: a magnetic circuit (reluctance, magneto-motive force, flux, field
 // strength, flux density, inductance) and a conductor moving or carrying current in a

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/form_state.h"
 #include "electro_magnetism.h"
-#include "forms/core/form_state.h"
 
 namespace ampora::electro_magnetism {
 namespace {

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "forms/core/box_names.h"
-#include "forms/core/component_list.h"
-#include "forms/core/solve_pass.h"
+#include "core/box_names.h"
+#include "core/component_list.h"
+#include "core/solve_pass.h"
 
 // Inductance: up to ten inductors combined in series or in parallel, and the energy
 // stored in the combined inductance for a given current.

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/unit_words.h"
 #include "every_form.h"
-#include "forms/core/unit_words.h"
-#include "forms/ui/form_accessibility.h"
 #include "support/test_registry.h"
+#include "ui/form_accessibility.h"
 
 #include <QAccessible>
 #include <QComboBox>

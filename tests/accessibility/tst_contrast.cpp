@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "every_form.h"
-#include "forms/ui/calc_form.h"
-#include "forms/ui/form_accessibility.h"
 #include "support/test_registry.h"
+#include "ui/calc_form.h"
+#include "ui/form_accessibility.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "every_form.h"
-#include "forms/ui/calc_form.h"
-#include "forms/ui/reading_order.h"
 #include "support/test_registry.h"
+#include "ui/calc_form.h"
+#include "ui/reading_order.h"
 
 #include <QApplication>
 

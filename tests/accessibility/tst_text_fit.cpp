@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "every_form.h"
-#include "forms/ui/form_accessibility.h"
-#include "forms/ui/wrap_button.h"
 #include "support/test_registry.h"
+#include "ui/form_accessibility.h"
+#include "ui/wrap_button.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,9 +4,9 @@
 #include "app/browser_form.h"
 #include "app/help_viewer_loader.h"
 #include "app/main_window.h"
-#include "forms/ui/control_table.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
+#include "ui/control_table.h"
 
 #include <QAction>
 #include <QFile>

@@ -3,14 +3,14 @@
 
 #include "calc/registry.h"
 #include "calc_process.h"
-#include "forms/core/box_labels.h"
-#include "forms/core/component_list.h"
-#include "forms/core/json.h"
-#include "forms/core/settings.h"
-#include "forms/ui/component_list_form.h"
-#include "forms/ui/form_accessibility.h"
+#include "core/box_labels.h"
+#include "core/component_list.h"
+#include "request/json.h"
+#include "request/settings.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
+#include "ui/component_list_form.h"
+#include "ui/form_accessibility.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -132,7 +132,7 @@ QByteArray OnTheDesktop(CalcForm* form, const Case& c, const test::MessageBoxCat
     for (const auto& [name, entry] : start.allLists()) form->list(name)->setCurrentIndex(-1);
 
     for (const auto& [name, text] : c.settings) {
-        const Control* target = SettingTarget(controls, name);
+        const Control* target = request::SettingTarget(controls, name);
         const QString typed = QString::fromStdString(text);
         if (target->kind == Kind::Box) form->box(target->name)->setText(typed);
         if (target->kind == Kind::Option) form->option(target->name)->setChecked(true);

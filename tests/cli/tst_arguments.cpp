@@ -4,8 +4,8 @@
 #include "calc/registry.h"
 #include "calc_process.h"
 #include "cli/usage.h"
-#include "forms/core/component_list.h"
-#include "forms/core/control_list.h"
+#include "core/component_list.h"
+#include "core/control_list.h"
 #include "support/test_registry.h"
 
 #include <QFile>

@@ -3,7 +3,8 @@
 
 #include "calc_process.h"
 #include "cli/batch.h"
-#include "forms/core/json.h"
+#include "request/answer_line.h"
+#include "request/json.h"
 #include "support/test_registry.h"
 
 #include <QRandomGenerator>
@@ -108,8 +109,8 @@ void TestCalcBatch::answers_data() {
 void TestCalcBatch::answers() {
     QFETCH(QByteArray, line);
     QFETCH(QByteArray, answer);
-    cli::Calculations calculations;
-    QCOMPARE(QByteArray::fromStdString(cli::AnswerLine(calculations, line.toStdString())), answer);
+    request::Calculations calculations;
+    QCOMPARE(QByteArray::fromStdString(request::AnswerLine(calculations, line.toStdString())), answer);
 }
 
 // Any text written as a JSON string reads back as itself; bytes that are no UTF-8 (which

@@ -5,9 +5,9 @@
 #include "app/main_window.h"
 #include "calc/electrical/conductance.h"
 #include "calc/registry.h"
-#include "forms/ui/calc_form.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
+#include "ui/calc_form.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>

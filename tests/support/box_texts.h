@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "forms/core/solve_pass.h"
+#include "core/solve_pass.h"
 
 #include <QString>
 #include <QStringList>

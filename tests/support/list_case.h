@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "forms/core/component_list.h"
-#include "forms/core/solve_pass.h"
+#include "core/component_list.h"
+#include "core/solve_pass.h"
 
 #include <QStringList>
 #include <QTest>

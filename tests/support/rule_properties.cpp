@@ -3,7 +3,7 @@
 
 #include "rule_properties.h"
 
-#include "forms/core/conversions.h"
+#include "core/conversions.h"
 #include "test_registry.h"
 
 #include <QTest>

@@ -20,8 +20,8 @@
 #include "calc/magnetism/electro_magnetism.h"
 #include "calc/magnetism/inductance.h"
 #include "calc/magnetism/transformer.h"
-#include "forms/core/conversions.h"
-#include "forms/core/fault.h"
+#include "core/conversions.h"
+#include "core/fault.h"
 
 #include <cstdint>
 #include <cstdio>

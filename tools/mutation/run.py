@@ -6,7 +6,7 @@
 
 Plants small, realistic faults one at a time in a scratch copy of the tree: in the units
 (calc/**/*.cpp without the forms' declarations) and the calculation core (the files of
-forms/core/ named in QUOTAS): an operator swapped, a
+core/ named in QUOTAS): an operator swapped, a
 product regrouped, a comparison or a constant changed, a condition negated, a rule
 deleted, two rules or two blocks swapped, an operand list changed. For each fault it
 rebuilds the tests that exercise the units and the core (tst_forms_core, tst_forms_ui,
@@ -47,11 +47,11 @@ QUOTAS = {
     "calc/electrical/basic_electricity.cpp": dict(delete=4, swap=4, blocks=2, operands=4, arith=6, regroup=4),
     "calc/magnetism/electro_magnetism.cpp": dict(delete=4, swap=4, blocks=2, operands=4, arith=6, regroup=4,
                                                  constant=2),
-    "forms/core/conversions.cpp": dict(compare=5, constant=3, arith=2, negate=2),
-    "forms/core/checked.cpp": dict(compare=3, constant=3, arith=3, negate=1),
-    "forms/core/solve_pass.cpp": dict(negate=2, statement=2),
-    "forms/core/component_list.cpp": dict(compare=1, constant=2, arith=2, negate=1, statement=1),
-    "forms/core/fault.cpp": dict(negate=1),
+    "core/conversions.cpp": dict(compare=5, constant=3, arith=2, negate=2),
+    "core/checked.cpp": dict(compare=3, constant=3, arith=3, negate=1),
+    "core/solve_pass.cpp": dict(negate=2, statement=2),
+    "core/component_list.cpp": dict(compare=1, constant=2, arith=2, negate=1, statement=1),
+    "core/fault.cpp": dict(negate=1),
 }
 UNIT_QUOTA = dict(delete=2, swap=2, blocks=1, operands=2, arith=3, regroup=2, constant=2, compare=2,
                   negate=1)
@@ -62,7 +62,7 @@ NAMED = [
     ("calc/magnetism/electro_magnetism.cpp", "swap", "swaps Flux rules 1 and 2"),
     ("calc/electrical/basic_electricity.cpp", "operands", "I rule 6:"),
     ("calc/magnetism/electro_magnetism.cpp", "delete", "I rule 12 of"),
-    ("forms/core/conversions.cpp", "compare", "magnitude < 10"),
+    ("core/conversions.cpp", "compare", "magnitude < 10"),
 ]
 
 
@@ -264,7 +264,7 @@ def candidates(path, text):
     for match in re.finditer(r"\bstd::(none_of|any_of)\b", code):
         other = "any_of" if match.group(1) == "none_of" else "none_of"
         add("negate", match.start(), match.group(0), f"std::{other}", f"std::{match.group(1)} -> std::{other}")
-    if path.startswith("forms/core/"):
+    if path.startswith("core/"):
         for match in re.finditer(r"\n( +)((?:if \([^\n]*\) )?(?:continue|[\w.\[\]>-]+ [+-]?= [^\n]*);)\n", code):
             statement = text[match.start(2):match.end(2)]
             add("statement", match.start(2), statement, "", f"deletes '{statement.strip()[:60]}'")
@@ -282,7 +282,7 @@ def mutants():
                    if not re.search(r"_(form|diagram)\.cpp$", p.name))
     # The calculation core; the declarations, the settings and the JSON of the command
     # line have tests of their own that this measure does not run.
-    files += sorted(path for path in QUOTAS if path.startswith("forms/core/"))
+    files += sorted(path for path in QUOTAS if path.startswith("core/"))
     chosen = []
     for path in files:
         text = (ROOT / path).read_text()

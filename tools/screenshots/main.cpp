@@ -9,8 +9,8 @@
 #include "app/desktop_identity.h"
 #include "app/form_table.h"
 #include "app/main_window.h"
-#include "forms/core/component_list.h"
-#include "forms/ui/calc_form.h"
+#include "core/component_list.h"
+#include "ui/calc_form.h"
 
 #include <QApplication>
 #include <QComboBox>

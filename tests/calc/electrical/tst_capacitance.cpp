@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/capacitance.h"
-#include "forms/ui/component_list_form.h"
 #include "support/list_case.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
+#include "ui/component_list_form.h"
 
 #include <QLineEdit>
 #include <QPushButton>

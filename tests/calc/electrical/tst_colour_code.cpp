@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/colour_code.h"
-#include "forms/core/conversions.h"
-#include "forms/ui/calc_form.h"
+#include "core/conversions.h"
 #include "support/box_texts.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
+#include "ui/calc_form.h"
 
 #include <QComboBox>
 #include <QLineEdit>

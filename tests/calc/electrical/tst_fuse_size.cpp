@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/fuse_size.h"
-#include "forms/core/conversions.h"
-#include "forms/ui/component_list_form.h"
+#include "core/conversions.h"
 #include "support/list_case.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
+#include "ui/component_list_form.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/geometry/circle.h"
-#include "forms/ui/calc_form.h"
-#include "forms/ui/sketch_shape.h"
 #include "support/box_texts.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
+#include "ui/calc_form.h"
+#include "ui/sketch_shape.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,11 +4,11 @@
 #include "app/form_table.h"
 #include "app/main_window.h"
 #include "calc/geometry/right_triangle.h"
-#include "forms/ui/calc_form.h"
-#include "forms/ui/sketch_shape.h"
 #include "support/box_texts.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
+#include "ui/calc_form.h"
+#include "ui/sketch_shape.h"
 
 #include <QAction>
 #include <QLabel>

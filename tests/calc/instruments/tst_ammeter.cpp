@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/instruments/ammeter.h"
-#include "forms/ui/calc_form.h"
-#include "forms/ui/drawing_image.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
+#include "ui/calc_form.h"
+#include "ui/drawing_image.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,9 +3,9 @@
 
 #include "app/form_table.h"
 #include "calc/instruments/oscilloscope.h"
-#include "forms/ui/calc_form.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
+#include "ui/calc_form.h"
 
 #include <QApplication>
 #include <QLineEdit>

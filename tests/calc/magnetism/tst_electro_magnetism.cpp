@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/magnetism/electro_magnetism.h"
-#include "forms/ui/calc_form.h"
 #include "support/box_texts.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
+#include "ui/calc_form.h"
 
 #include <QLabel>
 #include <QLineEdit>

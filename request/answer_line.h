@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "calculation.h"
+
+#include <string>
+#include <string_view>
+
+// A request and its answer as JSON lines, the form in which ampora-calc's batches and
+// the web page ask for calculations: one calculation as a JSON object,
+//     {"calc":"pd","set":{"p":"100","v":"230"},"press":"calc"}
+// ("set" and "press" may be left out; names and texts as on the command line), answered
+// by one JSON object on one line:
+//     {"boxes":{"p":"100","i":"0.434782608695652",...},"fault":null}
+// with the sentence of a fault or message instead of null, or {"error":"..."} when the
+// line is not a request or names what the calculator does not take.
+namespace ampora::request {
+
+// The answer to one line (without its line break), as a JSON object on one line.
+std::string AnswerLine(Calculations& calculations, std::string_view line);
+
+// The answer that refuses a line for `reason`.
+std::string ErrorLine(std::string_view reason);
+
+}  // namespace ampora::request

@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/control_list.h"
+#include "core/form_state.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// One calculation asked for by name, as the front ends that take named requests run it
+// (the command line and the web page): a calculator's form as it opens, its controls set
+// by name as a user would type or pick them, then its "Calculate" pressed. It runs the
+// very presses the desktop form's buttons run.
+namespace ampora::request {
+
+struct Request {
+    std::string calc;   // the form's name, "pd"
+    std::string press;  // the button of one press, or "" for every press of the form in turn
+    std::vector<std::pair<std::string, std::string>> settings;  // control name, text
+};
+
+struct Answer {
+    // Why nothing was computed (an unknown calculator or name, a setting that cannot be
+    // made, ...), or "".
+    std::string error;
+    // Every box a user reads, in the form's tab order, as the presses left it.
+    std::vector<std::pair<std::string_view, std::string>> boxes;
+    // What the presses told: the sentence of a fault that ended one, or a message one
+    // showed, each on its own line; "" when they told nothing.
+    std::string told;
+};
+
+// Runs requests, keeping what it learns of each calculator's form for the next one.
+class Calculations {
+public:
+    Calculations();
+    ~Calculations();
+    Answer run(const Request& request);
+
+private:
+    struct Form;
+    const Form& form(const FormDecl& decl);
+    std::map<const FormDecl*, std::unique_ptr<Form>> forms_;
+};
+
+}  // namespace ampora::request

@@ -1,0 +1,190 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "support/test_registry.h"
+#include "support/widget_helpers.h"
+#include "ui/calc_form.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+
+using namespace ampora;
+
+namespace {
+
+constexpr Control kControls[] = {
+    {Kind::Box, "a", "", {120, 120, 1500, 285}},
+    {Kind::Box, "b", "", {120, 480, 1500, 285}},
+    {Kind::Frame, "Frame1", "Panel:", {1800, 120, 1800, 1200}},
+    {Kind::Option, "o1", "One", {120, 240, 1200, 255}, "Frame1"},
+    {Kind::List, "l", "x|y", {120, 600, 1200, 315}, "Frame1"},
+    {Kind::Button, "First", "First", {120, 1500, 1200, 375}},
+    {Kind::Button, "Second", "Second", {1440, 1500, 1200, 375}},
+    {Kind::StatusBar, "sb", "Hint", {0, 0, 0, 0}},
+};
+
+struct Fixture {
+    CalcForm form{"test", QStringLiteral("Test Form"), {4000, 2400}};
+    int first = 0, second = 0;
+    Fixture() {
+        form.build(kControls);
+        form.addTitle({"T", "TW", "TITLE", {300, 300, 2000, 375}, 30});
+        form.onClick("First", [this] { ++first; });
+        form.onClick("Second", [this] { ++second; });
+        form.setDefaultButton("First");
+        form.show();
+    }
+};
+
+// A declared form whose first button writes a box and then faults, and whose second
+// shows a message of its own.
+constexpr Press kPresses[] = {
+    {"First",
+     [](FormState& form) -> Report {
+         form.setBox("a", "5");
+         return {Fault(FaultKind::Conversion, "does not hold a number", "Time", "Power"), std::nullopt};
+     }},
+    {"Second",
+     [](FormState&) -> Report {
+         return {std::nullopt, Message{"Error!", "Leave one field blank!"}};
+     }},
+};
+constexpr FormDecl kDeclared = {.name = "declared",
+                                .caption = "Declared",
+                                .client = {4000, 2400},
+                                .controls = kControls,
+                                .presses = kPresses};
+
+}  // namespace
+
+class TestCalcForm : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsFollowTheTable();
+    void enterPressesTheDefaultFromAnyControl();
+    void handlersMoveTheDefault();
+    void enterOnAFocusedButtonPressesThatButton();
+    void titleHasAWhiteCopyBehindIt();
+    void formsShareTheGreyFace();
+    void writeBackTouchesOnlyChangedBoxes();
+    void untrappedFaultIsReportedAndBoxesKept();
+};
+
+void TestCalcForm::controlsFollowTheTable() {
+    Fixture f;
+    QCOMPARE(f.form.size(), QSize(267, 160));
+    QCOMPARE(f.form.box("b")->geometry(), QRect(8, 32, 100, 19));
+    QCOMPARE(f.form.option("o1")->parentWidget(), f.form.frame("Frame1"));
+    QCOMPARE(f.form.list("l")->currentText(), QString());
+    QCOMPARE(f.form.list("l")->count(), 2);
+    auto* bar = f.form.findChild<QStatusBar*>(QStringLiteral("sb"));
+    QCOMPARE(bar->geometry().bottom(), f.form.height() - 1);
+    QCOMPARE(bar->findChild<QLabel*>()->text(), QStringLiteral("Hint"));
+}
+
+void TestCalcForm::enterPressesTheDefaultFromAnyControl() {
+    Fixture f;
+    test::PressEnter(f.form.box("a"));
+    test::PressEnter(f.form.option("o1"));
+    test::PressEnter(f.form.list("l"));
+    QCOMPARE(f.first, 3);
+    QCOMPARE(f.second, 0);
+}
+
+void TestCalcForm::handlersMoveTheDefault() {
+    Fixture f;
+    f.form.onFocusIn(f.form.box("b"), [&] { f.form.setDefaultButton("Second"); });
+    f.form.onFocusOut(f.form.box("b"), [&] { f.form.setDefaultButton("First"); });
+    f.form.box("b")->setFocus();
+    QApplication::setActiveWindow(&f.form);
+    QTRY_VERIFY(f.form.box("b")->hasFocus());
+    QCOMPARE(f.form.defaultButton(), f.form.button("Second"));
+    QVERIFY(f.form.button("Second")->isDefault());
+    QVERIFY(!f.form.button("First")->isDefault());
+    test::PressEnter(f.form.box("b"));
+    QCOMPARE(f.second, 1);
+    f.form.box("a")->setFocus();
+    QTRY_COMPARE(f.form.defaultButton(), f.form.button("First"));
+    test::PressEnter(f.form.box("a"));
+    QCOMPARE(f.first, 1);
+}
+
+void TestCalcForm::enterOnAFocusedButtonPressesThatButton() {
+    Fixture f;
+    test::PressEnter(f.form.button("Second"));
+    QCOMPARE(f.second, 1);
+    QCOMPARE(f.first, 0);
+}
+
+void TestCalcForm::titleHasAWhiteCopyBehindIt() {
+    Fixture f;
+    QLabel* title = f.form.label("T");
+    QLabel* copy = f.form.label("TW");
+    QCOMPARE(copy->text(), title->text());
+    QCOMPARE(title->pos() - copy->pos(), QPoint(2, 2));
+    QCOMPARE(copy->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QVERIFY(title->font().bold());
+    const auto siblings = f.form.children();
+    QVERIFY(siblings.indexOf(copy) < siblings.indexOf(title));  // drawn first, so behind
+}
+
+// Every form is drawn on the button-face grey with black text and white boxes, whatever
+// the desktop's colours; all forms draw with the same palette, so the style's cache of
+// drawn buttons is shared rather than filled anew by every form opened.
+void TestCalcForm::formsShareTheGreyFace() {
+    Fixture one;
+    Fixture two;
+    for (const QWidget* w :
+         {static_cast<QWidget*>(&one.form), static_cast<QWidget*>(one.form.button("First")),
+          static_cast<QWidget*>(one.form.box("a"))}) {
+        QCOMPARE(w->palette().color(QPalette::Active, QPalette::Window), QColor(0xD4, 0xD0, 0xC8));
+        QCOMPARE(w->palette().color(QPalette::Inactive, QPalette::Button), QColor(0xD4, 0xD0, 0xC8));
+        QCOMPARE(w->palette().color(QPalette::Active, QPalette::ButtonText), QColor(Qt::black));
+        QCOMPARE(w->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::white));
+    }
+    QCOMPARE(two.form.button("Second")->palette().cacheKey(), one.form.button("First")->palette().cacheKey());
+}
+
+void TestCalcForm::writeBackTouchesOnlyChangedBoxes() {
+    CalcForm form(kDeclared);
+    form.box("a")->setText(QStringLiteral("1"));
+    QSignalSpy aChanged(form.box("a"), &QLineEdit::textChanged);
+    QSignalSpy bChanged(form.box("b"), &QLineEdit::textChanged);
+    FormState state = form.state();
+    QCOMPARE(state.box("a"), "1");
+    state.setBox("b", "2");
+    form.writeBack(state);
+    QCOMPARE(aChanged.count(), 0);
+    QCOMPARE(bChanged.count(), 1);
+    QCOMPARE(form.state().box("b"), "2");
+    // A long result is shown from its first digit.
+    state.setBox("b", "0.0500500500500501");
+    form.writeBack(state);
+    QCOMPARE(form.box("b")->cursorPosition(), 0);
+}
+
+void TestCalcForm::untrappedFaultIsReportedAndBoxesKept() {
+    CalcForm form(kDeclared);
+    test::MessageBoxCatcher catcher;
+    form.button("First")->click();
+    QCOMPARE(catcher.count(), 1);
+    QCOMPARE(catcher.title(), QStringLiteral("Declared"));
+    QVERIFY(catcher.text().contains(QLatin1String("Power")));
+    QVERIFY(catcher.text().contains(QLatin1String("Time box does not hold a number")));
+    QCOMPARE(form.box("a")->text(), QStringLiteral("5"));
+    // A form's own message is shown under its own title.
+    form.button("Second")->click();
+    QCOMPARE(catcher.count(), 2);
+    QCOMPARE(catcher.title(), QStringLiteral("Error!"));
+    QCOMPARE(catcher.text(), QStringLiteral("Leave one field blank!"));
+}
+
+AMPORA_TEST(TestCalcForm)
+#include "tst_calc_form.moc"

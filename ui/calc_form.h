@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "control_table.h"
+#include "core/fault.h"
+#include "core/form_decl.h"
+#include "core/form_state.h"
+#include "default_button.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace ampora {
+
+// The base of every form of the program: builds controls from a table, draws raised
+// titles, owns the default-button mechanism and reports faults. A calculator's form is
+// built whole from its declaration (core/form_decl.h): its controls and titles, tab
+// order, default button, and the handlers of its "Calculate", "Reset" and "*" buttons.
+class CalcForm : public QWidget {
+    Q_OBJECT
+public:
+    // A form built from its declaration.
+    explicit CalcForm(const FormDecl& form, QWidget* parent = nullptr);
+    // A form that builds its own controls with build() and addTitle(): `name` is its
+    // objectName, `caption` its window title, `client` its fixed client area in twips.
+    CalcForm(const char* name, const QString& caption, QSize client, QWidget* parent = nullptr);
+
+    // The declaration the form was built from, or nullptr.
+    const FormDecl* declaration() const { return declaration_; }
+
+    void build(std::span<const Control> controls);
+    void addTitle(const Title& title);
+
+    QWidget* control(std::string_view name) const;
+    QLineEdit* box(std::string_view name) const;
+    QPushButton* button(std::string_view name) const;
+    QLabel* label(std::string_view name) const;
+    QRadioButton* option(std::string_view name) const;
+    QComboBox* list(std::string_view name) const;
+    QGroupBox* frame(std::string_view name) const;
+
+    // Clicking `button` runs `handler`.
+    void onClick(std::string_view button, std::function<void()> handler);
+    // A "*" button that empties one box.
+    void clearButton(std::string_view button, std::string_view box);
+    // Focus handlers (GotFocus / LostFocus).
+    void onFocusIn(QWidget* control, std::function<void()> handler);
+    void onFocusOut(QWidget* control, std::function<void()> handler);
+
+    void setDefaultButton(QPushButton* button) { default_.set(button); }
+    void setDefaultButton(std::string_view name) { default_.set(button(name)); }
+    QPushButton* defaultButton() const { return default_.current(); }
+
+    // What the declared form's controls hold now, as its presses read it.
+    FormState state() const;
+    // Writes back the boxes whose text differs from `state`, in table order, so that
+    // untouched boxes raise no change. A result longer than its box shows its leading
+    // digits.
+    void writeBack(const FormState& state);
+    // Runs a declared press as its button does: reads the controls, works the press out,
+    // writes the boxes back, then tells the user what the press reports.
+    void press(const Press& press);
+    // A modal box telling which quantity failed and why; the form stays as it is.
+    void reportFault(const Fault& fault);
+
+    // The tab order, first to last. A form that declares none gets its controls in
+    // reading order (top to bottom, left to right) when it is first shown.
+    void setTabOrder(std::span<const std::string_view> names);
+    void setTabOrder(std::initializer_list<std::string_view> names) {
+        setTabOrder(std::span(names.begin(), names.size()));
+    }
+    // The names given to setTabOrder, or empty when the form declared no order.
+    QStringList declaredTabOrder() const { return tabOrder_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Before the form is first shown, with all its controls in place: grows controls
+    // whose text the desktop's fonts would clip, names controls for assistive
+    // technology and sets the reading order where no tab order was declared.
+    bool event(QEvent* event) override;
+
+private:
+    QWidget* create(const Control& c);
+    void reset(const ResetButton& reset);
+    void finish();
+
+    const FormDecl* declaration_ = nullptr;
+    DefaultButton default_;
+    bool finished_ = false;
+    QStringList tabOrder_;
+    // The declared form's boxes in table order, for reading and writing them back.
+    std::vector<std::pair<std::string, QLineEdit*>> boxes_;
+    std::vector<std::pair<QPointer<QPushButton>, QPointer<QLineEdit>>> clearButtons_;
+    std::vector<std::pair<QObject*, std::function<void()>>> focusIn_;
+    std::vector<std::pair<QObject*, std::function<void()>>> focusOut_;
+};
+
+}  // namespace ampora
