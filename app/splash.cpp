@@ -21,13 +21,13 @@
 namespace ampora {
 namespace {
 
-struct Step {
+struct LoadingStep {
     const char* caption;
     int progress;
 };
 
 // The loading sequence, one row per tick from the first.
-const Step kSteps[] = {
+const LoadingStep kSteps[] = {
     {"Module", 4},
     {"Module", 8},
     {"Engineering Tools", 15},
@@ -143,7 +143,7 @@ void Splash::Timer1_Timer() {
     // The counter only ever holds numbers written here, so the conversion cannot fault.
     const double n = TextToNumber(tim_->text().toStdString());
     if (n >= 0 && n < static_cast<double>(std::size(kSteps)) && n == static_cast<int>(n)) {
-        const Step& step = kSteps[static_cast<int>(n)];
+        const LoadingStep& step = kSteps[static_cast<int>(n)];
         load1_->setText(QString::fromLatin1(step.caption));
         pb1_->setValue(step.progress);
     }

@@ -3,7 +3,8 @@
 
 // Micro-benchmarks of every calculator's press in the core: its declared example, from
 // reading the boxes' texts to the texts written back, and for a component-list form also
-// all ten rows combined.
+// all ten rows combined; each without and with the record of its steps, the work an
+// explanation shows.
 #include "calc/registry.h"
 #include "core/component_list.h"
 #include "core/control_list.h"
@@ -52,22 +53,30 @@ private slots:
 void BenchCalculators::press_data() {
     QTest::addColumn<int>("calculator");
     QTest::addColumn<bool>("tenRows");
+    QTest::addColumn<bool>("recorded");
     const auto calculators = Calculators();
     for (int i = 0; i < static_cast<int>(calculators.size()); ++i) {
-        QTest::addRow("%s: example", calculators[i]->name) << i << false;
-        if (calculators[i]->list) QTest::addRow("%s: ten rows", calculators[i]->name) << i << true;
+        for (const bool recorded : {false, true}) {
+            const char* how = recorded ? ", recorded" : "";
+            QTest::addRow("%s: example%s", calculators[i]->name, how) << i << false << recorded;
+            if (calculators[i]->list)
+                QTest::addRow("%s: ten rows%s", calculators[i]->name, how) << i << true << recorded;
+        }
     }
 }
 
 void BenchCalculators::press() {
     QFETCH(int, calculator);
     QFETCH(bool, tenRows);
+    QFETCH(bool, recorded);
     const FormDecl* form = Calculators()[static_cast<std::size_t>(calculator)];
     const FormState typed = Typed(*form, tenRows);
     const Press& press = Pressed(*form, form->example.press);
     QBENCHMARK {
         FormState state = typed;
-        gSink = press.run(state).text().size() + state.allBoxes().size();
+        Steps steps;
+        gSink = press.run(state, recorded ? &steps : nullptr).text().size() + state.allBoxes().size() +
+                steps.size();
     }
 }
 

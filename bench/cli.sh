@@ -58,8 +58,10 @@ examples=(
   '{"calc":"ratri","set":{"b":"3","p":"4","A":"36.87"}}'
   '{"calc":"cirtri","set":{"r":"2"}}'
 )
-for ((k = 0; k < lines; k += ${#examples[@]})); do printf '%s\n' "${examples[@]}"; done |
-  head -n "$lines" >"$work/batch"
+# Whole rounds into a file first, then cut: a pipe into head would end the loop writing into
+# it with SIGPIPE, which pipefail turns into a failure.
+for ((k = 0; k < lines; k += ${#examples[@]})); do printf '%s\n' "${examples[@]}"; done >"$work/rounds"
+head -n "$lines" "$work/rounds" >"$work/batch"
 us start
 "$calc" --json <"$work/batch" | cat >"$work/answers"
 us end

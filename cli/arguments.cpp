@@ -64,6 +64,10 @@ Command ParseArguments(std::span<const std::string_view> arguments) {
             if (request.press.empty()) return Refuse("--press needs a button's name", request.calc);
             continue;
         }
+        if (a == "--explain") {
+            request.explain = true;
+            continue;
+        }
         if (a.starts_with('-')) return Refuse("unknown option \"" + std::string(a) + "\"", request.calc);
         const auto equals = a.find('=');
         if (equals == std::string_view::npos)

@@ -41,6 +41,7 @@ int Calculate(const request::Request& request) {
     if (!answer.error.empty()) return Refused(answer.error, FindCalculator(request.calc));
     std::string out;
     for (const auto& [name, text] : answer.boxes) out.append(name).append("=").append(text).append("\n");
+    for (const Step& step : answer.steps) out.append(StepLine(step)).append("\n");
     Print(stdout, out);
     const int status = Finished(answer.told.empty() ? kDone : kFaulted);
     if (!answer.told.empty()) Print(stderr, answer.told + "\n");

@@ -112,7 +112,7 @@ std::string UsageLine(const FormDecl& form) {
         for (const Press& p : form.presses)
             line += std::string(p.button) + (&p == &form.presses.back() ? "]" : "|");
     }
-    return line + " [NAME=TEXT]...\n";
+    return line + " [--explain] [NAME=TEXT]...\n";
 }
 
 std::vector<const Control*> OfKind(const ControlList& controls, Kind kind) {
@@ -128,9 +128,9 @@ std::string GeneralUsage() {
     std::vector<std::string> names;
     for (const FormDecl* form : Calculators()) names.emplace_back(form->name);
     const std::string program = kProgram;
-    return "Usage: " + program + " CALC [--press BUTTON] [NAME=TEXT]...\n" +  //
-           "       " + program + " CALC --help\n" +                           //
-           "       " + program + " --json\n" +                                //
+    return "Usage: " + program + " CALC [--press BUTTON] [--explain] [NAME=TEXT]...\n" +  //
+           "       " + program + " CALC --help\n" +                                       //
+           "       " + program + " --json\n" +                                            //
            "       " + program + " --list | --help | --version\n" +
            "\n"
            "Runs one of Ampora's calculators as its \"Calculate\" button does, and prints every\n"
@@ -142,13 +142,16 @@ std::string GeneralUsage() {
            "                  to choose it; a list's name and an entry as it reads, or its\n"
            "                  position from 0\n"
            "  --press BUTTON  press only this button, on a form with more than one\n"
+           "  --explain       after the boxes, the work behind each value written, a line per\n"
+           "                  step: NAME = RELATION = RELATION WITH THE TEXTS READ = RESULT\n"
            "  -h, --help      print this help; after CALC, the names that calculator takes\n"
            "  --list          print every calculator's name and window caption\n"
            "  --json          read one calculation per line of standard input as a JSON object,\n"
            "                  {\"calc\":\"pd\",\"set\":{\"p\":\"100\",\"v\":\"230\"}} (with "
            "\"press\":\"BUTTON\"\n"
            "                  where the command line says --press), and write one JSON object\n"
-           "                  per line: {\"boxes\":{...},\"fault\":null}, or {\"error\":\"...\"}\n"
+           "                  per line: {\"boxes\":{...},\"fault\":null}, or {\"error\":\"...\"};\n"
+           "                  with \"explain\":true, the answer adds \"steps\":[...]\n"
            "  -v, --version   print the version\n"
            "\n"
            "Exit status: 0 when done; 1 when a press stopped on a fault or showed a message\n"

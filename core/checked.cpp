@@ -39,17 +39,6 @@ Num Sqrt(Num x) {
     return Check(std::sqrt(x.value()));
 }
 
-Num Log(Num x) {
-    if (!(x.value() > 0))
-        throw Fault(FaultKind::Domain, "needs the logarithm of a number that is not positive");
-    return Check(std::log(x.value()));
-}
-
-Num Exp(Num x) { return Check(std::exp(x.value())); }
-Num Sin(Num x) { return Check(std::sin(x.value())); }
-Num Cos(Num x) { return Check(std::cos(x.value())); }
-Num Tan(Num x) { return Check(std::tan(x.value())); }
-Num Atan(Num x) { return Check(std::atan(x.value())); }
 Num Pow(Num base, Num exponent) {
     if (base.value() == 0.0 && exponent.value() < 0) throw Fault(FaultKind::Arithmetic, "divides by zero");
     return Check(std::pow(base.value(), exponent.value()));

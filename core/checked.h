@@ -24,12 +24,6 @@ private:
 };
 
 Num Sqrt(Num x);
-Num Log(Num x);
-Num Exp(Num x);
-Num Sin(Num x);  // radians
-Num Cos(Num x);
-Num Tan(Num x);
-Num Atan(Num x);
 Num Pow(Num base, Num exponent);
 
 // Sine of an angle in degrees, exact at whole multiples of 90 degrees; other angles are

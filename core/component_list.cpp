@@ -8,6 +8,7 @@
 #include "trapping.h"
 
 #include <algorithm>
+#include <array>
 
 namespace ampora::component_list {
 
@@ -17,37 +18,74 @@ int RowsCovered(std::string_view count) {
     return std::clamp(last + 1, 0, kRows);
 }
 
-void PlainSum(const List& list, std::string& ans) {
+namespace {
+
+enum Slot { kRow, kRunning };
+
+// A row added to the running sum, both read leniently.
+const Relation kPlainTerm([](X x) { return x.leading(kRow) + x.leading(kRunning); });
+
+// A row's reciprocal, rounded to the 15 digits of its text, added to the running sum; one
+// relation per row, each naming its reciprocal after its row.
+std::vector<Relation> ReciprocalTerms() {
+    static constexpr std::array<const char*, kRows> kReciprocals = {
+        "1/ct0", "1/ct1", "1/ct2", "1/ct3", "1/ct4", "1/ct5", "1/ct6", "1/ct7", "1/ct8", "1/ct9"};
+    const Terms x;
+    std::vector<Relation> terms;
+    for (const char* name : kReciprocals) terms.emplace_back(x[kRunning] + Rounded(1 / x[kRow], name));
+    return terms;
+}
+const std::vector<Relation> kReciprocalTerms = ReciprocalTerms();
+
+const Relation kZero(Term(0));
+const Relation kReciprocal([](X x) { return 1 / x[kRow]; });
+
+// Row k and the running value `running`, named `name`, as a relation's operands.
+struct RowOperands {
+    RowOperands(const List& list, int k, const char* name, const std::string& running)
+        : quantity(list.component + " # " + std::to_string(k + 1)),
+          operands{{{kRowBoxes[k], quantity, &list.rows[k]}, {name, name, &running}}} {}
+    std::string quantity;
+    std::array<Operand, 2> operands;
+};
+
+}  // namespace
+
+void PlainSum(const List& list, std::string& ans, Steps* steps) {
     const int rows = RowsCovered(list.count);
     for (int k = 0; k < rows; ++k) {
-        ResumeNext(
-            [&] { ans = NumberToText((Num(LeadingNumber(list.rows[k])) + LeadingNumber(ans)).value()); });
+        const RowOperands row(list, k, kAnswerBox, ans);
+        ResumeNext([&] { ans = Work(kAnswerBox, kPlainTerm, {row.operands}, steps); });
     }
 }
 
-void ReciprocalSum(const List& list, std::string& d, std::string& ans) {
+void ReciprocalSum(const List& list, std::string& d, std::string& ans, Steps* steps) {
     const int rows = RowsCovered(list.count);
     bool shorted = false;
     for (int k = 0; k < rows; ++k) {
         ResumeNext([&] {
-            const Num value = TextToNumber(list.rows[k]);
-            if (value.value() == 0.0) shorted = true;
-            const Num x = LeadingNumber(NumberToText((1 / value).value()));
-            d = NumberToText((Num(TextToNumber(d)) + x).value());
+            if (TextToNumber(list.rows[k]) == 0.0) shorted = true;
+        });
+        const RowOperands row(list, k, kScratchBox, d);
+        ResumeNext([&] {
+            d = Work(kScratchBox, kReciprocalTerms[static_cast<std::size_t>(k)], {row.operands}, steps);
         });
     }
+    // A row of exactly 0 shorts the combination.
     if (shorted) {
-        ans = NumberToText(0);
+        ans = Work(kAnswerBox, kZero, {}, steps);
         return;
     }
-    ResumeNext([&] { ans = NumberToText((1 / Num(TextToNumber(d))).value()); });
+    const Operand sum[] = {{kScratchBox, "Reciprocal sum", &d}};
+    ResumeNext([&] { ans = Work(kAnswerBox, kReciprocal, {sum}, steps); });
 }
 
-void Combine(const List& list, Option selected, Option additive, std::string& d, std::string& ans) {
+void Combine(const List& list, Option selected, Option additive, std::string& d, std::string& ans,
+             Steps* steps) {
     if (!IsEmpty(ans)) return;
-    if (selected == additive) PlainSum(list, ans);
-    d = IntegerToText(0);
-    if (selected != additive) ReciprocalSum(list, d, ans);
+    if (selected == additive) PlainSum(list, ans, steps);
+    d = Work(kScratchBox, kZero, {}, steps);
+    if (selected != additive) ReciprocalSum(list, d, ans, steps);
 }
 
 void AddControls(const ListDecl& list, std::vector<Control>& controls, std::deque<std::string>& texts) {

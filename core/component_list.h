@@ -4,6 +4,7 @@
 #pragma once
 
 #include "form_decl.h"
+#include "relation.h"
 
 #include <array>
 #include <deque>
@@ -22,10 +23,12 @@ inline constexpr int kRows = 10;
 // The texts of the value rows; row k + 1 is index k.
 using Rows = std::array<std::string, kRows>;
 
-// What a loop over the rows reads: the count box and the rows.
+// What a loop over the rows reads: the count box and the rows, and what a row holds
+// ("Resistor"), by which a fault names a row ("Resistor # 2").
 struct List {
     std::string count;
     Rows rows;
+    std::string component = "Component";
 };
 
 // How many rows a loop covers, 0 to kRows. The last index is RoundToInteger(count - 1),
@@ -34,21 +37,23 @@ struct List {
 int RowsCovered(std::string_view count);
 
 // For every covered row: ans := NumberToText(LeadingNumber(row) + LeadingNumber(ans)).
-// An empty or unreadable row adds 0; a step that overflows leaves ans as it was.
-void PlainSum(const List& list, std::string& ans);
+// An empty or unreadable row adds 0; a step that overflows leaves ans as it was. With
+// `steps`, each row's step is recorded there (see relation.h), as is every step below.
+void PlainSum(const List& list, std::string& ans, Steps* steps = nullptr);
 
 // For every covered row that reads as a non-zero number, adds its reciprocal (through
 // text) to the running sum in d; then ans := NumberToText(1 / d). When no row
 // contributes, d stays as it was and ans keeps its text. A covered row that reads as
 // exactly 0 short-circuits the combination: ans becomes "0".
-void ReciprocalSum(const List& list, std::string& d, std::string& ans);
+void ReciprocalSum(const List& list, std::string& d, std::string& ans, Steps* steps = nullptr);
 
 enum class Option { Series, Parallel };
 
 // The combining step of the combination forms, run only while ans is empty: the option
 // `additive` (series for resistors and inductors, parallel for capacitors) gives the
 // plain sum, the other the reciprocal sum. d is reset to "0" between the two.
-void Combine(const List& list, Option selected, Option additive, std::string& d, std::string& ans);
+void Combine(const List& list, Option selected, Option additive, std::string& d, std::string& ans,
+             Steps* steps = nullptr);
 
 // The form around the list. A component-list form adds these controls to its own, before
 // its titles: the count box `nc` with its caption `Label1` and its "OK" (`Command1`), the

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "fault.h"
+#include "relation.h"
 
 #include <cstdint>
 #include <optional>
@@ -101,10 +102,11 @@ struct Report {
 };
 
 // A button whose handler works something out from the form's controls: it reads and
-// writes `form` and says what to tell the user.
+// writes `form` and says what to tell the user; with `steps`, it records there the work
+// behind every box it writes (see relation.h).
 struct Press {
     const char* button;
-    Report (*run)(FormState& form);
+    Report (*run)(FormState& form, Steps* steps);
     // Boxes the handler writes even when they hold text (answers worked out afresh on
     // every press, scratch values); it never changes any other filled box.
     std::span<const char* const> rewrites = {};

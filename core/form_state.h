@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "box_names.h"
+#include "box_table.h"
 #include "solve_pass.h"
 
 #include <cstddef>
@@ -24,9 +24,7 @@ public:
     // at start, nothing chosen in any list.
     static FormState initial(const FormDecl& form);
 
-    bool hasBox(std::string_view name) const { return boxes_.contains(name); }
     bool hasOption(std::string_view name) const { return options_.contains(name); }
-    bool hasList(std::string_view name) const { return lists_.contains(name); }
 
     // The named control must exist: asking for another is a fault of the program.
     const std::string& box(std::string_view name) const;
@@ -38,15 +36,15 @@ public:
 
     // A unit's boxes, read or written in the unit's order.
     template <std::size_t N>
-    Boxes boxes(const BoxNames<N>& names) const {
+    Boxes boxes(const BoxTable<N>& table) const {
         Boxes texts;
         texts.reserve(N);
-        for (const char* name : names) texts.push_back(box(name));
+        for (const char* name : table.names) texts.push_back(box(name));
         return texts;
     }
     template <std::size_t N>
-    void setBoxes(const BoxNames<N>& names, Boxes texts) {
-        for (std::size_t i = 0; i < N && i < texts.size(); ++i) setBox(names[i], std::move(texts[i]));
+    void setBoxes(const BoxTable<N>& table, Boxes texts) {
+        for (std::size_t i = 0; i < N && i < texts.size(); ++i) setBox(table.names[i], std::move(texts[i]));
     }
 
     using Texts = std::map<std::string, std::string, std::less<>>;
@@ -63,23 +61,33 @@ private:
 // The press helpers most forms need: run a unit over the form's boxes in the unit's
 // order and write its boxes back.
 template <std::size_t N>
-Report SolveBoxes(FormState& form, const BoxNames<N>& names, Boxes (*solve)(Boxes)) {
-    form.setBoxes(names, solve(form.boxes(names)));
+Report SolveBoxes(FormState& form, const BoxTable<N>& table, Steps* steps, Boxes (*solve)(Boxes, Steps*)) {
+    form.setBoxes(table, solve(form.boxes(table), steps));
     return {};
 }
 
 // The same for a unit whose handler is untrapped: its first fault is reported.
 template <std::size_t N>
-Report SolveBoxes(FormState& form, const BoxNames<N>& names, Outcome (*solve)(Boxes)) {
-    Outcome outcome = solve(form.boxes(names));
-    form.setBoxes(names, std::move(outcome.boxes));
+Report SolveBoxes(FormState& form, const BoxTable<N>& table, Steps* steps, Outcome (*solve)(Boxes, Steps*)) {
+    Outcome outcome = solve(form.boxes(table), steps);
+    form.setBoxes(table, std::move(outcome.boxes));
     return {std::move(outcome.fault), std::nullopt};
 }
 
-// A button whose handler is a unit run over the form's boxes `names`, in the unit's order.
-template <const auto& names, auto solve>
+// A button whose handler is a unit run over the form's boxes `table`, in the unit's order.
+template <const auto& table, auto solve>
 constexpr Press SolvePress(const char* button) {
-    return {button, [](FormState& form) { return SolveBoxes(form, names, solve); }};
+    return {button, [](FormState& form, Steps* steps) { return SolveBoxes(form, table, steps, solve); }};
+}
+
+// A button whose handler is only the unit's pass `rules()`, run under resume-next over the
+// form's boxes `table`.
+template <const auto& table, const Pass& (*rules)()>
+constexpr Press PassPress(const char* button) {
+    return {button, [](FormState& form, Steps* steps) -> Report {
+                form.setBoxes(table, SolveByPass(rules(), form.boxes(table), steps));
+                return {};
+            }};
 }
 
 }  // namespace ampora

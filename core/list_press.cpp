@@ -5,8 +5,9 @@
 
 namespace ampora::component_list {
 
-List ListOf(const FormState& form) {
+List ListOf(const FormState& form, const ListDecl& decl) {
     List list;
+    list.component = decl.component;
     list.count = form.box(kCountBox);
     for (int k = 0; k < kRows; ++k) list.rows[k] = form.box(kRowBoxes[k]);
     return list;

@@ -11,20 +11,20 @@
 namespace ampora::component_list {
 
 // The count and the rows as a calculation reads them from the form, and the chosen
-// combination (series on a form without one).
-List ListOf(const FormState& form);
+// combination (series on a form without one); `decl` declares the form's list.
+List ListOf(const FormState& form, const ListDecl& decl);
 Option SelectedOf(const FormState& form);
 
-// The "Calculate" of a combination form: runs `solve` over the form's boxes `names` (in
+// The "Calculate" of a combination form: runs `solve` over the form's boxes `table` (in
 // the unit's order), its list and its chosen combination, and writes the boxes back. The
 // scratch box is written whenever the rows are combined, filled or not.
-using Combination = Boxes (*)(Boxes, const List&, Option);
+using Combination = Boxes (*)(Boxes, const List&, Option, Steps*);
 inline constexpr const char* kScratchRewritten[] = {kScratchBox};
-template <const auto& names, Combination solve>
+template <const auto& table, Combination solve, const ListDecl& decl>
 constexpr Press CombinePress() {
     return {kCalculate,
-            [](FormState& form) -> Report {
-                form.setBoxes(names, solve(form.boxes(names), ListOf(form), SelectedOf(form)));
+            [](FormState& form, Steps* steps) -> Report {
+                form.setBoxes(table, solve(form.boxes(table), ListOf(form, decl), SelectedOf(form), steps));
                 return {};
             },
             kScratchRewritten};

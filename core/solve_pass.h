@@ -3,13 +3,14 @@
 
 #pragma once
 
-#include "checked.h"
+#include "box_table.h"
 #include "fault.h"
+#include "relation.h"
 #include "trapping.h"
 
 #include <optional>
+#include <span>
 #include <string>
-#include <variant>
 #include <vector>
 
 // The solve pass: target blocks run in a fixed order, each only while its target box is
@@ -27,33 +28,9 @@ struct Outcome {
     std::optional<Fault> fault;
 };
 
-// A value worked out once per press (a permeability, say), or the fault that made it
-// unusable; a rule that reads a faulted constant faults when it fires.
-using Constant = std::variant<double, Fault>;
-
-// What a formula sees: each operand box read with TextToNumber at the moment the rule
-// fires, and the pass's constants.
-class Values {
-public:
-    Values(const Boxes& boxes, const std::vector<std::string>& names, const std::vector<Constant>& constants)
-        : boxes_(boxes), names_(names), constants_(constants) {}
-    Num operator[](int box) const;
-    // The box read leniently with LeadingNumber, for the few formulas that tolerate a
-    // unit or other text after the number; never a conversion fault.
-    Num leading(int box) const;
-    Num constant(int index) const;
-
-private:
-    const Boxes& boxes_;
-    const std::vector<std::string>& names_;
-    const std::vector<Constant>& constants_;
-};
-
-using Formula = Num (*)(const Values&);
-
 struct Rule {
-    std::vector<int> operands;
-    Formula formula;
+    std::vector<int> operands;  // the boxes that must all be filled for the rule to fire
+    Relation relation;
 };
 
 struct Block {
@@ -61,15 +38,28 @@ struct Block {
     std::vector<Rule> rules;
 };
 
+// A value the pass works out from the boxes before its first block (a permeability, say),
+// which its rules read as constant `index` in the order declared; a constant that faults
+// makes the rules that read it fault when they fire.
+struct PassConstant {
+    const char* name;  // as an explanation shows it: "mu"
+    Relation relation;
+};
+
 struct Pass {
-    std::vector<std::string> names;  // the quantity of each box, for fault reports
+    std::span<const BoxRow> boxes;  // the unit's boxes, in its order
     std::vector<Block> blocks;
+    std::vector<PassConstant> constants = {};
 };
 
 // Runs the pass over `boxes`. Under resume-next a faulting rule leaves its target as it
 // was and ends its block; untrapped, the first fault ends the pass and is returned with
-// the quantity it was working out and, for an unreadable box, that box's quantity.
-std::optional<Fault> RunPass(const Pass& pass, Boxes& boxes, Trapping trapping,
-                             const std::vector<Constant>& constants = {});
+// the quantity it was working out and, for an unreadable box, that box's quantity. With
+// `steps`, every rule that fired is recorded there with its work, faulted or not, and each
+// constant before the first rule that reads it.
+std::optional<Fault> RunPass(const Pass& pass, Boxes& boxes, Trapping trapping, Steps* steps = nullptr);
+
+// A unit that is only its pass, run under resume-next: its boxes afterwards.
+Boxes SolveByPass(const Pass& pass, Boxes boxes, Steps* steps = nullptr);
 
 }  // namespace ampora

@@ -11,9 +11,8 @@
 // How a handler treats a fault.
 //
 // Resume-next: a statement that faults is abandoned and the handler goes on with the
-// next one. A faulting If-condition enters its branch as if it had held; a fault in the
-// last statement of a branch leaves the whole If chain (which plain C++ control flow
-// already does once each statement is wrapped).
+// next one; a fault in the last statement of a branch leaves the whole If chain (which
+// plain C++ control flow already does once each statement is wrapped).
 //
 // Untrapped: the first fault ends the handler; what was written before it stays written.
 namespace ampora {
@@ -28,16 +27,6 @@ bool ResumeNext(Statement&& statement) {
         return true;
     } catch (const Fault&) {
         return false;
-    }
-}
-
-// Evaluates an If-condition under resume-next trapping: a fault counts as true.
-template <typename Condition>
-bool ResumeNextCondition(Condition&& condition) {
-    try {
-        return std::forward<Condition>(condition)();
-    } catch (const Fault&) {
-        return true;
     }
 }
 

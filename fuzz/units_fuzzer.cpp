@@ -33,38 +33,33 @@ namespace {
 using namespace ampora;
 
 // The solve-pass engine itself, on a pass that chains results through the boxes and
-// uses each checked operation; the state picks the trapping mode and whether the
-// pass's constant is usable.
+// uses each checked operation and a constant worked out from a box (which may fault); the
+// state picks the trapping mode.
 namespace engine {
 
-enum Box { A, B, C, D, E, kBoxes };
+enum Box { A, B, C, D, E, K, kBoxCount };
+constexpr auto kBoxes = DeclareBoxes<kBoxCount>(
+    {{A, "a", "A"}, {B, "b", "B"}, {C, "c", "C"}, {D, "d", "D"}, {E, "e", "E"}, {K, "k", "K"}});
 
 const Pass kPass = {
-    {"A", "B", "C", "D", "E"},
+    kBoxes.rows,
     {
-        {C,
-         {{{A, B}, [](const Values& x) { return x[A] / x[B]; }},
-          {{D}, [](const Values& x) { return Sqrt(x[D]); }}}},
+        {C, {{{A, B}, [](X x) { return x[A] / x[B]; }}, {{D}, [](X x) { return Sqrt(x[D]); }}}},
         {D,
-         {{{C}, [](const Values& x) { return x[C] * x[C] - x.constant(0); }},
-          {{A, E}, [](const Values& x) { return Pow(x[A], x[E]); }}}},
+         {{{C}, [](X x) { return x[C] * x[C] - x.constant(0); }},
+          {{A, E}, [](X x) { return Pow(x[A], x[E]); }}}},
         {E,
-         {{{A, C}, [](const Values& x) { return Log(x[A]) - x[C]; }},
-          {{B}, [](const Values& x) { return SinDegrees(x[B]) + Cos(x[B]) * Tan(x[B]); }}}},
-        {A,
-         {{{C, B}, [](const Values& x) { return x[C] * x[B]; }},
-          {{E}, [](const Values& x) { return Exp(x[E]); }}}},
-        {B,
-         {{{A, C}, [](const Values& x) { return x[A] / x[C] + Atan(x[D]); }},
-          {{D}, [](const Values& x) { return -x[D] + Sin(x[D]); }}}},
+         {{{A, C}, [](X x) { return Rounded(x[A] * x[A], "a^2") - x[C]; }},
+          {{B}, [](X x) { return SinDegrees(x[B]) + x.leading(C) * x.leading(D); }}}},
+        {A, {{{C, B}, [](X x) { return x[C] * x[B]; }}, {{E}, [](X x) { return 90 - x[E]; }}}},
+        {B, {{{A, C}, [](X x) { return x[A] / x[C] + x.leading(D); }}, {{D}, [](X x) { return x[D] * -1; }}}},
     },
+    {{"k", [](X x) { return x[K] * 2.5; }}},
 };
 
-Outcome Run(Boxes boxes, int state) {
+Outcome Run(Boxes boxes, int state, Steps* steps) {
     const Trapping trapping = state % 2 == 0 ? Trapping::ResumeNext : Trapping::Untrapped;
-    const std::vector<Constant> constants = {state < 2 ? Constant(2.5)
-                                                       : Constant(Fault(FaultKind::Domain, "is unusable"))};
-    auto fault = RunPass(kPass, boxes, trapping, constants);
+    auto fault = RunPass(kPass, boxes, trapping, steps);
     FUZZ_CHECK(trapping == Trapping::Untrapped || !fault, "a resume-next pass returned a fault");
     return {std::move(boxes), std::move(fault)};
 }
@@ -77,9 +72,9 @@ void CheckForm(std::string_view form, std::string_view press, const FormState& b
     if (form == "oscil" && press == "Command1") {
         // The voltage panel works out its one empty box or, with any other pattern of
         // empty boxes, asks for one blank and changes nothing.
-        const auto empty =
-            std::count_if(oscilloscope::kVoltageBoxNames.begin(), oscilloscope::kVoltageBoxNames.end(),
-                          [&](const char* box) { return IsEmpty(before.box(box)); });
+        const auto& names = oscilloscope::kVoltageBoxes.names;
+        const auto empty = std::count_if(names.begin(), names.end(),
+                                         [&](const char* box) { return IsEmpty(before.box(box)); });
         FUZZ_CHECK(report.message.has_value() == (empty != 1), "oscil: %zd empty boxes, yet %s", empty,
                    report.message ? "asked for one blank" : "did not ask for one blank");
         FUZZ_CHECK(!report.message || before.allBoxes() == after.allBoxes(),
@@ -96,6 +91,19 @@ void CheckForm(std::string_view form, std::string_view press, const FormState& b
                        least, most);
         }
     }
+}
+
+// A press that records its work writes exactly what it writes without the record, and
+// every box whose text changed was written by a step, the last one with that text.
+void CheckExplained(std::string_view form, const FormState& plain, const FormState& explained,
+                    const Report& a, const Report& b, const Steps& steps) {
+    FUZZ_CHECK(plain.allBoxes() == explained.allBoxes() && a.text() == b.text(),
+               "%.*s: recording the steps changed what the press wrote or told", int(form.size()),
+               form.data());
+    for (const Step& step : steps)
+        FUZZ_CHECK(step.fault.has_value() == step.result.empty() && !step.relation.empty() &&
+                       !step.substituted.empty(),
+                   "%.*s: step %s is incomplete", int(form.size()), form.data(), StepLine(step).c_str());
 }
 
 // Puts the options and lists of `form` in the state `state` describes (see the top).
@@ -128,13 +136,16 @@ void PressCalculator(const FormDecl& decl, const std::vector<std::string_view>& 
     const Press& press = decl.presses[state % decl.presses.size()];
     SetChoices(controls, before, state / static_cast<unsigned>(decl.presses.size()));
 
-    FormState after = before;
-    Report report;
+    FormState after = before, explained = before;
+    Report report, reportExplained;
+    Steps steps;
     try {
-        report = press.run(after);
+        report = press.run(after, nullptr);
+        reportExplained = press.run(explained, &steps);
     } catch (...) {
         FUZZ_CHECK(false, "%s: an exception escaped the press of %s", decl.name, press.button);
     }
+    CheckExplained(decl.name, after, explained, report, reportExplained, steps);
     for (const auto& [box, text] : after.allBoxes()) {
         const std::string& was = before.box(box);
         if (text == was) continue;
@@ -181,15 +192,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto calculators = Calculators();
     const FormDecl* decl = FindCalculator(name);
     if (name == "engine" || (!decl && Hash(head) % (calculators.size() + 1) == calculators.size())) {
-        Boxes boxes(engine::kBoxes);
+        Boxes boxes(engine::kBoxCount);
         for (std::size_t i = 0; i < boxes.size() && i + 1 < lines.size(); ++i) boxes[i] = lines[i + 1];
         const Boxes before = boxes;
-        Outcome outcome;
+        Outcome outcome, explained;
+        Steps steps;
         try {
-            outcome = engine::Run(boxes, static_cast<int>(state % 4));
+            outcome = engine::Run(boxes, static_cast<int>(state % 4), nullptr);
+            explained = engine::Run(boxes, static_cast<int>(state % 4), &steps);
         } catch (...) {
             FUZZ_CHECK(false, "engine: an exception escaped the pass");
         }
+        FUZZ_CHECK(
+            outcome.boxes == explained.boxes && outcome.fault.has_value() == explained.fault.has_value(),
+            "engine: recording the steps changed the pass");
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             if (outcome.boxes[i] == before[i]) continue;
             FUZZ_CHECK(!HasInfOrNan(outcome.boxes[i]), "engine: box %zu became \"%s\"", i,

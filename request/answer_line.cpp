@@ -30,13 +30,18 @@ Request RequestOf(std::string_view line) {
             request.press = text(m.value, "\"press\"");
             if (request.press.empty())
                 throw json::Error("\"press\" is empty: leave it out to run every press");
+        } else if (m.name == "explain") {
+            const auto* explain = std::get_if<bool>(&m.value);
+            if (!explain) throw json::Error("\"explain\" is true or false");
+            request.explain = *explain;
         } else if (m.name == "set") {
             const auto* set = std::get_if<json::Object>(&m.value);
             if (!set) throw json::Error("\"set\" is not an object of names and texts");
             for (const json::Member& s : *set)
                 request.settings.emplace_back(s.name, text(s.value, "the text of \"" + s.name + "\""));
         } else {
-            throw json::Error("a request takes \"calc\", \"set\" and \"press\", not \"" + m.name + "\"");
+            throw json::Error("a request takes \"calc\", \"set\", \"press\" and \"explain\", not \"" +
+                              m.name + "\"");
         }
     }
     if (!named) throw json::Error("the request names no calculator (\"calc\")");
@@ -63,7 +68,30 @@ std::string AnswerLine(Calculations& calculations, std::string_view line) {
     for (const auto& [name, text] : answer.boxes) boxes.push_back({std::string(name), text});
     json::Value fault = nullptr;
     if (!answer.told.empty()) fault = answer.told;
-    return json::Write(json::Object{{"boxes", std::move(boxes)}, {"fault", std::move(fault)}});
+    json::Object out{{"boxes", std::move(boxes)}, {"fault", std::move(fault)}};
+    if (request.explain) {
+        json::Array steps;
+        for (const Step& step : answer.steps) {
+            json::Object s{{"box", step.box}};
+            if (step.block > 0) {
+                s.push_back({"block", static_cast<long long>(step.block)});
+                s.push_back({"rule", static_cast<long long>(step.rule)});
+            }
+            s.push_back({"relation", step.relation});
+            s.push_back({"substituted", step.substituted});
+            if (step.fault)
+                s.push_back({"fault", *step.fault});
+            else
+                s.push_back({"result", step.result});
+            steps.push_back({std::move(s)});
+        }
+        json::Array reports;
+        for (const Message& report : answer.reports)
+            reports.push_back({json::Object{{"title", report.title}, {"text", report.text}}});
+        out.push_back({"steps", std::move(steps)});
+        out.push_back({"reports", std::move(reports)});
+    }
+    return json::Write(out);
 }
 
 }  // namespace ampora::request

@@ -15,7 +15,11 @@
 // by one JSON object on one line:
 //     {"boxes":{"p":"100","i":"0.434782608695652",...},"fault":null}
 // with the sentence of a fault or message instead of null, or {"error":"..."} when the
-// line is not a request or names what the calculator does not take.
+// line is not a request or names what the calculator does not take. A request with
+// "explain":true is answered with its work as well: "steps", each step with the box it
+// wrote, its rule's block and place where it came from a rule table, its relation, the
+// relation with the operands as read, and its "result" or its "fault"; and "reports",
+// what the presses told, each with its "title" and "text".
 namespace ampora::request {
 
 // The answer to one line (without its line break), as a JSON object on one line.

@@ -62,10 +62,12 @@ Answer Calculations::run(const Request& request) {
     }
 
     for (const Press* press : presses) {
-        const std::string told = press->run(state).text();
+        const Report report = press->run(state, request.explain ? &answer.steps : nullptr);
+        const std::string told = report.text();
         if (told.empty()) continue;
         if (!answer.told.empty()) answer.told += '\n';
         answer.told += told;
+        answer.reports.push_back({report.fault ? decl->caption : report.message->title, told});
     }
     answer.boxes.reserve(form.boxes.size());
     for (std::string_view box : form.boxes) answer.boxes.emplace_back(box, state.box(box));

@@ -23,6 +23,7 @@ struct Request {
     std::string calc;   // the form's name, "pd"
     std::string press;  // the button of one press, or "" for every press of the form in turn
     std::vector<std::pair<std::string, std::string>> settings;  // control name, text
+    bool explain = false;  // record the work behind every box the presses write
 };
 
 struct Answer {
@@ -34,6 +35,11 @@ struct Answer {
     // What the presses told: the sentence of a fault that ended one, or a message one
     // showed, each on its own line; "" when they told nothing.
     std::string told;
+    // The same, each with the title the desktop shows it under: a fault under the form's
+    // caption, a message under its own title.
+    std::vector<Message> reports;
+    // With `Request::explain`, the presses' steps in the order they ran.
+    Steps steps;
 };
 
 // Runs requests, keeping what it learns of each calculator's form for the next one.

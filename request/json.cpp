@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
 
 namespace ampora::json {
 namespace {
@@ -88,7 +89,12 @@ private:
             return nullptr;
         }
         if (c == '-' || (c >= '0' && c <= '9')) fail("a number; box texts are strings, such as \"100\"");
-        if (c == 't' || c == 'f') fail("true and false are not taken; give a string");
+        for (const bool truth : {true, false}) {
+            const std::string_view word = truth ? "true" : "false";
+            if (text_.substr(at_, word.size()) != word) continue;
+            at_ += word.size();
+            return truth;
+        }
         if (c == '[') fail("arrays are not taken");
         fail(at_ < text_.size() ? "expected a string or an object" : "the text ends where a value should be");
     }
@@ -221,20 +227,29 @@ private:
 void AppendValue(std::string& out, const Value& value) {
     if (const auto* text = std::get_if<std::string>(&value)) {
         AppendString(out, *text);
-        return;
-    }
-    if (std::holds_alternative<std::nullptr_t>(value)) {
+    } else if (std::holds_alternative<std::nullptr_t>(value)) {
         out += "null";
-        return;
+    } else if (const auto* truth = std::get_if<bool>(&value)) {
+        out += *truth ? "true" : "false";
+    } else if (const auto* number = std::get_if<long long>(&value)) {
+        out += std::to_string(*number);
+    } else if (const auto* items = std::get_if<Array>(&value)) {
+        out += '[';
+        for (const Item& item : *items) {
+            if (out.back() != '[') out += ',';
+            AppendValue(out, item.value);
+        }
+        out += ']';
+    } else {
+        out += '{';
+        for (const Member& m : std::get<Object>(value)) {
+            if (out.back() != '{') out += ',';
+            AppendString(out, m.name);
+            out += ':';
+            AppendValue(out, m.value);
+        }
+        out += '}';
     }
-    out += '{';
-    for (const Member& m : std::get<Object>(value)) {
-        if (out.back() != '{') out += ',';
-        AppendString(out, m.name);
-        out += ':';
-        AppendValue(out, m.value);
-    }
-    out += '}';
 }
 
 }  // namespace

@@ -10,18 +10,25 @@
 #include <variant>
 #include <vector>
 
-// The part of JSON (RFC 8259) that the command-line program's batches are made of:
-// objects, strings and null. Numbers, true, false and arrays are refused with a reason,
-// like any other text that is not JSON; a box's text is always a string.
+// The part of JSON (RFC 8259) that requests and answers are made of. Requests are read
+// as objects, strings, true, false and null; numbers and arrays are refused with a
+// reason, like any other text that is not JSON, for a box's text is always a string.
+// Answers are written with arrays and whole numbers as well.
 namespace ampora::json {
 
 struct Member;
+struct Item;
 // An object's members in their order; no name appears twice.
 using Object = std::vector<Member>;
-using Value = std::variant<std::string, Object, std::nullptr_t>;
+using Array = std::vector<Item>;
+using Value = std::variant<std::string, Object, std::nullptr_t, bool, Array, long long>;
 
 struct Member {
     std::string name;
+    Value value;
+};
+
+struct Item {
     Value value;
 };
 

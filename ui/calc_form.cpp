@@ -303,7 +303,8 @@ void CalcForm::writeBack(const FormState& state) {
 
 void CalcForm::press(const Press& press) {
     FormState state = this->state();
-    const Report report = press.run(state);
+    steps_.clear();
+    const Report report = press.run(state, &steps_);
     writeBack(state);
     if (report.fault) reportFault(*report.fault);
     if (report.message)

@@ -78,6 +78,8 @@ public:
     // Runs a declared press as its button does: reads the controls, works the press out,
     // writes the boxes back, then tells the user what the press reports.
     void press(const Press& press);
+    // The work of the last press, step by step.
+    const Steps& lastSteps() const { return steps_; }
     // A modal box telling which quantity failed and why; the form stays as it is.
     void reportFault(const Fault& fault);
 
@@ -108,6 +110,7 @@ private:
     QStringList tabOrder_;
     // The declared form's boxes in table order, for reading and writing them back.
     std::vector<std::pair<std::string, QLineEdit*>> boxes_;
+    Steps steps_;
     std::vector<std::pair<QPointer<QPushButton>, QPointer<QLineEdit>>> clearButtons_;
     std::vector<std::pair<QObject*, std::function<void()>>> focusIn_;
     std::vector<std::pair<QObject*, std::function<void()>>> focusOut_;

@@ -11,34 +11,29 @@ namespace {
 // tables digit for digit. Each rule names one source box, so a block tries only the
 // first filled source; if that one cannot be read, the target stays empty.
 const Pass kPass = {
-    {"Average value", "Peak value", "Peak-to-peak value", "rms value"},
+    kBoxes.rows,
     {
         {Avg,
-         {{{Peak}, [](const Values& x) { return x[Peak] * 0.637; }},
-          {{P2p}, [](const Values& x) { return x[P2p] * 0.318; }},
-          {{Rms}, [](const Values& x) { return x[Rms] * 0.899; }}}},
+         {{{Peak}, [](X x) { return x[Peak] * 0.637; }},
+          {{P2p}, [](X x) { return x[P2p] * 0.318; }},
+          {{Rms}, [](X x) { return x[Rms] * 0.899; }}}},
         {Peak,
-         {{{Avg}, [](const Values& x) { return x[Avg] * 1.571; }},
-          {{P2p}, [](const Values& x) { return x[P2p] * 0.5; }},
-          {{Rms}, [](const Values& x) { return x[Rms] * 1.414; }}}},
+         {{{Avg}, [](X x) { return x[Avg] * 1.571; }},
+          {{P2p}, [](X x) { return x[P2p] * 0.5; }},
+          {{Rms}, [](X x) { return x[Rms] * 1.414; }}}},
         {P2p,
-         {{{Avg}, [](const Values& x) { return x[Avg] * 3.144; }},
-          {{Peak}, [](const Values& x) { return x[Peak] * 2; }},
-          {{Rms}, [](const Values& x) { return x[Rms] * 2.828; }}}},
+         {{{Avg}, [](X x) { return x[Avg] * 3.144; }},
+          {{Peak}, [](X x) { return x[Peak] * 2; }},
+          {{Rms}, [](X x) { return x[Rms] * 2.828; }}}},
         {Rms,
-         {{{Avg}, [](const Values& x) { return x[Avg] * 1.111; }},
-          {{Peak}, [](const Values& x) { return x[Peak] * 0.707; }},
-          {{P2p}, [](const Values& x) { return x[P2p] * 0.3535; }}}},  // half of 0.707
+         {{{Avg}, [](X x) { return x[Avg] * 1.111; }},
+          {{Peak}, [](X x) { return x[Peak] * 0.707; }},
+          {{P2p}, [](X x) { return x[P2p] * 0.3535; }}}},  // half of 0.707
     },
 };
 
 }  // namespace
 
 const Pass& Rules() { return kPass; }
-
-Boxes Solve(Boxes boxes) {
-    RunPass(kPass, boxes, Trapping::ResumeNext);
-    return boxes;
-}
 
 }  // namespace ampora::alternating_current

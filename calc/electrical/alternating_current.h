@@ -3,23 +3,23 @@
 
 #pragma once
 
-#include "core/box_names.h"
+#include "core/box_table.h"
 #include "core/solve_pass.h"
 
 // Alternating current: the average (of the rectified wave), peak, peak-to-peak and r.m.s.
 // values of a sine wave, converted with fixed four-figure factors.
 namespace ampora::alternating_current {
 
-enum Box { Avg, Peak, P2p, Rms, kBoxes };
-// The form's box of each, in this order.
-inline constexpr auto kBoxNames =
-    NameBoxes<kBoxes>({{Avg, "avg"}, {Peak, "peak"}, {P2p, "p2p"}, {Rms, "rms"}});
+enum Box { Avg, Peak, P2p, Rms, kBoxCount };
+// The form's box of each, and the quantity it holds, in this order.
+inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({{Avg, "avg", "Average value"},
+                                                        {Peak, "peak", "Peak value"},
+                                                        {P2p, "p2p", "Peak-to-peak value"},
+                                                        {Rms, "rms", "rms value"}});
 
+// The pass its "Calculate" runs, under resume-next.
 // Fills each empty box from the first filled one of the others, in box order, and never
 // touches a filled box. The average comes first, so the later boxes follow from it.
-Boxes Solve(Boxes boxes);
-
-// The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();
 
 // The form `ac`, declared in alternating_current_form.cpp: its controls and what its buttons do.

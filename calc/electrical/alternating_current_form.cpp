@@ -24,13 +24,13 @@ constexpr Control kControls[] = {
     {Kind::Button, "Command6", "Reset", {2880, 2400, 1575, 375}},
     {Kind::Label, "Label5", "Note: Conversion factors are for sinewaves only", {0, 3120, 5295, 255}},
 };
-static_assert(DeclaresBoxes(kControls, kBoxNames));
+static_assert(DeclaresBoxes(kControls, kBoxes));
 
 constexpr Title kTitles[] = {
     {"Label6", "Label7", "ALTERNATING CURRENT", {720, 240, 3915, 345}, 40, 14.25, false, 0x000000}};
 constexpr const char* kTabOrder[] = {"avg",      "peak",     "p2p",      "rms",      "Command1",
                                      "Command2", "Command3", "Command4", "Command5", "Command6"};
-constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("Command1")};
+constexpr Press kPresses[] = {PassPress<kBoxes, Rules>("Command1")};
 constexpr ClearButton kClears[] = {
     {"Command2", "avg"}, {"Command3", "peak"}, {"Command4", "p2p"}, {"Command5", "rms"}};
 constexpr const char* kResetOrder[] = {"avg", "peak", "p2p", "rms"};

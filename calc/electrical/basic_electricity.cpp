@@ -6,12 +6,10 @@
 namespace ampora::basic_electricity {
 namespace {
 
-using X = const Values&;
-
 // Each block tries its rules in order; a rule fires when all its operand boxes are
 // filled. The grouping of every formula is part of the result: it decides the last digit.
 const Pass kPass = {
-    {"Power", "Current", "Voltage", "Resistance", "Work done", "Charge", "Time"},
+    kBoxes.rows,
     {
         {P,
          {{{V, I}, [](X x) { return x[I] * x[V]; }},
@@ -69,8 +67,8 @@ const Pass kPass = {
 
 const Pass& Rules() { return kPass; }
 
-Outcome Solve(Boxes boxes) {
-    std::optional<Fault> fault = RunPass(kPass, boxes, Trapping::Untrapped);
+Outcome Solve(Boxes boxes, Steps* steps) {
+    std::optional<Fault> fault = RunPass(kPass, boxes, Trapping::Untrapped, steps);
     return {std::move(boxes), std::move(fault)};
 }
 

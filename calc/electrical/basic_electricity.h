@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/box_names.h"
+#include "core/box_table.h"
 #include "core/solve_pass.h"
 
 // Basic electricity: power, current, voltage, resistance, work done, charge and time of a
@@ -11,15 +11,17 @@
 namespace ampora::basic_electricity {
 
 // The boxes in the form's row order.
-enum Box { P, I, V, R, W, Q, T, kBoxes };
-// The form's box of each, in this order.
-inline constexpr auto kBoxNames =
-    NameBoxes<kBoxes>({{P, "p"}, {I, "i"}, {V, "v"}, {R, "r"}, {W, "w"}, {Q, "q"}, {T, "t"}});
+enum Box { P, I, V, R, W, Q, T, kBoxCount };
+// clang-format off
+inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({
+    {P, "p", "Power"}, {I, "i", "Current"}, {V, "v", "Voltage"}, {R, "r", "Resistance"},
+    {W, "w", "Work done"}, {Q, "q", "Charge"}, {T, "t", "Time"}});
+// clang-format on
 
 // Fills empty boxes from filled ones, target by target. The first fault (a box that does
 // not hold a number, a division by zero, ...) ends the pass: the boxes written before it
 // keep their new text, and the fault comes back naming the quantity that failed.
-Outcome Solve(Boxes boxes);
+Outcome Solve(Boxes boxes, Steps* steps = nullptr);
 
 // The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();

@@ -48,7 +48,7 @@ constexpr Control kControls[] = {
     {Kind::Button, "Command1", "Reset", {2400, 3420, 1455, 495}},
     {Kind::StatusBar, "sb", "Leave The Options Empty to Let It Find", {0, 0, 0, 315}},
 };
-static_assert(DeclaresBoxes(kControls, kBoxNames));
+static_assert(DeclaresBoxes(kControls, kBoxes));
 
 constexpr Title kTitles[] = {{"Label6", "Label16", "BASIC ELECTRICITY", {480, 180, 3615, 405}, 30}};
 
@@ -56,7 +56,7 @@ constexpr const char* kTabOrder[] = {
     "p",        "i",         "v",         "r",         "w",         "q",         "t",         "calc",
     "Command1", "Command30", "Command31", "Command32", "Command33", "Command34", "Command35", "Command36"};
 
-constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("calc")};
+constexpr Press kPresses[] = {SolvePress<kBoxes, Solve>("calc")};
 
 constexpr ClearButton kClears[] = {{"Command30", "p"}, {"Command31", "i"}, {"Command32", "v"},
                                    {"Command33", "r"}, {"Command34", "w"}, {"Command35", "q"},

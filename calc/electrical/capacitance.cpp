@@ -8,12 +8,12 @@ namespace {
 
 // Separate tests in this order, so a voltage found from the charge feeds the energy.
 const Pass kRelations = {
-    {"Voltage", "Charge", "Capacitance", "Energy", "Reciprocal sum"},
+    kBoxes.rows,
     {
-        {V, {{{Qc, Ans}, [](const Values& x) { return x[Qc] / x[Ans]; }}}},
-        {Qc, {{{V, Ans}, [](const Values& x) { return x[V] * x[Ans]; }}}},
-        {Ans, {{{V, Qc}, [](const Values& x) { return x[Qc] / x[V]; }}}},
-        {E, {{{Ans, V}, [](const Values& x) { return x[V] * (x[V] * (x[Ans] * (Num(1) / 2))); }}}},
+        {V, {{{Qc, Ans}, [](X x) { return x[Qc] / x[Ans]; }}}},
+        {Qc, {{{V, Ans}, [](X x) { return x[V] * x[Ans]; }}}},
+        {Ans, {{{V, Qc}, [](X x) { return x[Qc] / x[V]; }}}},
+        {E, {{{Ans, V}, [](X x) { return x[V] * (x[V] * (x[Ans] * (Term(1) / 2))); }}}},
     },
 };
 
@@ -21,9 +21,9 @@ const Pass kRelations = {
 
 const Pass& Rules() { return kRelations; }
 
-Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected) {
-    component_list::Combine(list, selected, component_list::Option::Parallel, boxes[D], boxes[Ans]);
-    RunPass(kRelations, boxes, Trapping::ResumeNext);
+Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected, Steps* steps) {
+    component_list::Combine(list, selected, component_list::Option::Parallel, boxes[D], boxes[Ans], steps);
+    RunPass(kRelations, boxes, Trapping::ResumeNext, steps);
     return boxes;
 }
 

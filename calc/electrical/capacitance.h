@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/box_names.h"
+#include "core/box_table.h"
 #include "core/component_list.h"
 #include "core/solve_pass.h"
 
@@ -12,14 +12,18 @@
 namespace ampora::capacitance {
 
 // D is the scratch box that holds the running reciprocal sum.
-enum Box { V, Qc, Ans, E, D, kBoxes };
-// The form's box of each, in this order.
-inline constexpr auto kBoxNames = NameBoxes<kBoxes>({{V, "v"}, {Qc, "qc"}, {Ans, "ans"}, {E, "e"}, {D, "d"}});
+enum Box { V, Qc, Ans, E, D, kBoxCount };
+// The form's box of each, and the quantity it holds, in this order.
+// clang-format off
+inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({
+    {V, "v", "Voltage"}, {Qc, "qc", "Charge"}, {Ans, "ans", "Capacitance"}, {E, "e", "Energy"}, {D, "d", "Reciprocal sum"}});
+// clang-format on
 
 // Combines the rows into Ans while it is empty (parallel adds, series adds reciprocals),
 // fills the empty one of V, Qc and Ans from the other two, then the energy E = C V^2 / 2
 // when E is empty. Nothing is worked out from a given energy.
-Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected);
+Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected,
+            Steps* steps = nullptr);
 
 // The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();

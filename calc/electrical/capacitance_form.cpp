@@ -24,12 +24,12 @@ constexpr Control kControls[] = {
     {Kind::Button, "Command6", "*", {6435, 3450, 285, 285}},
     {Kind::Button, "Command7", "Reset", {5340, 4020, 1095, 495}},
 };
-static_assert(DeclaresBoxes(kControls, kBoxNames, component_list::kAddedBoxes));
+static_assert(DeclaresBoxes(kControls, kBoxes, component_list::kAddedBoxes));
 
 constexpr Title kTitles[] = {{"Label3", "Label8", "CAPACITANCE CALCULATOR", {840, 240, 5520, 375}, 30}};
 constexpr const char* kTabOrder[] = {"ct9", "sc", "pc", "v", "qc", "ans", "e", "Command2", "Command7"};
 
-constexpr Press kPresses[] = {component_list::CombinePress<kBoxNames, Solve>()};
+constexpr Press kPresses[] = {component_list::CombinePress<kBoxes, Solve, kList>()};
 constexpr ClearButton kClears[] = {
     {"Command3", "v"}, {"Command4", "qc"}, {"Command5", "ans"}, {"Command6", "e"}};
 // The rows first, unlike the other list forms.

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/box_names.h"
+#include "core/box_table.h"
 #include "core/solve_pass.h"
 
 #include <array>
@@ -15,25 +15,26 @@ namespace ampora::colour_code {
 
 // The lists, as their texts: a digit entry ("4 - Yellow") or a tolerance entry
 // ("Gold 5%"), or "" when nothing is chosen. Only the first character of each counts.
-enum Band { Unit, Tens, Pten, Toller, kBands };
-// The form's list of each, in this order.
-inline constexpr auto kBandLists =
-    NameBoxes<kBands>({{Unit, "unit"}, {Tens, "tens"}, {Pten, "pten"}, {Toller, "toller"}});
-using Bands = std::array<std::string, kBands>;
+enum Band { Unit, Tens, Pten, Toller, kBandCount };
+// The form's list of each, and what the user sees it as (to say which one is missing a
+// colour), in this order.
+// clang-format off
+inline constexpr auto kBands = DeclareBoxes<kBandCount>({
+    {Unit, "unit", "First Colour"}, {Tens, "tens", "Second Colour"}, {Pten, "pten", "Third Colour"},
+    {Toller, "toller", "Last Colour"}});
+// clang-format on
+using Bands = std::array<std::string, kBandCount>;
 
 // The result boxes.
-enum Box { Ans, Minv, Maxv, kBoxes };
-// The form's box of each, in this order.
-inline constexpr auto kBoxNames = NameBoxes<kBoxes>({{Ans, "ans"}, {Minv, "minv"}, {Maxv, "maxv"}});
-
-// What the user sees for each band, to say which one is missing a colour.
-inline constexpr const char* kBandNames[kBands] = {"First Colour", "Second Colour", "Third Colour",
-                                                   "Last Colour"};
+enum Box { Ans, Minv, Maxv, kBoxCount };
+// The form's box of each, and the quantity it holds, in this order.
+inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>(
+    {{Ans, "ans", "Nominal Value"}, {Minv, "minv", "Minimum Value"}, {Maxv, "maxv", "Maximum Value"}});
 
 // Works out the nominal value into `ans`, then the minimum and maximum from it. The first
 // fault (a needed band with no colour chosen) ends the calculation; `boxes` are then
 // returned as they were, with the fault naming the band to pick.
-Outcome Solve(const Bands& bands, Boxes boxes);
+Outcome Solve(const Bands& bands, Boxes boxes, Steps* steps = nullptr);
 
 // The form `rcc`, declared in colour_code_form.cpp: its controls and what its buttons do.
 extern const FormDecl kForm;

@@ -32,22 +32,22 @@ constexpr Control kControls[] = {
     {Kind::Box, "maxv", "", {2520, 3120, 1455, 285}},
     {Kind::Label, "Label11", "Ohms", {4080, 3120, 495, 255}},
 };
-static_assert(DeclaresBoxes(kControls, kBoxNames));
+static_assert(DeclaresBoxes(kControls, kBoxes));
 
 constexpr Title kTitles[] = {{"Label1", "Label9", "RESISTORS COLOUR CODING", {480, 240, 5295, 375}, 30}};
 constexpr const char* kTabOrder[] = {"unit", "tens", "pten", "toller",  "Command1",
                                      "ans",  "minv", "maxv", "Command2"};
 
-Report Calculate(FormState& form) {
+Report Calculate(FormState& form, Steps* steps) {
     Bands bands;
-    for (int band = 0; band < kBands; ++band) bands[band] = form.list(kBandLists[band]);
-    Outcome outcome = Solve(bands, form.boxes(kBoxNames));
-    form.setBoxes(kBoxNames, std::move(outcome.boxes));
+    for (int band = 0; band < kBandCount; ++band) bands[band] = form.list(kBands.names[band]);
+    Outcome outcome = Solve(bands, form.boxes(kBoxes), steps);
+    form.setBoxes(kBoxes, std::move(outcome.boxes));
     return {std::move(outcome.fault), std::nullopt};
 }
 
 // The results are worked out afresh on every press.
-constexpr Press kPresses[] = {{"Command1", Calculate, kBoxNames}};
+constexpr Press kPresses[] = {{"Command1", Calculate, kBoxes.names}};
 // The lists lose their choice first, then the results are emptied.
 constexpr const char* kResetOrder[] = {"unit", "tens", "pten", "toller", "ans", "minv", "maxv"};
 constexpr ResetButton kResets[] = {{"Command2", kResetOrder}};

@@ -7,20 +7,15 @@ namespace ampora::conductance {
 namespace {
 
 const Pass kPass = {
-    {"Resistance", "Conductance"},
+    kBoxes.rows,
     {
-        {R, {{{C}, [](const Values& x) { return 1 / x[C]; }}}},
-        {C, {{{R}, [](const Values& x) { return 1 / x[R]; }}}},
+        {R, {{{C}, [](X x) { return 1 / x[C]; }}}},
+        {C, {{{R}, [](X x) { return 1 / x[R]; }}}},
     },
 };
 
 }  // namespace
 
 const Pass& Rules() { return kPass; }
-
-Boxes Solve(Boxes boxes) {
-    RunPass(kPass, boxes, Trapping::ResumeNext);
-    return boxes;
-}
 
 }  // namespace ampora::conductance

@@ -17,11 +17,11 @@ constexpr Control kControls[] = {
     {Kind::Button, "Command1", "Calculate", {720, 1800, 1455, 495}},
     {Kind::Button, "Command7", "Reset", {2160, 1800, 1095, 495}},
 };
-static_assert(DeclaresBoxes(kControls, kBoxNames));
+static_assert(DeclaresBoxes(kControls, kBoxes));
 
 constexpr Title kTitles[] = {{"Label3", "Label8", "CONDUCTANCE", {750, 270, 2775, 375}, 30}};
 constexpr const char* kTabOrder[] = {"r", "c", "Command1", "Command7"};
-constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("Command1")};
+constexpr Press kPresses[] = {PassPress<kBoxes, Rules>("Command1")};
 constexpr const char* kResetOrder[] = {"r", "c"};
 constexpr ResetButton kResets[] = {{"Command7", kResetOrder}};
 constexpr Setting kExample[] = {{"r", "4"}};

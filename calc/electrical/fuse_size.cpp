@@ -3,17 +3,29 @@
 
 #include "fuse_size.h"
 
-#include "core/checked.h"
 #include "core/conversions.h"
 #include "core/trapping.h"
 
 #include <optional>
 
 namespace ampora::fuse_size {
+namespace {
 
-std::string Solve(const component_list::List& list) {
-    constexpr double kMargin = 1.2;
-    std::string ans = IntegerToText(0);
+enum Slot { kSum, kLoad };
+
+const Relation kStart(Term(0));
+// A load added to the running sum, both read leniently.
+const Relation kAdd([](X x) { return x.leading(kSum) + x.leading(kLoad); });
+// The margin, 1.2 times the largest load as its text shows it, added last; with no load
+// larger than 0 the margin is 0.
+const Relation kAddMargin([](X x) { return x.leading(kSum) + Rounded(x[kLoad] * 1.2, "margin"); });
+const Relation kAddNoMargin([](X x) { return x.leading(kSum) + Rounded(Term(0) * 1.2, "margin"); });
+
+}  // namespace
+
+std::string Solve(const component_list::List& list, Steps* steps) {
+    const char* ans = component_list::kAnswerBox;
+    std::string sum = Work(ans, kStart, {}, steps);
 
     double largest = 0;
     std::optional<int> largestRow;
@@ -27,17 +39,17 @@ std::string Solve(const component_list::List& list) {
         });
     }
 
+    const auto load = [&](int k) { return Operand{component_list::kRowBoxes[k], "Load", &list.rows[k]}; };
     for (int k = 0; k < component_list::RowsCovered(list.count); ++k) {
         if (k == largestRow) continue;
-        ResumeNext(
-            [&] { ans = NumberToText((Num(LeadingNumber(ans)) + LeadingNumber(list.rows[k])).value()); });
+        const Operand operands[] = {{ans, ans, &sum}, load(k)};
+        ResumeNext([&] { sum = Work(ans, kAdd, {operands}, steps); });
     }
 
-    ResumeNext([&] {
-        const double margin = LeadingNumber(NumberToText((Num(largest) * kMargin).value()));
-        ans = NumberToText((Num(LeadingNumber(ans)) + margin).value());
-    });
-    return ans;
+    const std::string none;
+    const Operand operands[] = {{ans, ans, &sum}, largestRow ? load(*largestRow) : Operand{"", "", &none}};
+    ResumeNext([&] { sum = Work(ans, largestRow ? kAddMargin : kAddNoMargin, {operands}, steps); });
+    return sum;
 }
 
 }  // namespace ampora::fuse_size

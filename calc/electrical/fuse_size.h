@@ -18,8 +18,9 @@ namespace ampora::fuse_size {
 // row is larger); only that one row is left out of the sum of the others, so equal loads
 // still count. The other rows add their leading numbers ("7abc" adds 7, an empty row 0),
 // and 1.2 times the largest load passes through text before it is added. A step that
-// overflows leaves the answer at its last written value.
-std::string Solve(const component_list::List& list);
+// overflows leaves the answer at its last written value. With `steps`, the running sum's
+// every step is recorded there (see core/relation.h).
+std::string Solve(const component_list::List& list, Steps* steps = nullptr);
 
 // The form `fuse`, declared in fuse_size_form.cpp: its controls and what its buttons do.
 extern const FormDecl kForm;

@@ -18,8 +18,8 @@ constexpr Control kControls[] = {
 constexpr Title kTitles[] = {{"Label3", "Label6", "FUSE SIZE", {2280, 240, 2280, 375}, 15}};
 constexpr const char* kTabOrder[] = {"ct9", "ans", "Command2", "Command7"};
 
-Report Calculate(FormState& form) {
-    form.setBox(component_list::kAnswerBox, Solve(component_list::ListOf(form)));
+Report Calculate(FormState& form, Steps* steps) {
+    form.setBox(component_list::kAnswerBox, Solve(component_list::ListOf(form, kList), steps));
     return {};
 }
 

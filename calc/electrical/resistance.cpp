@@ -8,11 +8,11 @@ namespace {
 
 // Three separate tests, in this order: a voltage found first leaves the others filled.
 const Pass kOhmsLaw = {
-    {"Voltage", "Current", "Resistance", "Reciprocal sum"},
+    kBoxes.rows,
     {
-        {V, {{{Qc, Ans}, [](const Values& x) { return x[Ans] * x[Qc]; }}}},
-        {Qc, {{{V, Ans}, [](const Values& x) { return x[V] / x[Ans]; }}}},
-        {Ans, {{{V, Qc}, [](const Values& x) { return x[V] / x[Qc]; }}}},
+        {V, {{{Qc, Ans}, [](X x) { return x[Ans] * x[Qc]; }}}},
+        {Qc, {{{V, Ans}, [](X x) { return x[V] / x[Ans]; }}}},
+        {Ans, {{{V, Qc}, [](X x) { return x[V] / x[Qc]; }}}},
     },
 };
 
@@ -20,9 +20,9 @@ const Pass kOhmsLaw = {
 
 const Pass& Rules() { return kOhmsLaw; }
 
-Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected) {
-    component_list::Combine(list, selected, component_list::Option::Series, boxes[D], boxes[Ans]);
-    RunPass(kOhmsLaw, boxes, Trapping::ResumeNext);
+Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected, Steps* steps) {
+    component_list::Combine(list, selected, component_list::Option::Series, boxes[D], boxes[Ans], steps);
+    RunPass(kOhmsLaw, boxes, Trapping::ResumeNext, steps);
     return boxes;
 }
 

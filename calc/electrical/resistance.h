@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/box_names.h"
+#include "core/box_table.h"
 #include "core/component_list.h"
 #include "core/solve_pass.h"
 
@@ -12,13 +12,17 @@
 namespace ampora::resistance {
 
 // D is the scratch box that holds the running reciprocal sum.
-enum Box { V, Qc, Ans, D, kBoxes };
-// The form's box of each, in this order.
-inline constexpr auto kBoxNames = NameBoxes<kBoxes>({{V, "v"}, {Qc, "qc"}, {Ans, "ans"}, {D, "d"}});
+enum Box { V, Qc, Ans, D, kBoxCount };
+// The form's box of each, and the quantity it holds, in this order.
+// clang-format off
+inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({
+    {V, "v", "Voltage"}, {Qc, "qc", "Current"}, {Ans, "ans", "Resistance"}, {D, "d", "Reciprocal sum"}});
+// clang-format on
 
 // Combines the rows into Ans while it is empty (series adds, parallel adds reciprocals),
 // then fills each empty one of V, Qc and Ans that Ohm's law gives from the other two.
-Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected);
+Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected,
+            Steps* steps = nullptr);
 
 // The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();

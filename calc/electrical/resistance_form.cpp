@@ -24,12 +24,12 @@ constexpr Control kControls[] = {
     {Kind::Button, "Command5", "*", {7020, 3030, 285, 285}},
     {Kind::Button, "Command6", "Reset", {5340, 3600, 1095, 495}},
 };
-static_assert(DeclaresBoxes(kControls, kBoxNames, component_list::kAddedBoxes));
+static_assert(DeclaresBoxes(kControls, kBoxes, component_list::kAddedBoxes));
 
 constexpr Title kTitles[] = {{"Label3", "Label7", "RESISTANCE CALCULATOR", {1080, 240, 5280, 375}, 30}};
 constexpr const char* kTabOrder[] = {"ct9", "sc", "pc", "v", "qc", "ans", "Command2", "Command6"};
 
-constexpr Press kPresses[] = {component_list::CombinePress<kBoxNames, Solve>()};
+constexpr Press kPresses[] = {component_list::CombinePress<kBoxes, Solve, kList>()};
 constexpr ClearButton kClears[] = {{"Command3", "v"}, {"Command4", "qc"}, {"Command5", "ans"}};
 constexpr const char* kResetOrder[] = {"v", "qc", "ans", component_list::kEveryRow};
 constexpr ResetButton kResets[] = {{"Command6", kResetOrder}};

@@ -9,25 +9,20 @@ namespace {
 enum ConstantIndex { kPi };
 
 const Pass kPass = {
-    {"Radius", "Area", "Perimeter"},
+    kBoxes.rows,
     {
-        {A, {{{R}, [](const Values& x) { return (x[R] * x.constant(kPi)) * x[R]; }}}},
-        {P, {{{R}, [](const Values& x) { return x[R] * (2 * x.constant(kPi)); }}}},
+        {A, {{{R}, [](X x) { return (x[R] * x.constant(kPi)) * x[R]; }}}},
+        {P, {{{R}, [](X x) { return x[R] * (2 * x.constant(kPi)); }}}},
         {R,
-         {{{A}, [](const Values& x) { return Sqrt(x[A] / x.constant(kPi)); }},
-          {{P}, [](const Values& x) { return x[P] / (2 * x.constant(kPi)); }}}},
+         {{{A}, [](X x) { return Sqrt(x[A] / x.constant(kPi)); }},
+          {{P}, [](X x) { return x[P] / (2 * x.constant(kPi)); }}}},
     },
+    // Pi as 22/7, worked out afresh on every press as the plain double quotient.
+    {{"pi", [](X) { return Term(22) / 7; }}},
 };
 
 }  // namespace
 
 const Pass& Rules() { return kPass; }
-
-Boxes Solve(Boxes boxes) {
-    // Worked out afresh on every press, as the plain double quotient.
-    const std::vector<Constant> constants = {(Num(22) / 7).value()};
-    RunPass(kPass, boxes, Trapping::ResumeNext, constants);
-    return boxes;
-}
 
 }  // namespace ampora::circle

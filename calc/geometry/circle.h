@@ -3,21 +3,20 @@
 
 #pragma once
 
-#include "core/box_names.h"
+#include "core/box_table.h"
 #include "core/solve_pass.h"
 
 // The circle: radius, area and perimeter, with 22/7 for pi.
 namespace ampora::circle {
 
-enum Box { R, A, P, kBoxes };
-// The form's box of each, in this order.
-inline constexpr auto kBoxNames = NameBoxes<kBoxes>({{R, "r"}, {A, "a"}, {P, "p"}});
+enum Box { R, A, P, kBoxCount };
+// The form's box of each, and the quantity it holds, in this order.
+inline constexpr auto kBoxes =
+    DeclareBoxes<kBoxCount>({{R, "r", "Radius"}, {A, "a", "Area"}, {P, "p", "Perimeter"}});
 
+// The pass its "Calculate" runs, under resume-next.
 // Area and perimeter come from the radius before the radius is worked out, so a radius
 // found from an area or a perimeter fills the other box only on the next press.
-Boxes Solve(Boxes boxes);
-
-// The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();
 
 // The form `cirtri`, declared in circle_form.cpp: its controls and what its buttons do.

@@ -22,11 +22,11 @@ constexpr Control kControls[] = {
     {Kind::Line, "Line1", "", LineFrom(3720, 1080, 4320, 1080)},
     {Kind::Label, "Label1", "r", {3960, 720, 135, 255}},
 };
-static_assert(DeclaresBoxes(kControls, kBoxNames));
+static_assert(DeclaresBoxes(kControls, kBoxes));
 
 constexpr LabelFont kFonts[] = {{"Label1", "MS Sans Serif", 12}};
 constexpr const char* kTabOrder[] = {"r", "a", "p", "Command1", "Command2", "Command3", "Command4"};
-constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("Command1")};
+constexpr Press kPresses[] = {PassPress<kBoxes, Rules>("Command1")};
 constexpr ClearButton kClears[] = {{"Command2", "r"}, {"Command3", "a"}, {"Command4", "p"}};
 constexpr Setting kExample[] = {{"r", "2"}};
 

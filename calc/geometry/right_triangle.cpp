@@ -3,32 +3,28 @@
 
 #include "right_triangle.h"
 
-#include "core/conversions.h"
-
 namespace ampora::right_triangle {
 namespace {
 
 // A side squared and rounded to 15 significant digits, as its text would show it.
-Num Sq(Num side) { return LeadingNumber(NumberToText((side * side).value())); }
+Term Square(X x, Box side) {
+    static constexpr const char* kSquares[] = {"b^2", "p^2", "h^2"};
+    return Rounded(x[side] * x[side], kSquares[side]);
+}
 
 const Pass kPass = {
-    {"Base", "Perpendicular", "Hypotenuse", "Angle A", "Angle C"},
+    kBoxes.rows,
     {
-        {A, {{{C}, [](const Values& x) { return 90 - x[C]; }}}},
-        {C, {{{A}, [](const Values& x) { return 90 - x[A]; }}}},
-        {H, {{{P, B}, [](const Values& x) { return Sqrt(Sq(x[P]) + Sq(x[B])); }}}},
-        {P, {{{H, B}, [](const Values& x) { return Sqrt(Sq(x[H]) - Sq(x[B])); }}}},
-        {B, {{{H, P}, [](const Values& x) { return Sqrt(Sq(x[H]) - Sq(x[P])); }}}},
+        {A, {{{C}, [](X x) { return 90 - x[C]; }}}},
+        {C, {{{A}, [](X x) { return 90 - x[A]; }}}},
+        {H, {{{P, B}, [](X x) { return Sqrt(Square(x, P) + Square(x, B)); }}}},
+        {P, {{{H, B}, [](X x) { return Sqrt(Square(x, H) - Square(x, B)); }}}},
+        {B, {{{H, P}, [](X x) { return Sqrt(Square(x, H) - Square(x, P)); }}}},
     },
 };
 
 }  // namespace
 
 const Pass& Rules() { return kPass; }
-
-Boxes Solve(Boxes boxes) {
-    RunPass(kPass, boxes, Trapping::ResumeNext);
-    return boxes;
-}
 
 }  // namespace ampora::right_triangle

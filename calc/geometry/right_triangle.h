@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/box_names.h"
+#include "core/box_table.h"
 #include "core/solve_pass.h"
 
 // The right-angled triangle: the two acute angles (in degrees) make 90 between them, and
@@ -11,14 +11,16 @@
 // never worked out from each other.
 namespace ampora::right_triangle {
 
-enum Box { B, P, H, A, C, kBoxes };
-// The form's box of each, in this order.
-inline constexpr auto kBoxNames = NameBoxes<kBoxes>({{B, "b"}, {P, "p"}, {H, "h"}, {A, "A"}, {C, "C"}});
+enum Box { B, P, H, A, C, kBoxCount };
+// The form's box of each, and the quantity it holds, in this order.
+inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({{B, "b", "Base"},
+                                                        {P, "p", "Perpendicular"},
+                                                        {H, "h", "Hypotenuse"},
+                                                        {A, "A", "Angle A"},
+                                                        {C, "C", "Angle C"}});
 
+// The pass its "Calculate" runs, under resume-next.
 // Fills at most one angle and one side: each block needs the boxes the user typed.
-Boxes Solve(Boxes boxes);
-
-// The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();
 
 // The form `ratri`, declared in right_triangle_form.cpp: its controls and what its buttons do.

@@ -30,10 +30,10 @@ constexpr Control kControls[] = {
     {Kind::Label, "Label5", "C", {4600, 480, 255, 255}},
     {Kind::Label, "Label11", "90", {4560, 1560, 255, 255}},
 };
-static_assert(DeclaresBoxes(kControls, kBoxNames));
+static_assert(DeclaresBoxes(kControls, kBoxes));
 
 constexpr const char* kTabOrder[] = {"Command1", "b", "p", "h", "A", "C"};
-constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("Command1")};
+constexpr Press kPresses[] = {PassPress<kBoxes, Rules>("Command1")};
 constexpr Setting kExample[] = {{"b", "3"}, {"p", "4"}, {"A", "36.87"}};
 
 }  // namespace

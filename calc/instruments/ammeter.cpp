@@ -8,25 +8,20 @@ namespace {
 
 // The two resistances are added leniently ("90 ohms" counts as 90) where they form the
 // branch sum; everywhere else each box is read strictly.
-Num Resistances(const Values& x) { return x.leading(Rg) + x.leading(Rs); }
+Term Resistances(X x) { return x.leading(Rg) + x.leading(Rs); }
 
 const Pass kPass = {
-    {"Total Current", "Galvanometer Current", "Galvanometer Resistance", "Shunt Resistance"},
+    kBoxes.rows,
     {
-        {Rs, {{{Ig, I, Rg}, [](const Values& x) { return (x[Ig] * x[Rg]) / (x[I] - x[Ig]); }}}},
-        {Ig, {{{Rs, I, Rg}, [](const Values& x) { return (x[I] * x[Rs]) / Resistances(x); }}}},
-        {Rg, {{{Rs, I, Ig}, [](const Values& x) { return ((x[I] - x[Ig]) * x[Rs]) / x[Ig]; }}}},
-        {I, {{{Ig, Rg, Rs}, [](const Values& x) { return (x[Ig] * Resistances(x)) / x[Rs]; }}}},
+        {Rs, {{{Ig, I, Rg}, [](X x) { return (x[Ig] * x[Rg]) / (x[I] - x[Ig]); }}}},
+        {Ig, {{{Rs, I, Rg}, [](X x) { return (x[I] * x[Rs]) / Resistances(x); }}}},
+        {Rg, {{{Rs, I, Ig}, [](X x) { return ((x[I] - x[Ig]) * x[Rs]) / x[Ig]; }}}},
+        {I, {{{Ig, Rg, Rs}, [](X x) { return (x[Ig] * Resistances(x)) / x[Rs]; }}}},
     },
 };
 
 }  // namespace
 
 const Pass& Rules() { return kPass; }
-
-Boxes Solve(Boxes boxes) {
-    RunPass(kPass, boxes, Trapping::ResumeNext);
-    return boxes;
-}
 
 }  // namespace ampora::ammeter

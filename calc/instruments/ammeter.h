@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/box_names.h"
+#include "core/box_table.h"
 #include "core/solve_pass.h"
 
 // Galvanometer to ammeter: the shunt that lets a galvanometer measure a larger current,
@@ -11,14 +11,15 @@
 // current) x shunt resistance.
 namespace ampora::ammeter {
 
-enum Box { I, Ig, Rg, Rs, kBoxes };
-// The form's box of each, in this order.
-inline constexpr auto kBoxNames = NameBoxes<kBoxes>({{I, "i"}, {Ig, "ig"}, {Rg, "rg"}, {Rs, "rs"}});
+enum Box { I, Ig, Rg, Rs, kBoxCount };
+// The form's box of each, and the quantity it holds, in this order.
+inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({{I, "i", "Total Current"},
+                                                        {Ig, "ig", "Galvanometer Current"},
+                                                        {Rg, "rg", "Galvanometer Resistance"},
+                                                        {Rs, "rs", "Shunt Resistance"}});
 
+// The pass its "Calculate" runs, under resume-next.
 // Fills the one empty box from the other three; with two or more empty, nothing changes.
-Boxes Solve(Boxes boxes);
-
-// The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();
 
 // The form `amm`, declared in ammeter_form.cpp: its controls and what its buttons do.

@@ -26,7 +26,7 @@ constexpr Control kControls[] = {
     {Kind::Button, "Command1", "Calculate", {480, 4560, 1575, 375}},
     {Kind::Button, "Command8", "Reset", {2040, 4560, 1575, 375}},
 };
-static_assert(DeclaresBoxes(kControls, kBoxNames));
+static_assert(DeclaresBoxes(kControls, kBoxes));
 
 // The circuit behind the boxes, in pixels: the cell across the top, the galvanometer in
 // the middle branch and the shunt at the bottom, between two vertical buses.
@@ -75,7 +75,7 @@ constexpr SpokenName kSpokenNames[] = {{"i", "Total current"},
                                        {"ig", "Galvanometer current"},
                                        {"rg", "Galvanometer resistance"},
                                        {"rs", "Shunt resistance"}};
-constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("Command1")};
+constexpr Press kPresses[] = {PassPress<kBoxes, Rules>("Command1")};
 constexpr ClearButton kClears[] = {
     {"Command3", "i"}, {"Command4", "rg"}, {"Command6", "ig"}, {"Command7", "rs"}};
 constexpr const char* kResetOrder[] = {"ig", "rg", "i", "rs"};

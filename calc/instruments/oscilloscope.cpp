@@ -11,56 +11,56 @@ namespace {
 enum ConstantIndex { kSpeed };
 
 const Pass kFrequencyPass = {
-    {"Horizontal Selectivity", "Horizontal Deflection", "Time Period", "Frequency", "Wave Length"},
+    kFrequencyBoxes.rows,
     {
         {T,
-         {{{Hd, Hs}, [](const Values& x) { return x[Hs] * x[Hd]; }},
-          {{F}, [](const Values& x) { return 1 / x[F]; }},
-          {{W}, [](const Values& x) { return x[W] / x.constant(kSpeed); }}}},
+         {{{Hd, Hs}, [](X x) { return x[Hs] * x[Hd]; }},
+          {{F}, [](X x) { return 1 / x[F]; }},
+          {{W}, [](X x) { return x[W] / x.constant(kSpeed); }}}},
         {F,
-         {{{Hd, Hs}, [](const Values& x) { return 1 / (x[Hs] * x[Hd]); }},
-          {{T}, [](const Values& x) { return 1 / x[T]; }},
-          {{W}, [](const Values& x) { return x.constant(kSpeed) / x[W]; }}}},
+         {{{Hd, Hs}, [](X x) { return 1 / (x[Hs] * x[Hd]); }},
+          {{T}, [](X x) { return 1 / x[T]; }},
+          {{W}, [](X x) { return x.constant(kSpeed) / x[W]; }}}},
         {Hd,
-         {{{T, Hs}, [](const Values& x) { return x[T] / x[Hs]; }},
-          {{F, Hs}, [](const Values& x) { return 1 / (x[Hs] * x[F]); }}}},
+         {{{T, Hs}, [](X x) { return x[T] / x[Hs]; }}, {{F, Hs}, [](X x) { return 1 / (x[Hs] * x[F]); }}}},
         {Hs,
-         {{{T, Hd}, [](const Values& x) { return x[T] / x[Hd]; }},
-          {{F, Hd}, [](const Values& x) { return 1 / (x[Hd] * x[F]); }}}},
+         {{{T, Hd}, [](X x) { return x[T] / x[Hd]; }}, {{F, Hd}, [](X x) { return 1 / (x[Hd] * x[F]); }}}},
         // The period comes before the frequency, so with both given the period decides.
         {W,
-         {{{T}, [](const Values& x) { return x[T] * x.constant(kSpeed); }},
-          {{F}, [](const Values& x) { return x.constant(kSpeed) / x[F]; }}}},
+         {{{T}, [](X x) { return x[T] * x.constant(kSpeed); }},
+          {{F}, [](X x) { return x.constant(kSpeed) / x[F]; }}}},
     },
+    // The propagation speed, 3 x 10^8 metres per second.
+    {{"c", [](X) { return Pow(Term(10), 8) * 3; }}},
 };
+
+// The voltage panel's three ways to its one empty box.
+const Relation kVoltage([](X x) { return x[Vs] * x[Vd]; });
+const Relation kSelectivity([](X x) { return x[V] / x[Vd]; });
+const Relation kDeflection([](X x) { return x[V] / x[Vs]; });
 
 }  // namespace
 
 const Pass& FrequencyRules() { return kFrequencyPass; }
 
-VoltageOutcome SolveVoltage(Boxes boxes) {
-    const auto read = [&boxes](int box) { return Num(TextToNumber(boxes[static_cast<std::size_t>(box)])); };
-    const auto put = [&boxes](int box, Num value) {
-        boxes[static_cast<std::size_t>(box)] = NumberToText(value.value());
+VoltageOutcome SolveVoltage(Boxes boxes, Steps* steps) {
+    std::vector<Operand> operands;
+    for (const BoxRow& row : kVoltageBoxes.rows)
+        operands.push_back({row.name, row.quantity, &boxes[row.box]});
+    const auto put = [&](VoltageBox box, const Relation& relation) {
+        ResumeNext([&] { boxes[box] = Work(kVoltageBoxes.rows[box].name, relation, {operands}, steps); });
     };
     const bool vs = !IsEmpty(boxes[Vs]), vd = !IsEmpty(boxes[Vd]), v = !IsEmpty(boxes[V]);
 
     if (!v && vs && vd)
-        ResumeNext([&] { put(V, read(Vs) * read(Vd)); });
+        put(V, kVoltage);
     else if (v && !vs && vd)
-        ResumeNext([&] { put(Vs, read(V) / read(Vd)); });
+        put(Vs, kSelectivity);
     else if (v && vs && !vd)
-        ResumeNext([&] { put(Vd, read(V) / read(Vs)); });
+        put(Vd, kDeflection);
     else
         return {std::move(boxes), kLeaveOneBlank};
     return {std::move(boxes), std::nullopt};
-}
-
-Boxes SolveFrequency(Boxes boxes) {
-    // The propagation speed, 3 x 10^8 metres per second.
-    const Num c = Pow(10, 8) * 3;
-    RunPass(kFrequencyPass, boxes, Trapping::ResumeNext, {c.value()});
-    return boxes;
 }
 
 }  // namespace ampora::oscilloscope

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/box_names.h"
+#include "core/box_table.h"
 #include "core/solve_pass.h"
 
 #include <optional>
@@ -15,16 +15,20 @@
 namespace ampora::oscilloscope {
 
 // The d.c. voltage panel: voltage = selectivity x deflection.
-enum VoltageBox { Vs, Vd, V, kVoltageBoxes };
-// The form's box of each, in this order.
-inline constexpr auto kVoltageBoxNames = NameBoxes<kVoltageBoxes>({{Vs, "vs"}, {Vd, "vd"}, {V, "v"}});
+enum VoltageBox { Vs, Vd, V, kVoltageBoxCount };
+// The form's box of each, and the quantity it holds, in this order.
+inline constexpr auto kVoltageBoxes = DeclareBoxes<kVoltageBoxCount>(
+    {{Vs, "vs", "Vertical Selectivity"}, {Vd, "vd", "Vertical Deflection"}, {V, "v", "D.C Voltage"}});
 
 // The frequency panel: period = selectivity x deflection, frequency = 1 / period,
 // wavelength = propagation speed x period.
-enum FrequencyBox { Hs, Hd, T, F, W, kFrequencyBoxes };
-// The form's box of each, in this order.
-inline constexpr auto kFrequencyBoxNames =
-    NameBoxes<kFrequencyBoxes>({{Hs, "hs"}, {Hd, "hd"}, {T, "t"}, {F, "f"}, {W, "w"}});
+enum FrequencyBox { Hs, Hd, T, F, W, kFrequencyBoxCount };
+// The form's box of each, and the quantity it holds, in this order.
+// clang-format off
+inline constexpr auto kFrequencyBoxes = DeclareBoxes<kFrequencyBoxCount>({
+    {Hs, "hs", "Horizontal Selectivity"}, {Hd, "hd", "Horizontal Deflection"}, {T, "t", "Time Period"},
+    {F, "f", "Frequency"}, {W, "w", "Wave Length"}});
+// clang-format on
 
 // The voltage panel works out exactly one empty box from the other two. Any other
 // pattern of empty boxes changes nothing and asks the user, with `message`, to leave one
@@ -33,15 +37,13 @@ struct VoltageOutcome {
     Boxes boxes;
     std::optional<std::string> message;
 };
-VoltageOutcome SolveVoltage(Boxes boxes);
+VoltageOutcome SolveVoltage(Boxes boxes, Steps* steps = nullptr);
 
 inline constexpr const char* kLeaveOneBlank = "Leave one field blank!";
 
-// One pass over the period, frequency, horizontal deflection, horizontal selectivity and
-// wavelength, in that order; a value written early in the pass feeds the later blocks.
-Boxes SolveFrequency(Boxes boxes);
-
-// The rule table that SolveFrequency runs, for tools and tests that go through its rules.
+// The frequency panel's pass, run under resume-next: the period, frequency, horizontal
+// deflection, horizontal selectivity and wavelength, in that order; a value written early
+// in the pass feeds the later blocks.
 const Pass& FrequencyRules();
 
 // The form `oscil`, declared in oscilloscope_form.cpp: its controls and what its buttons do.

@@ -33,16 +33,16 @@ constexpr Control kControls[] = {
     {Kind::Button, "Command4", "Reset", {1440, 2400, 1215, 375}, "Frame2"},
     {Kind::Label, "Label5", "Leave one Field Empty to calculate.", {120, 3000, 2655, 255}, "Frame2"},
 };
-static_assert(DeclaresBoxes(kControls, kVoltageBoxNames));
-static_assert(DeclaresBoxes(kControls, kFrequencyBoxNames));
+static_assert(DeclaresBoxes(kControls, kVoltageBoxes));
+static_assert(DeclaresBoxes(kControls, kFrequencyBoxes));
 
 constexpr Title kTitles[] = {{"Label6", "Label12", "OSCILLOSCOPE", {1680, 240, 2895, 375}, 30, 15.75, true}};
 constexpr const char* kTabOrder[] = {"vs", "vd", "v", "Command1", "Command2", "t",
                                      "hd", "hs", "f", "w",        "Command3", "Command4"};
 
-Report Voltage(FormState& form) {
-    VoltageOutcome outcome = SolveVoltage(form.boxes(kVoltageBoxNames));
-    form.setBoxes(kVoltageBoxNames, std::move(outcome.boxes));
+Report Voltage(FormState& form, Steps* steps) {
+    VoltageOutcome outcome = SolveVoltage(form.boxes(kVoltageBoxes), steps);
+    form.setBoxes(kVoltageBoxes, std::move(outcome.boxes));
     if (!outcome.message) return {};
     return {std::nullopt, Message{"Error!", *outcome.message}};
 }
@@ -50,7 +50,7 @@ Report Voltage(FormState& form) {
 // The voltage panel first, as the panels stand on the form.
 constexpr Press kPresses[] = {
     {"Command1", Voltage},
-    SolvePress<kFrequencyBoxNames, SolveFrequency>("Command2"),
+    PassPress<kFrequencyBoxes, FrequencyRules>("Command2"),
 };
 
 // Enter presses the "Calculate" of the panel being typed in.

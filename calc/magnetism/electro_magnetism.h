@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/box_names.h"
+#include "core/box_table.h"
 #include "core/solve_pass.h"
 
 // Electro-magnetism: a magnetic circuit (reluctance, magneto-motive force, flux, field
@@ -12,18 +12,21 @@
 namespace ampora::electro_magnetism {
 
 // The boxes in the form's row order.
-enum Box { S, Mmf, L, Flux, Rp, A, H, I, N, B, E, V, Ang, F, Ind, T, kBoxes };
-// The form's box of each, in this order.
+enum Box { S, Mmf, L, Flux, Rp, A, H, I, N, B, E, V, Ang, F, Ind, T, kBoxCount };
 // clang-format off
-inline constexpr auto kBoxNames = NameBoxes<kBoxes>({
-    {S, "s"}, {Mmf, "mmf"}, {L, "l"},   {Flux, "flux"}, {Rp, "rp"},   {A, "A"}, {H, "H"},     {I, "i"},
-    {N, "n"}, {B, "B"},     {E, "e"},   {V, "v"},       {Ang, "ang"}, {F, "F"}, {Ind, "ind"}, {T, "t"}});
+inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({
+    {S, "s", "Reluctance"}, {Mmf, "mmf", "Magneto-motive force"}, {L, "l", "Length of conductor"},
+    {Flux, "flux", "Magnetic flux"}, {Rp, "rp", "Relative permeability"}, {A, "A", "Area of conductor"},
+    {H, "H", "Magnetic field strength"}, {I, "i", "Current"}, {N, "n", "Number of turns"},
+    {B, "B", "Magnetic flux density"}, {E, "e", "Induced e.m.f."}, {V, "v", "Velocity of conductor"},
+    {Ang, "ang", "Angle"}, {F, "F", "Force on conductor"}, {Ind, "ind", "Inductance"}, {T, "t", "Time"}});
 // clang-format on
 
-// Works out the permeability once, gives the angle (degrees) and the relative
-// permeability their defaults "90" and "1" when empty, then fills empty boxes target by
-// target. A rule that faults leaves its target empty and its block ends; the pass goes on.
-Boxes Solve(Boxes boxes);
+// Gives the angle (degrees) and the relative permeability their defaults "90" and "1" when
+// empty, works out the permeability once (mu, from the relative permeability), then fills
+// empty boxes target by target. A rule that faults leaves its target empty and its block
+// ends; the pass goes on.
+Boxes Solve(Boxes boxes, Steps* steps = nullptr);
 
 // The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();

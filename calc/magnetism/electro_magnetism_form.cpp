@@ -93,7 +93,7 @@ constexpr Control kControls[] = {
     {Kind::Button, "Command1", "Reset", {2520, 6240, 1695, 495}},
     {Kind::StatusBar, "sb", "Leave The Options Empty to Let It Find", {0, 0, 0, 315}},
 };
-static_assert(DeclaresBoxes(kControls, kBoxNames));
+static_assert(DeclaresBoxes(kControls, kBoxes));
 
 constexpr Title kTitles[] = {
     {"Label34", "Label31", "ELECTRO - MAGNETISM", {1080, 60, 4455, 375}, 30, 14.25, false, 0x400040}};
@@ -116,7 +116,7 @@ constexpr const char* kTabOrder[] = {
 
 // The defaults of the angle and the relative permeability go only into empty boxes, so a
 // typed angle or permeability survives the press like any other box.
-constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("calc")};
+constexpr Press kPresses[] = {SolvePress<kBoxes, Solve>("calc")};
 
 constexpr ClearButton kClears[] = {
     {"Command30", "s"},   {"Command31", "mmf"}, {"Command32", "l"},   {"Command33", "flux"},
@@ -125,7 +125,7 @@ constexpr ClearButton kClears[] = {
     {"Command42", "ang"}, {"Command43", "F"},   {"Command44", "ind"}, {"Command2", "t"}};
 
 // Reset empties the boxes in the unit's order.
-constexpr ResetButton kResets[] = {{"Command1", kBoxNames}};
+constexpr ResetButton kResets[] = {{"Command1", kBoxes.names}};
 constexpr Setting kExample[] = {{"B", "0.5"}, {"i", "2"}, {"l", "3"}};
 
 }  // namespace

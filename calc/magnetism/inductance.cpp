@@ -7,9 +7,9 @@ namespace ampora::inductance {
 namespace {
 
 const Pass kEnergy = {
-    {"Current", "Inductance", "Energy", "Reciprocal sum"},
+    kBoxes.rows,
     {
-        {E, {{{I, Ans}, [](const Values& x) { return x[I] * (x[I] * (x[Ans] * (Num(1) / 2))); }}}},
+        {E, {{{I, Ans}, [](X x) { return x[I] * (x[I] * (x[Ans] * (Term(1) / 2))); }}}},
     },
 };
 
@@ -17,9 +17,9 @@ const Pass kEnergy = {
 
 const Pass& Rules() { return kEnergy; }
 
-Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected) {
-    component_list::Combine(list, selected, component_list::Option::Series, boxes[D], boxes[Ans]);
-    RunPass(kEnergy, boxes, Trapping::ResumeNext);
+Boxes Solve(Boxes boxes, const component_list::List& list, component_list::Option selected, Steps* steps) {
+    component_list::Combine(list, selected, component_list::Option::Series, boxes[D], boxes[Ans], steps);
+    RunPass(kEnergy, boxes, Trapping::ResumeNext, steps);
     return boxes;
 }
 

@@ -24,12 +24,12 @@ constexpr Control kControls[] = {
     {Kind::Button, "Command6", "*", {7020, 3030, 285, 285}},
     {Kind::Button, "Command7", "Reset", {5340, 3600, 1095, 495}},
 };
-static_assert(DeclaresBoxes(kControls, kBoxNames, component_list::kAddedBoxes));
+static_assert(DeclaresBoxes(kControls, kBoxes, component_list::kAddedBoxes));
 
 constexpr Title kTitles[] = {{"Label3", "Label6", "INDUCTANCE", {2400, 240, 2640, 375}, 20}};
 constexpr const char* kTabOrder[] = {"ct9", "sc", "pc", "i", "ans", "e", "Command2", "Command7"};
 
-constexpr Press kPresses[] = {component_list::CombinePress<kBoxNames, Solve>()};
+constexpr Press kPresses[] = {component_list::CombinePress<kBoxes, Solve, kList>()};
 constexpr ClearButton kClears[] = {{"Command3", "i"}, {"Command5", "ans"}, {"Command6", "e"}};
 constexpr const char* kResetOrder[] = {"e", "ans", "i", component_list::kEveryRow};
 constexpr ResetButton kResets[] = {{"Command7", kResetOrder}};

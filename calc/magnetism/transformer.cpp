@@ -7,24 +7,19 @@ namespace ampora::transformer {
 namespace {
 
 const Pass kPass = {
-    {"Turns of Primary", "Turns of Secondary", "Voltage Input", "Voltage Output", "Efficiency"},
+    kBoxes.rows,
     {
-        {Np, {{{Vp, Ns, Vs}, [](const Values& x) { return (x[Vp] * x[Ns]) / x[Vs]; }}}},
-        {Ns, {{{Vp, Np, Vs}, [](const Values& x) { return (x[Np] * x[Vs]) / x[Vp]; }}}},
-        {Vp, {{{Vs, Ns, Np}, [](const Values& x) { return (x[Vs] * x[Np]) / x[Ns]; }}}},
-        {Vs, {{{Vp, Ns, Np}, [](const Values& x) { return (x[Ns] / x[Np]) * x[Vp]; }}}},
+        {Np, {{{Vp, Ns, Vs}, [](X x) { return (x[Vp] * x[Ns]) / x[Vs]; }}}},
+        {Ns, {{{Vp, Np, Vs}, [](X x) { return (x[Np] * x[Vs]) / x[Vp]; }}}},
+        {Vp, {{{Vs, Ns, Np}, [](X x) { return (x[Vs] * x[Np]) / x[Ns]; }}}},
+        {Vs, {{{Vp, Ns, Np}, [](X x) { return (x[Ns] / x[Np]) * x[Vp]; }}}},
         // Last, so that a voltage written above in the same press feeds it.
-        {E, {{{Vp, Vs}, [](const Values& x) { return x[Vs] / x[Vp]; }}}},
+        {E, {{{Vp, Vs}, [](X x) { return x[Vs] / x[Vp]; }}}},
     },
 };
 
 }  // namespace
 
 const Pass& Rules() { return kPass; }
-
-Boxes Solve(Boxes boxes) {
-    RunPass(kPass, boxes, Trapping::ResumeNext);
-    return boxes;
-}
 
 }  // namespace ampora::transformer

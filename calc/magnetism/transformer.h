@@ -3,23 +3,24 @@
 
 #pragma once
 
-#include "core/box_names.h"
+#include "core/box_table.h"
 #include "core/solve_pass.h"
 
 // The ideal transformer: primary voltage / secondary voltage = primary turns / secondary
 // turns, and the efficiency shown as output voltage / input voltage.
 namespace ampora::transformer {
 
-enum Box { Np, Ns, Vp, Vs, E, kBoxes };
-// The form's box of each, in this order.
-inline constexpr auto kBoxNames =
-    NameBoxes<kBoxes>({{Np, "np"}, {Ns, "ns"}, {Vp, "vp"}, {Vs, "vs"}, {E, "e"}});
+enum Box { Np, Ns, Vp, Vs, E, kBoxCount };
+// The form's box of each, and the quantity it holds, in this order.
+inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({{Np, "np", "Turns of Primary"},
+                                                        {Ns, "ns", "Turns of Secondary"},
+                                                        {Vp, "vp", "Voltage Input"},
+                                                        {Vs, "vs", "Voltage Output"},
+                                                        {E, "e", "Efficiency"}});
 
+// The pass its "Calculate" runs, under resume-next.
 // Fills the one empty quantity of turns and voltages from the other three, then the
 // efficiency from the two voltages (a voltage just worked out included).
-Boxes Solve(Boxes boxes);
-
-// The rule table that Solve runs, for tools and tests that go through its rules.
 const Pass& Rules();
 
 // The form `trans`, declared in transformer_form.cpp: its controls and what its buttons do.

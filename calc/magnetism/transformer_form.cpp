@@ -22,11 +22,11 @@ constexpr Control kControls[] = {
     {Kind::Button, "Command1", "Calculate", {600, 3360, 1575, 495}},
     {Kind::Button, "Command2", "Reset", {2160, 3360, 1575, 495}},
 };
-static_assert(DeclaresBoxes(kControls, kBoxNames));
+static_assert(DeclaresBoxes(kControls, kBoxes));
 
 constexpr Title kTitles[] = {{"Label3", "Label7", "TRANSFORMER", {840, 360, 2775, 375}, 20, 15.75, true}};
 constexpr const char* kTabOrder[] = {"np", "ns", "vp", "vs", "Command1", "Command2", "e"};
-constexpr Press kPresses[] = {SolvePress<kBoxNames, Solve>("Command1")};
+constexpr Press kPresses[] = {PassPress<kBoxes, Rules>("Command1")};
 constexpr const char* kResetOrder[] = {"np", "ns", "vs", "vp", "e"};
 constexpr ResetButton kResets[] = {{"Command2", kResetOrder}};
 constexpr Setting kExample[] = {{"np", "1000"}, {"ns", "50"}, {"vp", "230"}};

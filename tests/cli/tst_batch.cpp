@@ -53,6 +53,18 @@ void TestCalcBatch::answers_data() {
                                     R"("fault":"Ampora could not work out the Power.\nThe Current box does )"
                                     R"(not hold a number."})");
 
+    QTest::newRow("explained: every step, and what a press told under its title")
+        << QByteArray(R"({"calc":"cond","set":{"r":"0"},"explain":true})")
+        << QByteArray(
+               R"({"boxes":{"r":"0","c":""},"fault":null,"steps":[{"box":"c","block":2,"rule":1,)"
+               R"("relation":"1 / r","substituted":"1 / 0","fault":"The calculation divides by zero."}],)"
+               R"("reports":[]})");
+    QTest::newRow("explained: a message has its title")
+        << QByteArray(R"({"calc":"oscil","press":"Command1","set":{"vs":"2"},"explain":true})")
+        << QByteArray(R"({"boxes":{"vs":"2","vd":"","v":"","t":"","hd":"","hs":"","f":"","w":""},)"
+                      R"("fault":"Leave one field blank!","steps":[],)"
+                      R"("reports":[{"title":"Error!","text":"Leave one field blank!"}]})");
+
     QTest::newRow("empty line") << QByteArray("  ") << error("the line is empty; each line is one request");
     QTest::newRow("not JSON") << QByteArray("pd p=1") << error("column 1: expected a string or an object");
     QTest::newRow("not an object") << QByteArray(R"("pd")")
@@ -82,8 +94,9 @@ void TestCalcBatch::answers_data() {
     QTest::newRow("a number for a text")
         << QByteArray(R"({"calc":"pd","set":{"p":100}})")
         << error(R"(column 25: a number; box texts are strings, such as \"100\")");
-    QTest::newRow("true") << QByteArray(R"({"calc":true})")
-                          << error("column 9: true and false are not taken; give a string");
+    QTest::newRow("true") << QByteArray(R"({"calc":true})") << error(R"(\"calc\" is not a string)");
+    QTest::newRow("explain as a text")
+        << QByteArray(R"({"calc":"pd","explain":"yes"})") << error(R"(\"explain\" is true or false)");
     QTest::newRow("null for a text") << QByteArray(R"({"calc":null})")
                                      << error(R"(\"calc\" is not a string)");
     QTest::newRow("an array") << QByteArray(R"([])") << error("column 1: arrays are not taken");
@@ -93,7 +106,7 @@ void TestCalcBatch::answers_data() {
                               << error("column 81: objects nested more than 16 deep");
     QTest::newRow("an unknown member")
         << QByteArray(R"({"calc":"pd","sett":{}})")
-        << error(R"(a request takes \"calc\", \"set\" and \"press\", not \"sett\")");
+        << error(R"(a request takes \"calc\", \"set\", \"press\" and \"explain\", not \"sett\")");
     QTest::newRow("set as a text") << QByteArray(R"({"calc":"pd","set":"p=1"})")
                                    << error(R"(\"set\" is not an object of names and texts)");
     QTest::newRow("a text as an object")

@@ -40,7 +40,7 @@ void CheckCombination(Calculate calculate, int boxCount) {
     Boxes boxes(static_cast<std::size_t>(boxCount));
     for (int b = 0; b < in.size(); ++b) boxes[b] = in[b].toStdString();
     const auto option = parallel ? component_list::Option::Parallel : component_list::Option::Series;
-    const Boxes result = calculate(boxes, MakeList(count, rows), option);
+    const Boxes result = calculate(boxes, MakeList(count, rows), option, nullptr);
     for (int b = 0; b < out.size(); ++b) QCOMPARE(QString::fromStdString(result[b]), out[b]);
 }
 

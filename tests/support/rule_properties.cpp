@@ -45,21 +45,24 @@ constexpr int kAny = -2;    // the same in both worlds: a preset, or what shared
 constexpr std::uint64_t kSeed = 0x416d706f7261;
 constexpr std::size_t kMostFindings = 12;
 
+// The quantity a box holds, as the unit names it.
+std::string Quantity(const Pass& pass, std::size_t box) { return pass.boxes[box].quantity; }
+
 void Add(Findings& findings, std::string finding) {
     if (findings.size() < kMostFindings) findings.push_back(std::move(finding));
 }
 
 std::string Describe(const Pass& pass, int target, const Rule& rule) {
-    std::string text = pass.names.at(target) + " from ";
+    std::string text = Quantity(pass, target) + " from ";
     for (std::size_t k = 0; k < rule.operands.size(); ++k)
-        text += (k > 0 ? ", " : "") + pass.names.at(rule.operands[k]);
+        text += (k > 0 ? ", " : "") + Quantity(pass, rule.operands[k]);
     return text;
 }
 
 std::string Given(const Pass& pass, const Boxes& boxes) {
     std::string text;
     for (std::size_t b = 0; b < boxes.size(); ++b)
-        if (!IsEmpty(boxes[b])) text += (text.empty() ? "" : ", ") + pass.names.at(b) + " " + boxes[b];
+        if (!IsEmpty(boxes[b])) text += (text.empty() ? "" : ", ") + Quantity(pass, b) + " " + boxes[b];
     return "(given " + (text.empty() ? std::string("nothing") : text) + ")";
 }
 
@@ -103,7 +106,7 @@ std::string Number(double x) {
 std::vector<int> Swept(const Calculator& calc) {
     const Pass& pass = *calc.pass;
     std::vector<int> swept;
-    for (int box = 0; box < int(pass.names.size()); ++box) {
+    for (int box = 0; box < int(pass.boxes.size()); ++box) {
         if (std::find(calc.presets.begin(), calc.presets.end(), box) != calc.presets.end()) continue;
         const bool used = std::any_of(pass.blocks.begin(), pass.blocks.end(), [&](const Block& block) {
             return block.target == box ||
@@ -166,7 +169,7 @@ double Check(const Calculator& calc, const Pass& pass, const TwoWorlds& two, con
     if (out.fault) Add(findings, "the press reported \"" + out.fault->describe() + "\" " + given());
     for (std::size_t b = 0; b < in.size(); ++b)
         if (!IsEmpty(in[b]) && out.boxes.at(b) != in[b])
-            Add(findings, "the given " + pass.names.at(b) + " became " + out.boxes[b] + " " + given());
+            Add(findings, "the given " + Quantity(pass, b) + " became " + out.boxes[b] + " " + given());
 
     Boxes before = in;  // the texts as the next block finds them
     bool wrote = false;
@@ -187,7 +190,7 @@ double Check(const Calculator& calc, const Pass& pass, const TwoWorlds& two, con
                                         [&](const Rule& rule) { return Applies(rule, before); });
         if (fires == block.rules.end()) {
             if (!IsEmpty(result))
-                Add(findings, pass.names[t] + " became " + result + " though no rule applies " + given());
+                Add(findings, Quantity(pass, t) + " became " + result + " though no rule applies " + given());
             continue;
         }
         const int world = WorldOf(*fires, colour);
@@ -212,7 +215,7 @@ double Check(const Calculator& calc, const Pass& pass, const TwoWorlds& two, con
                 if (theirs == kMixed) continue;
                 const double want = worlds[theirs]->values.at(t);
                 if (std::abs(*value - want) <= calc.tolerance * std::abs(want))
-                    Add(findings, pass.names[t] + " " + result + " is what the later " +
+                    Add(findings, Quantity(pass, t) + " " + result + " is what the later " +
                                       Describe(pass, t, *later) + " gives, not " + rule() + " " + given());
             }
         }
@@ -237,9 +240,9 @@ double Check(const Calculator& calc, const Pass& pass, const TwoWorlds& two, con
         const Boxes again = quiet ? calc.press(beforeLast).boxes : out.boxes;
         for (int box : *replayed)
             if (again[box] != out.boxes[box])
-                Add(findings, pass.names[box] + " became " + out.boxes[box] + ", but typing the texts that " +
-                                  pass.names[lastWriter->target] + " read gives " + again[box] + " " +
-                                  given());
+                Add(findings, Quantity(pass, box) + " became " + out.boxes[box] +
+                                  ", but typing the texts that " + Quantity(pass, lastWriter->target) +
+                                  " read gives " + again[box] + " " + given());
     }
     return worst;
 }
@@ -266,8 +269,8 @@ std::vector<Alone> RulesAlone(const Pass& pass) {
     for (const Block& block : pass.blocks)
         for (std::size_t r = 0; r < block.rules.size(); ++r)
             if (!PreEmptedBy(block, r))
-                rules.push_back(
-                    {&block, &block.rules[r], Pass{pass.names, {{block.target, {block.rules[r]}}}}});
+                rules.push_back({&block, &block.rules[r],
+                                 Pass{pass.boxes, {{block.target, {block.rules[r]}}}, pass.constants}});
     return rules;
 }
 
@@ -280,10 +283,11 @@ void EveryRuleAlone(const Calculator& calc, std::uint64_t seed, int rounds, Visi
     for (int round = 0; round < rounds; ++round) {
         const World world = calc.world(random, nullptr);
         for (const Alone& alone : rules) {
-            Boxes in(alone.pass.names.size());
+            Boxes in(alone.pass.boxes.size());
+            for (int box : calc.presets) in.at(box) = Typed(world, box);
             for (int box : alone.rule->operands) in.at(box) = Typed(world, box);
             Boxes out = in;
-            const auto fault = RunPass(alone.pass, out, Trapping::Untrapped, world.constants);
+            const auto fault = RunPass(alone.pass, out, Trapping::Untrapped);
             visit(alone, world, in, out, fault);
         }
     }
@@ -328,12 +332,16 @@ Findings Precedence(const Calculator& calc, double& worst, int& cases) {
         const TwoWorlds two = MakeTwoWorlds(calc, random);
         const World* const worlds[2] = {&two.a, &two.b};
         for (const Block& block : pass.blocks) {
-            const Pass alone{pass.names, {block}};
+            const Pass alone{pass.boxes, {block}, pass.constants};
             for (std::size_t i = 0; i < block.rules.size(); ++i) {
                 for (std::size_t j = 0; j < block.rules.size(); ++j) {
                     if (i == j || PreEmptedBy(block, i) || PreEmptedBy(block, j)) continue;
-                    Boxes in(pass.names.size());
+                    Boxes in(pass.boxes.size());
                     std::vector<int> colour(in.size(), kMixed);
+                    for (int box : calc.presets) {
+                        in[box] = Typed(two.a, box);
+                        colour[box] = kAny;
+                    }
                     const auto give = [&](const Rule& rule, int world) {
                         for (int box : rule.operands) {
                             if (!IsEmpty(in[box])) continue;
@@ -344,7 +352,7 @@ Findings Precedence(const Calculator& calc, double& worst, int& cases) {
                     give(block.rules[i], 0);
                     give(block.rules[j], 1);
                     Outcome out{in, std::nullopt};
-                    RunPass(alone, out.boxes, Trapping::ResumeNext, two.a.constants);
+                    RunPass(alone, out.boxes, Trapping::ResumeNext);
                     worst = std::max(worst, Check(calc, alone, two, in, colour, out, nullptr, findings));
                     ++cases;
                 }
@@ -373,11 +381,11 @@ SweepResult Sweep(const Calculator& calc) {
     const World* const worlds[2] = {&two.a, &two.b};
     const std::vector<int> swept = Swept(calc);
     const std::uint32_t sets = 1u << swept.size();
-    std::vector<int> solved(pass.names.size()), open(pass.names.size());
-    std::vector<std::uint64_t> digest(pass.names.size(), 14695981039346656037u);
+    std::vector<int> solved(pass.boxes.size()), open(pass.boxes.size());
+    std::vector<std::uint64_t> digest(pass.boxes.size(), 14695981039346656037u);
     // Bit k of `set` gives the k-th swept box, bit k of `mixture` picks its world.
     const auto given = [&](std::uint32_t set, std::uint32_t mixture, std::vector<int>& colour) {
-        Boxes in(pass.names.size());
+        Boxes in(pass.boxes.size());
         colour.assign(in.size(), kMixed);
         for (int box : calc.presets) {
             in[box] = Typed(two.a, box);
@@ -396,7 +404,7 @@ SweepResult Sweep(const Calculator& calc) {
             if (IsEmpty(in[block.target])) Mix(digest[block.target], out.boxes[block.target]);
         if (out.fault)
             for (const Block& block : pass.blocks)
-                if (pass.names[block.target] == out.fault->target())
+                if (Quantity(pass, block.target) == out.fault->target())
                     Mix(digest[block.target], out.fault->describe());
     };
 
@@ -444,7 +452,7 @@ SweepResult Sweep(const Calculator& calc) {
         const std::uint64_t h = digest[block.target];
         char hex[16];
         std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>((h ^ h >> 32) & 0xffffffffu));
-        ledger << pass.names[block.target] << ": worked out from " << solved[block.target] << " of the "
+        ledger << Quantity(pass, block.target) << ": worked out from " << solved[block.target] << " of the "
                << open[block.target] << " given sets without it; texts " << hex << '\n';
     }
     for (const std::string& line : PreEmptedRules(pass)) ledger << line << '\n';

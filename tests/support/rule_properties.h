@@ -38,8 +38,7 @@ using Random = std::mt19937_64;
 double Pick(Random& random, double lo, double hi);
 
 struct World {
-    std::vector<double> values;       // one per box
-    std::vector<Constant> constants;  // what the unit works out once per press
+    std::vector<double> values;  // one per box
 };
 
 // A typed box carries at most 5E-15 of rounding, a written one as much again; a formula
@@ -70,15 +69,21 @@ struct RegisterCalculator {
 };
 
 // A unit that returns only its boxes, as an Outcome without a fault.
-template <Boxes (*solve)(Boxes)>
+template <Boxes (*solve)(Boxes, Steps*)>
 Outcome Pressed(Boxes boxes) {
-    return {solve(std::move(boxes)), std::nullopt};
+    return {solve(std::move(boxes), nullptr), std::nullopt};
+}
+
+// A unit that is only its pass `rules()`.
+template <const Pass& (*rules)()>
+Outcome PassPressed(Boxes boxes) {
+    return {SolveByPass(rules(), std::move(boxes)), std::nullopt};
 }
 
 // A combination unit with no rows to combine, so that its pass alone decides.
-template <Boxes (*solve)(Boxes, const component_list::List&, component_list::Option)>
+template <Boxes (*solve)(Boxes, const component_list::List&, component_list::Option, Steps*)>
 Outcome PressedWithoutRows(Boxes boxes) {
-    return {solve(std::move(boxes), {}, component_list::Option::Series), std::nullopt};
+    return {solve(std::move(boxes), {}, component_list::Option::Series, nullptr), std::nullopt};
 }
 
 }  // namespace ampora::test

@@ -47,12 +47,12 @@ struct Fixture {
 // shows a message of its own.
 constexpr Press kPresses[] = {
     {"First",
-     [](FormState& form) -> Report {
+     [](FormState& form, Steps*) -> Report {
          form.setBox("a", "5");
          return {Fault(FaultKind::Conversion, "does not hold a number", "Time", "Power"), std::nullopt};
      }},
     {"Second",
-     [](FormState&) -> Report {
+     [](FormState&, Steps*) -> Report {
          return {std::nullopt, Message{"Error!", "Leave one field blank!"}};
      }},
 };

@@ -62,7 +62,7 @@ void TestCapacitance::calculate_data() {
         << QStringList{"1E300", "", "1E300", "", ""};
 }
 
-void TestCapacitance::calculate() { test::CheckCombination(capacitance::Solve, capacitance::kBoxes); }
+void TestCapacitance::calculate() { test::CheckCombination(capacitance::Solve, capacitance::kBoxCount); }
 
 void TestCapacitance::throughTheForm() {
     ComponentListForm form(capacitance::kForm);

@@ -26,7 +26,7 @@ namespace {
 
 colour_code::Bands BandsOf(const QStringList& texts) {
     colour_code::Bands bands;
-    for (int i = 0; i < colour_code::kBands; ++i)
+    for (int i = 0; i < colour_code::kBandCount; ++i)
         bands[static_cast<std::size_t>(i)] = texts.value(i).toStdString();
     return bands;
 }

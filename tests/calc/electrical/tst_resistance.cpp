@@ -59,7 +59,7 @@ void TestResistance::calculate_data() {
         << false << "1" << QStringList{"2"} << QStringList{"", "5", ""} << QStringList{"10", "5", "2", "0"};
 }
 
-void TestResistance::calculate() { test::CheckCombination(resistance::Solve, resistance::kBoxes); }
+void TestResistance::calculate() { test::CheckCombination(resistance::Solve, resistance::kBoxCount); }
 
 void TestResistance::throughTheForm() {
     ComponentListForm form(resistance::kForm);

@@ -19,19 +19,19 @@ namespace {
 World Oscilloscope(Random& random, const World*) {
     using namespace oscilloscope;
     constexpr double kSpeed = 3e8;
-    std::vector<double> x(kFrequencyBoxes);
+    std::vector<double> x(kFrequencyBoxCount);
     x[Hs] = Pick(random, 1e-6, 0.1);
     x[Hd] = Pick(random, 0.5, 10);
     x[T] = x[Hs] * x[Hd];
     x[F] = 1 / x[T];
     x[W] = kSpeed * x[T];
-    return {x, {kSpeed}};
+    return {x};
 }
 
 const test::RegisterCalculator kOscilloscope({
     .name = "oscilloscope frequency",
     .pass = &oscilloscope::FrequencyRules(),
-    .press = test::Pressed<oscilloscope::SolveFrequency>,
+    .press = test::PassPressed<oscilloscope::FrequencyRules>,
     .world = Oscilloscope,
     .ledger = R"(
 Time Period: worked out from 13 of the 16 given sets without it; texts 361823de
@@ -46,18 +46,18 @@ Wave Length: worked out from 13 of the 16 given sets without it; texts 0d5f9fe1
 // Ig Rg = (I - Ig) Rs.
 World Ammeter(Random& random, const World*) {
     using namespace ammeter;
-    std::vector<double> x(kBoxes);
+    std::vector<double> x(kBoxCount);
     x[I] = Pick(random, 1, 100);
     x[Ig] = x[I] * Pick(random, 1e-3, 0.5);
     x[Rg] = Pick(random, 1, 1000);
     x[Rs] = x[Ig] * x[Rg] / (x[I] - x[Ig]);
-    return {x, {}};
+    return {x};
 }
 
 const test::RegisterCalculator kAmmeter({
     .name = "ammeter",
     .pass = &ammeter::Rules(),
-    .press = test::Pressed<ammeter::Solve>,
+    .press = test::PassPressed<ammeter::Rules>,
     .world = Ammeter,
     .ledger = R"(
 Shunt Resistance: worked out from 1 of the 8 given sets without it; texts f28f4809

@@ -52,7 +52,7 @@ void TestInductance::calculate_data() {
         << QStringList{"3", "0", "0", "0.25"};
 }
 
-void TestInductance::calculate() { test::CheckCombination(inductance::Solve, inductance::kBoxes); }
+void TestInductance::calculate() { test::CheckCombination(inductance::Solve, inductance::kBoxCount); }
 
 void TestInductance::throughTheForm() {
     ComponentListForm form(inductance::kForm);

@@ -57,7 +57,8 @@ void TestTransformer::solve() {
     Boxes boxes;
     for (const QString& text : before) boxes.push_back(text.toStdString());
     QStringList got;
-    for (const std::string& text : transformer::Solve(boxes)) got << QString::fromStdString(text);
+    for (const std::string& text : SolveByPass(transformer::Rules(), boxes))
+        got << QString::fromStdString(text);
     QCOMPARE(got, after);
 }
 
