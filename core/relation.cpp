@@ -152,7 +152,7 @@ public:
 private:
     Num rounded(int i, const Node& n) const {
         if (!steps_) return LeadingNumber(NumberToText(value(n.left).value()));
-        Step sub{n.name, step_->block, step_->rule};
+        Step sub(n.name, step_->block, step_->rule);
         try {
             const std::string text = NumberToText(value(n.left).value());
             (*rounded_)[static_cast<std::size_t>(i)] = text;
@@ -361,7 +361,7 @@ std::string ExactText(double x) {
 std::string Work(std::string_view name, const Relation& relation, const Scope& scope, Steps* steps, int block,
                  int rule) {
     if (!steps) return NumberToText(relation.evaluate(scope).value());
-    Step step{std::string(name), block, rule};
+    Step step(name, block, rule);
     try {
         step.result = NumberToText(relation.explain(scope, step, *steps).value());
     } catch (const Fault&) {

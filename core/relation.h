@@ -33,6 +33,9 @@ using Constant = std::variant<double, Fault>;
 // One step of a press's work, in the order the steps ran: what was worked out, by which
 // rule, from which relation, with which operands, and the text written or the fault.
 struct Step {
+    Step() = default;
+    Step(std::string_view box, int block = 0, int rule = 0) : box(box), block(block), rule(rule) {}
+
     std::string box;                   // the box written (its name on the form), or a named value ("mu")
     int block = 0;                     // the rule's block in its table, from 1; 0 for work outside a table
     int rule = 0;                      // the rule's place in its block, from 1

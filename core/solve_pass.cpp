@@ -22,7 +22,7 @@ std::optional<Fault> RunPass(const Pass& pass, Boxes& boxes, Trapping trapping, 
     constants.reserve(pass.constants.size());
     for (const PassConstant& c : pass.constants) {
         const Scope before{operands, constants, names};
-        Step step{c.name};
+        Step step(c.name);
         try {
             const Num value = steps ? c.relation.explain(before, step, *steps) : c.relation.evaluate(before);
             step.result = ExactText(value.value());
