@@ -322,11 +322,11 @@ void TestHelpViewer::helpOnlineTwiceReusesTheViewer() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    window.HelpOnline();
+    window.openHelp();
     auto* viewer = qobject_cast<BrowserForm*>(window.forms().form("frmBrowser"));
     QVERIFY(viewer);
     QCOMPARE(Fake(*viewer)->history.back(), HelpPageUrl());
-    window.forms().OpenForm("frmAbout");
+    window.forms().open("frmAbout");
     QVERIFY(window.area()->activeSubWindow()->widget() != viewer);
 
     window.findChild<QAction*>(QStringLiteral("mnuonhlp"))->trigger();

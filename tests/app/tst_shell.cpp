@@ -158,7 +158,7 @@ void TestShell::closingAndPickingAgainGivesEmptyBoxes() {
     test::TypeInto(w.findChild<QLineEdit*>(QStringLiteral("r")), QStringLiteral("7"));
     for (QMdiSubWindow* sub : w.area()->subWindowList())
         if (sub->widget()->objectName() == QLatin1String("cond")) sub->close();
-    QWidget* again = w.forms().OpenForm("cond");
+    QWidget* again = w.forms().open("cond");
     QCOMPARE(again->findChild<QLineEdit*>(QStringLiteral("r"))->text(), QString());
 }
 
@@ -263,7 +263,7 @@ void TestShell::missingFormsAreDisabledNotPlaceholders() {
     w.show();
     QVERIFY(!Action(w, "mnucond")->isEnabled());
     QVERIFY(!w.forms().form("Form1")->findChild<QPushButton*>(QStringLiteral("Command13"))->isEnabled());
-    QVERIFY(!w.forms().OpenForm("cond"));
+    QVERIFY(!w.forms().open("cond"));
 }
 
 void TestShell::exitAndClosingEndTheProgram_data() {

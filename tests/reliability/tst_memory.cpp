@@ -50,7 +50,7 @@ void TestMemory::openAndCloseEveryFormRepeatedly() {
     const int rounds = test::kSanitized ? 100 : 500;
     const auto round = [&] {
         for (const std::string_view kind : kinds) {
-            QWidget* form = window.forms().OpenForm(kind);
+            QWidget* form = window.forms().open(kind);
             QVERIFY(form);
             // Fill the boxes too, so a form's text is part of what must be freed.
             const auto boxes = form->findChildren<QLineEdit*>();

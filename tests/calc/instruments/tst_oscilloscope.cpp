@@ -208,7 +208,7 @@ void TestOscilloscope::opensWithVoltageCalculateAsDefault() {
     area.show();
     QApplication::setActiveWindow(&area);
     QVERIFY(QTest::qWaitForWindowActive(&area));
-    auto* form = qobject_cast<CalcForm*>(table.OpenForm("oscil"));
+    auto* form = qobject_cast<CalcForm*>(table.open("oscil"));
     QVERIFY(form);
     QTRY_COMPARE(QApplication::focusWidget(), form->box("vs"));
     QCOMPARE(form->defaultButton(), form->button("Command1"));
