@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "reliability_support.h"
 #include "support/test_registry.h"
+#include "support/widget_helpers.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -75,7 +76,7 @@ void TestMemory::openAndCloseEveryFormRepeatedly() {
         static_cast<long long>(widgetsFirst), static_cast<long long>(widgetsLast));
 
     QCOMPARE(widgetsLast, widgetsFirst);
-    QVERIFY(test::OpenWindows(window).isEmpty());
+    QVERIFY(test::OpenWindows(window.area()).isEmpty());
     if (test::kSanitized)
         QSKIP(
             "AddressSanitizer keeps freed memory in quarantine; the widget count and LeakSanitizer check it "
