@@ -184,6 +184,13 @@ void TestHelpViewer::realHelpPageLoadsOnDemand() {
     QCOMPARE(viewer->windowTitle(), QStringLiteral("Ampora Help"));
     QVERIFY(view->property("url").toUrl().fragment().isEmpty());
 
+    // Refresh loads the page again: "Working..." until it has loaded.
+    captions.seen.clear();
+    Click(*viewer, "Refresh");
+    QTRY_COMPARE_WITH_TIMEOUT(captions.seen.value(captions.seen.size() - 1), QStringLiteral("Ampora Help"),
+                              60000);
+    QCOMPARE(captions.seen.value(0), QStringLiteral("Working..."));
+
     // Closed and opened again, help starts afresh at the top of the manual: the browser
     // the closed viewer leaves behind is reused, but none of its pages are remembered.
     viewer->navigate(Page("conductance"));
