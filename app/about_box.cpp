@@ -73,11 +73,11 @@ AboutBox::AboutBox(QWidget* parent) : CalcForm("frmAbout", QStringLiteral("Ampor
     label("lblVersion")->setFont(verdana);
 
     setDefaultButton("cmdOK");
-    onClick("cmdOK", [this] { cmdOK_Click(); });
+    onClick("cmdOK", [this] { dismiss(); });
     button("cmdOK")->setFocus();
 }
 
-void AboutBox::cmdOK_Click() {
+void AboutBox::dismiss() {
     // Inside the main window the frame is what closes; on its own the box closes itself.
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
         frame->close();

@@ -18,7 +18,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void cmdOK_Click();
+    // "OK": closes the box.
+    void dismiss();
 };
 
 }  // namespace ampora

@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QResizeEvent>
 #include <QStyle>
-#include <QTimer>
 #include <QToolBar>
 
 namespace ampora {
@@ -77,12 +76,7 @@ BrowserForm::BrowserForm(MakeBrowser make, QWidget* parent) : QWidget(parent) {
         action->setToolTip(key);
     }
     connect(tbToolBar_, &QToolBar::actionTriggered, this,
-            [this](QAction* action) { tbToolBar_ButtonClick(action->objectName()); });
-
-    timTimer_ = new QTimer(this);
-    timTimer_->setObjectName(QStringLiteral("timTimer"));
-    timTimer_->setInterval(5);
-    connect(timTimer_, &QTimer::timeout, this, &BrowserForm::timTimer_Timer);
+            [this](QAction* action) { runCommand(action->objectName()); });
 
     if (make) browser_ = make(this);
     if (browser_) {
@@ -90,12 +84,13 @@ BrowserForm::BrowserForm(MakeBrowser make, QWidget* parent) : QWidget(parent) {
         view->setObjectName(QStringLiteral("brwWebBrowser"));
         view->setGeometry(Px(kBrowser));
         browser_->setNotifications({
-            [this] { showLocationName(); },
-            [this](const QUrl&) { showLocationName(); },
+            [this] { loadStarted(); },
+            [this] { loadFinished(); },
+            [this](const QUrl&) { moved(); },
         });
     }
 
-    // Form_Load: the design size; the resize event lays the browser out.
+    // The design size; the resize event lays the browser out.
     resize(Px(kDesignClient.width()), Px(kDesignClient.height()));
 }
 
@@ -104,6 +99,8 @@ BrowserForm::~BrowserForm() {
 }
 
 void BrowserForm::navigate(const QUrl& address) {
+    // A page opened from the menu loads without "Working...".
+    command_ = Command::None;
     if (browser_) browser_->navigate(address);
 }
 
@@ -115,7 +112,8 @@ QSize BrowserForm::outerSize() const {
     return frameGeometry().size();
 }
 
-void BrowserForm::Form_Resize() {
+// The browser's left and top stay; its size follows the window's outer size in twips.
+void BrowserForm::layOutBrowser() {
     const QSize outer = outerSize();
     const int w = outer.width() * 15, h = outer.height() * 15;
     if (w < 200 || h < 200 || !browser_) return;
@@ -129,31 +127,52 @@ void BrowserForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     tbToolBar_->resize(width(), tbToolBar_->height());
     picAddress_->resize(width(), picAddress_->height());
-    Form_Resize();
+    layOutBrowser();
 }
 
-void BrowserForm::tbToolBar_ButtonClick(const QString& key) {
-    timTimer_->start();
+void BrowserForm::runCommand(const QString& key) {
     if (!browser_) return;
-    if (key == QLatin1String("Back"))
-        browser_->goBack();
-    else if (key == QLatin1String("Forward"))
-        browser_->goForward();
-    else if (key == QLatin1String("Refresh"))
-        browser_->refresh();
-    else if (key == QLatin1String("Stop")) {
-        timTimer_->stop();
+    if (key == QLatin1String("Stop")) {
+        command_ = Command::None;
         browser_->stop();
+        showLocationName();
+        return;
+    }
+    bool (HelpBrowser::*go)() = nullptr;
+    if (key == QLatin1String("Back"))
+        go = &HelpBrowser::goBack;
+    else if (key == QLatin1String("Forward"))
+        go = &HelpBrowser::goForward;
+    else if (key == QLatin1String("Refresh"))
+        go = &HelpBrowser::refresh;
+    if (!go) return;
+    // Given before the call: a browser may report the load's start before it returns.
+    command_ = Command::Given;
+    if (!(browser_->*go)()) {
+        // Nothing to go to: no load starts, and the caption names the page shown.
+        command_ = Command::None;
         showLocationName();
     }
 }
 
-void BrowserForm::timTimer_Timer() {
-    if (browser_ && browser_->isBusy()) {
-        setWindowTitle(QStringLiteral("Working..."));
-        return;
-    }
-    timTimer_->stop();
+void BrowserForm::loadStarted() {
+    if (command_ != Command::Given) return;
+    command_ = Command::Loading;
+    setWindowTitle(QStringLiteral("Working..."));
+}
+
+void BrowserForm::loadFinished() {
+    // A load that ends while the command's has yet to start (one it cut short) leaves the
+    // command waiting for its own.
+    if (command_ == Command::Loading) command_ = Command::None;
+    showLocationName();
+}
+
+void BrowserForm::moved() {
+    // A command's page keeps "Working..." until it has loaded. A command that moved
+    // within the page shown started no load: it is done.
+    if (command_ == Command::Loading) return;
+    command_ = Command::None;
     showLocationName();
 }
 

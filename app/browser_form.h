@@ -9,14 +9,14 @@
 
 #include <functional>
 
-class QTimer;
 class QToolBar;
 
 namespace ampora {
 
 // `frmBrowser`: the help viewer. A sizable child window with a four-button toolbar, an
 // empty strip under it and the browser, whose size follows the window. Its caption shows
-// "Working..." while a toolbar command loads a page and the page's name afterwards.
+// "Working..." while a toolbar command loads a page and the page's name afterwards; it
+// learns of loads from the browser's notifications.
 class BrowserForm : public QWidget {
     Q_OBJECT
 public:
@@ -29,15 +29,9 @@ public:
 
     HelpBrowser* browser() const { return browser_; }
     QToolBar* toolBar() const { return tbToolBar_; }
-    QTimer* timer() const { return timTimer_; }
 
     // Shows `address`; the caption follows when the browser reports the page complete.
     void navigate(const QUrl& address);
-
-    // The handlers of the window, its toolbar and its busy poll.
-    void Form_Resize();
-    void tbToolBar_ButtonClick(const QString& key);
-    void timTimer_Timer();
 
     // The design client area, so the child window starts at that size.
     QSize sizeHint() const override;
@@ -46,13 +40,22 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // How far the last toolbar command has gone: given, or loading its page. Only such a
+    // load shows "Working...".
+    enum class Command { None, Given, Loading };
+
     QSize outerSize() const;
+    void layOutBrowser();
+    void runCommand(const QString& key);
+    void loadStarted();
+    void loadFinished();
+    void moved();
     void showLocationName();
 
     QToolBar* tbToolBar_;
     QWidget* picAddress_;
-    QTimer* timTimer_;
     HelpBrowser* browser_ = nullptr;
+    Command command_ = Command::None;
 };
 
 }  // namespace ampora

@@ -35,7 +35,7 @@ QWidget* FormTable::form(std::string_view name) const {
     return s->window->widget();
 }
 
-QWidget* FormTable::OpenForm(std::string_view name) {
+QWidget* FormTable::open(std::string_view name) {
     Slot* s = slot(name);
     if (!s) return nullptr;
     // A window the user closed is on its way to deletion: load the form afresh.

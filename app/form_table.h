@@ -35,7 +35,7 @@ public:
     FormTable(QMdiArea* area, std::vector<FormEntry> entries, QObject* parent = nullptr);
 
     // Returns the form, or nullptr when no form of this name is part of the program.
-    QWidget* OpenForm(std::string_view name);
+    QWidget* open(std::string_view name);
     bool available(std::string_view name) const;
     // The open form of this name, or nullptr.
     QWidget* form(std::string_view name) const;

@@ -9,7 +9,7 @@ namespace ampora {
 // without one. Qt::AA_ShareOpenGLContexts would create that context at start-up, which
 // loads the OpenGL driver (with Mesa: LLVM, some 60 MB and a few hundred ms) into every
 // run although most runs never open help. So opening the help viewer calls this, before
-// its library that links QtWebEngine is loaded (FormTable::OpenForm); later calls do
+// its library that links QtWebEngine is loaded (FormTable::open); later calls do
 // nothing.
 void ShareOpenGLContexts();
 

@@ -18,7 +18,10 @@ namespace ampora {
 
 class HelpBrowser {
 public:
+    // What the browser tells its viewer, each on the user-interface thread. A move within
+    // the page shown (to an anchor) starts no load: only the address changes.
     struct Notifications {
+        std::function<void()> loadStarted;                  // a page has started loading
         std::function<void()> downloadComplete;             // a page has finished loading
         std::function<void(const QUrl&)> navigateComplete;  // the browser moved to an address
     };
@@ -29,19 +32,18 @@ public:
     virtual QWidget* widget() = 0;
     virtual void setNotifications(Notifications notifications) = 0;
 
-    // Commands the browser cannot carry out (back with no history) do nothing.
     virtual void navigate(const QUrl& address) = 0;
-    virtual void goBack() = 0;
-    virtual void goForward() = 0;
-    virtual void refresh() = 0;
+    // Each returns whether it set the browser going; one it cannot carry out (back with no
+    // history) does nothing and returns false.
+    virtual bool goBack() = 0;
+    virtual bool goForward() = 0;
+    virtual bool refresh() = 0;
     virtual void stop() = 0;
 
     // The viewer is closing: the browser may stay with the program, hidden, for the next
     // viewer to take over instead of being destroyed with this one.
     virtual void recycle() {}
 
-    // True while a page is loading.
-    virtual bool isBusy() const = 0;
     // The title of the page shown, or its address when it has none.
     virtual QString locationName() const = 0;
 };

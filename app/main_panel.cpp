@@ -21,7 +21,7 @@ void Build(CalcForm& form, FormTable& forms, std::span<const PanelRow> rows) {
         if (!row.opens) continue;
         const std::string_view opens = row.opens;
         form.button(row.control.name)->setEnabled(forms.available(opens));
-        form.onClick(row.control.name, [&forms, opens] { forms.OpenForm(opens); });
+        form.onClick(row.control.name, [&forms, opens] { forms.open(opens); });
     }
 }
 

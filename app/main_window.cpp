@@ -19,49 +19,56 @@
 namespace ampora {
 namespace {
 
-// The menu tree: level, name, caption and the form a leaf opens. A level-N entry
-// belongs to the nearest level-(N-1) entry above it.
+// What a menu row does when picked.
+enum class Does {
+    Submenu,    // holds the rows below it, one level deeper
+    Open,       // opens its form
+    Recent,     // lists the open child windows and activates the one picked
+    Separator,  // a line between items
+    Exit,       // ends the program at once
+    Help,       // opens the help viewer on the help page
+};
+
+// The menu tree: level, name, caption, what the row does and the form it opens. A level-N
+// row belongs to the nearest submenu of level N-1 above it.
 struct MenuEntry {
     int level;
     const char* name;
     const char* caption;
+    Does does;
     const char* opens = nullptr;
 };
 
 const MenuEntry kMenus[] = {
-    {1, "mnufile", "File"},
-    {2, "mnumain", "Show Main", "Form1"},
-    {2, "mnurcnt", "Recent"},
-    {2, "mnumin", "-"},
-    {2, "mnuexit", "E&xit"},
-    {1, "mnutools", "Tools"},
-    {2, "mnuel", "Electrical"},
-    {3, "mnube", "Basic Electricity", "pd"},
-    {3, "mnucap", "Capacitance", "cap"},
-    {3, "mnures", "Resistance", "res"},
-    {3, "mnurcc", "Resistor Colour Coding", "rcc"},
-    {3, "mnuac", "Alternating Current", "ac"},
-    {3, "mnucond", "Conductance", "cond"},
-    {3, "mnufuse", "Fuse Size", "fuse"},
-    {2, "mnutt", "Testing Tools"},
-    {3, "mnuosc", "Oscilloscope", "oscil"},
-    {3, "mnuga", "Galvano to Ammeter", "amm"},
-    {2, "mnumag", "Megnetism"},
-    {3, "mnuem", "Electr-megnetism", "mag"},
-    {3, "mnuind", "Inductance", "ind"},
-    {3, "mnutrnf", "Transformer", "trans"},
-    {2, "mnumath", "Mathematics"},
-    {3, "mnutri", "Trigonometry"},
-    {4, "mnuratri", "Right Angle Triangle", "ratri"},
-    {4, "mnucir", "Circle", "cirtri"},
-    {1, "mnuhlp", "Help"},
-    {2, "mnuabt", "About", "frmAbout"},
-    {2, "mnuonhlp", "Help Online", "frmBrowser"},
+    {1, "mnufile", "File", Does::Submenu},
+    {2, "mnumain", "Show Main", Does::Open, "Form1"},
+    {2, "mnurcnt", "Recent", Does::Recent},
+    {2, "mnumin", "-", Does::Separator},
+    {2, "mnuexit", "E&xit", Does::Exit},
+    {1, "mnutools", "Tools", Does::Submenu},
+    {2, "mnuel", "Electrical", Does::Submenu},
+    {3, "mnube", "Basic Electricity", Does::Open, "pd"},
+    {3, "mnucap", "Capacitance", Does::Open, "cap"},
+    {3, "mnures", "Resistance", Does::Open, "res"},
+    {3, "mnurcc", "Resistor Colour Coding", Does::Open, "rcc"},
+    {3, "mnuac", "Alternating Current", Does::Open, "ac"},
+    {3, "mnucond", "Conductance", Does::Open, "cond"},
+    {3, "mnufuse", "Fuse Size", Does::Open, "fuse"},
+    {2, "mnutt", "Testing Tools", Does::Submenu},
+    {3, "mnuosc", "Oscilloscope", Does::Open, "oscil"},
+    {3, "mnuga", "Galvano to Ammeter", Does::Open, "amm"},
+    {2, "mnumag", "Megnetism", Does::Submenu},
+    {3, "mnuem", "Electr-megnetism", Does::Open, "mag"},
+    {3, "mnuind", "Inductance", Does::Open, "ind"},
+    {3, "mnutrnf", "Transformer", Does::Open, "trans"},
+    {2, "mnumath", "Mathematics", Does::Submenu},
+    {3, "mnutri", "Trigonometry", Does::Submenu},
+    {4, "mnuratri", "Right Angle Triangle", Does::Open, "ratri"},
+    {4, "mnucir", "Circle", Does::Open, "cirtri"},
+    {1, "mnuhlp", "Help", Does::Submenu},
+    {2, "mnuabt", "About", Does::Open, "frmAbout"},
+    {2, "mnuonhlp", "Help Online", Does::Help},
 };
-
-bool HasChildren(const MenuEntry* entry, const MenuEntry* end) {
-    return entry + 1 != end && (entry + 1)->level > entry->level;
-}
 
 }  // namespace
 
@@ -75,8 +82,8 @@ MainWindow::MainWindow(std::vector<FormEntry> forms, QWidget* parent)
     buildMenus();
     bindStandardKeys();
     resize(Px(11670), Px(8025) + menuBar()->sizeHint().height());
-    // MDIForm_Load: the main panel is the first child window.
-    forms_->OpenForm(kMainPanel);
+    // The main panel is the first child window.
+    forms_->open(kMainPanel);
     // The start-up benchmark measures the program once this window is up, and may ask for
     // every calculator or the help viewer to be opened; this runs after the window is shown.
     if (bench::Requested())
@@ -99,7 +106,7 @@ void MainWindow::startBenchmark() {
 int MainWindow::openEveryCalculator() {
     int picked = 0;
     for (const MenuEntry& e : kMenus) {
-        if (!e.opens || !FindCalculator(e.opens)) continue;
+        if (e.does != Does::Open || !FindCalculator(e.opens)) continue;
         QAction* action = menuBar()->findChild<QAction*>(QString::fromLatin1(e.name));
         if (!action || !action->isEnabled()) continue;
         action->trigger();
@@ -109,44 +116,52 @@ int MainWindow::openEveryCalculator() {
 }
 
 void MainWindow::buildMenus() {
-    std::vector<QMenu*> parents;  // parents[level - 1] is the open menu at that level
-    const MenuEntry* end = std::end(kMenus);
-    for (const MenuEntry* e = std::begin(kMenus); e != end; ++e) {
-        const QString name = QString::fromLatin1(e->name);
-        const QString caption = QString::fromLatin1(e->caption);
-        parents.resize(static_cast<std::size_t>(e->level - 1));
+    std::vector<QMenu*> parents;  // parents[level - 1] is the open submenu at that level
+    for (const MenuEntry& e : kMenus) {
+        const QString name = QString::fromLatin1(e.name);
+        const QString caption = QString::fromLatin1(e.caption);
+        parents.resize(static_cast<std::size_t>(e.level - 1));
         QMenu* parentMenu = parents.empty() ? nullptr : parents.back();
-        if (HasChildren(e, end)) {
+        const auto addMenu = [&] {
             QMenu* menu = parentMenu ? parentMenu->addMenu(caption) : menuBar()->addMenu(caption);
             menu->setObjectName(name);
             menu->menuAction()->setObjectName(name);
-            parents.push_back(menu);
-            continue;
-        }
-        if (caption == QLatin1String("-")) {
-            parentMenu->addSeparator()->setObjectName(name);
-            continue;
-        }
-        if (name == QLatin1String("mnurcnt")) {
-            // "Recent" lists the open child windows and activates the one picked.
-            QMenu* recent = parentMenu->addMenu(caption);
-            recent->setObjectName(name);
-            recent->menuAction()->setObjectName(name);
-            connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecent(recent); });
-            fillRecent(recent);
-            continue;
-        }
-        QAction* action = parentMenu->addAction(caption);
-        action->setObjectName(name);
-        if (name == QLatin1String("mnuexit")) {
-            connect(action, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
-        } else if (name == QLatin1String("mnuonhlp")) {
-            action->setEnabled(forms_->available(kHelpViewer));
-            connect(action, &QAction::triggered, this, &MainWindow::HelpOnline);
-        } else if (e->opens) {
-            const std::string_view form = e->opens;
-            action->setEnabled(forms_->available(form));
-            connect(action, &QAction::triggered, this, [this, form] { forms_->OpenForm(form); });
+            return menu;
+        };
+        const auto addItem = [&] {
+            QAction* action = parentMenu->addAction(caption);
+            action->setObjectName(name);
+            return action;
+        };
+        switch (e.does) {
+            case Does::Submenu:
+                parents.push_back(addMenu());
+                break;
+            case Does::Open: {
+                QAction* action = addItem();
+                const std::string_view form = e.opens;
+                action->setEnabled(forms_->available(form));
+                connect(action, &QAction::triggered, this, [this, form] { forms_->open(form); });
+                break;
+            }
+            case Does::Recent: {
+                QMenu* recent = addMenu();
+                connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecent(recent); });
+                fillRecent(recent);
+                break;
+            }
+            case Does::Separator:
+                parentMenu->addSeparator()->setObjectName(name);
+                break;
+            case Does::Exit:
+                connect(addItem(), &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
+                break;
+            case Does::Help: {
+                QAction* action = addItem();
+                action->setEnabled(forms_->available(kHelpViewer));
+                connect(action, &QAction::triggered, this, &MainWindow::openHelp);
+                break;
+            }
         }
     }
 }
@@ -183,7 +198,7 @@ void MainWindow::bindStandardKeys() {
                 &QMdiArea::closeActiveSubWindow);
 }
 
-void MainWindow::HelpOnline() {
+void MainWindow::openHelp() {
     if (!forms_->available(kHelpViewer)) return;
     if (!forms_->form(kHelpViewer)) {
         // The viewer's browser lives in a plugin: without it there is no viewer to open.
@@ -195,8 +210,7 @@ void MainWindow::HelpOnline() {
             return;
         }
     }
-    if (auto* viewer = qobject_cast<BrowserForm*>(forms_->OpenForm(kHelpViewer)))
-        viewer->navigate(HelpPageUrl());
+    if (auto* viewer = qobject_cast<BrowserForm*>(forms_->open(kHelpViewer))) viewer->navigate(HelpPageUrl());
 }
 
 void MainWindow::fillRecent(QMenu* recent) {
@@ -215,7 +229,7 @@ void MainWindow::fillRecent(QMenu* recent) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // MDIForm_Unload: the program ends at once; nothing is asked or saved.
+    // The program ends at once; nothing is asked or saved.
     event->accept();
     QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
 }

@@ -25,7 +25,7 @@ public:
 
     // "Help Online": opens the help viewer (loading its plugin on first use) and shows
     // the help page; a second pick brings the viewer to the front and shows it again.
-    void HelpOnline();
+    void openHelp();
     // Where "Help Online" gets the help plugin from; the plugin beside the program unless
     // replaced.
     void setHelpLoader(std::function<HelpPlugin()> loader) { helpLoader_ = std::move(loader); }

@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
@@ -43,7 +42,8 @@ const LoadingStep kSteps[] = {
     {"Starting Program...", 100},
 };
 
-constexpr double kHandOverTick = 30;
+// The tick that opens the main window, counted from 0: the 31st.
+constexpr int kHandOverTick = 30;
 
 // The name in capitals, a large initial and the rest smaller on one bottom line so they
 // read as one word, and the subtitle; each with a white copy 20 twips up and to the left,
@@ -78,7 +78,7 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
     setWindowTitle(QString());
     setFixedSize(Px(7380), Px(4245));
     setFocusPolicy(Qt::StrongFocus);
-    // Unloading ends the splash: once closed it is deleted, timer, controls and all.
+    // Closing ends the splash: once closed it is deleted, timer, controls and all.
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* frame = new QGroupBox(this);
@@ -111,21 +111,16 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
     PlainLabel(this, "Label10", QStringLiteral("Loading:"), {120, 3960, 1095, 255});
     load1_ = PlainLabel(this, "load1", QString(), {1320, 3960, 1695, 255});
 
-    tim_ = new QLineEdit(this);
-    tim_->setObjectName(QStringLiteral("tim"));
-    tim_->hide();
-
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(100);
-    connect(timer_, &QTimer::timeout, this, &Splash::Timer1_Timer);
+    connect(timer_, &QTimer::timeout, this, &Splash::tick);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - rect().center());
     }
 
-    // Form_Load
     lblVersion_->setText(versionCaption(AMPORA_VERSION_MAJOR, AMPORA_VERSION_MINOR, AMPORA_VERSION_PATCH));
     // The run-time caption is longer than the design one: the label grows to the right, and
     // moves left as far as the frame's inner edge would otherwise cut the caption off.
@@ -134,24 +129,21 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
     const int inner = frame->contentsRect().right() - 1;
     if (lblVersion_->geometry().right() > inner)
         lblVersion_->move(std::max(0, inner - lblVersion_->width() + 1), lblVersion_->y());
-    tim_->setText(QString::fromStdString(IntegerToText(0)));
     timer_->start();
 }
 
-void Splash::Timer1_Timer() {
+void Splash::tick() {
     if (handedOver_) return;
-    // The counter only ever holds numbers written here, so the conversion cannot fault.
-    const double n = TextToNumber(tim_->text().toStdString());
-    if (n >= 0 && n < static_cast<double>(std::size(kSteps)) && n == static_cast<int>(n)) {
-        const LoadingStep& step = kSteps[static_cast<int>(n)];
+    if (ticks_ < static_cast<int>(std::size(kSteps))) {
+        const LoadingStep& step = kSteps[ticks_];
         load1_->setText(QString::fromLatin1(step.caption));
         pb1_->setValue(step.progress);
     }
-    if (n == kHandOverTick) {
+    if (ticks_ == kHandOverTick) {
         handOver();
         return;
     }
-    tim_->setText(QString::fromStdString(NumberToText(n + 1)));
+    ++ticks_;
 }
 
 void Splash::handOver() {
@@ -170,7 +162,7 @@ void Splash::keyPressEvent(QKeyEvent* event) {
 }
 
 void Splash::closeEvent(QCloseEvent* event) {
-    // Form_Unload: the timer stops with the window, whichever way it closes.
+    // The timer stops with the window, whichever way it closes.
     timer_->stop();
     if (!handedOver_) {
         // Closed from outside before the hand-over (for example by the window manager):

@@ -8,7 +8,6 @@
 #include <functional>
 
 class QLabel;
-class QLineEdit;
 class QProgressBar;
 class QTimer;
 
@@ -23,15 +22,13 @@ public:
     // `openMain` creates and shows the main window; it runs at most once.
     explicit Splash(std::function<void()> openMain, QWidget* parent = nullptr);
 
-    // One step of the sequence (the timer's handler).
-    void Timer1_Timer();
+    // One step of the sequence; the timer calls it every 100 ms.
+    void tick();
 
     QTimer* timer() const { return timer_; }
     QProgressBar* progress() const { return pb1_; }
     QLabel* loading() const { return load1_; }
     QLabel* version() const { return lblVersion_; }
-    QLineEdit* counter() const { return tim_; }
-    bool handedOver() const { return handedOver_; }
 
     // "Version 1.0.6" for a build numbered 1.0.6.
     static QString versionCaption(int major, int minor, int revision);
@@ -48,7 +45,7 @@ private:
     QProgressBar* pb1_;
     QLabel* load1_;
     QLabel* lblVersion_;
-    QLineEdit* tim_;
+    int ticks_ = 0;  // the ticks gone by
     bool handedOver_ = false;
 };
 

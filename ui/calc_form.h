@@ -14,7 +14,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -86,9 +85,6 @@ public:
     // The tab order, first to last. A form that declares none gets its controls in
     // reading order (top to bottom, left to right) when it is first shown.
     void setTabOrder(std::span<const std::string_view> names);
-    void setTabOrder(std::initializer_list<std::string_view> names) {
-        setTabOrder(std::span(names.begin(), names.size()));
-    }
     // The names given to setTabOrder, or empty when the form declared no order.
     QStringList declaredTabOrder() const { return tabOrder_; }
 

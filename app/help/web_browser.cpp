@@ -29,7 +29,10 @@ class WebBrowser : public QWebEngineView, public HelpBrowser {
 public:
     explicit WebBrowser(QWidget* parent) : QWebEngineView(parent) {
         setPage(new QWebEnginePage(HelpProfile(), this));
-        connect(this, &QWebEngineView::loadStarted, this, [this] { busy_ = true; });
+        connect(this, &QWebEngineView::loadStarted, this, [this] {
+            busy_ = true;
+            if (notifications_.loadStarted) notifications_.loadStarted();
+        });
         connect(this, &QWebEngineView::loadFinished, this, [this](bool) {
             busy_ = false;
             if (notifications_.downloadComplete) notifications_.downloadComplete();
@@ -61,15 +64,26 @@ public:
     void setNotifications(Notifications notifications) override { notifications_ = std::move(notifications); }
 
     void navigate(const QUrl& address) override { setUrl(address); }
-    void goBack() override { back(); }
-    void goForward() override { forward(); }
-    void refresh() override { reload(); }
+    bool goBack() override {
+        if (!history()->canGoBack()) return false;
+        back();
+        return true;
+    }
+    bool goForward() override {
+        if (!history()->canGoForward()) return false;
+        forward();
+        return true;
+    }
+    bool refresh() override {
+        if (url().isEmpty()) return false;
+        reload();
+        return true;
+    }
     void stop() override {
         QWebEngineView::stop();
         busy_ = false;
     }
 
-    bool isBusy() const override { return busy_; }
     QString locationName() const override {
         const QString name = title();
         return name.isEmpty() ? url().toString() : name;
@@ -77,7 +91,7 @@ public:
 
 private:
     Notifications notifications_;
-    bool busy_ = false;
+    bool busy_ = false;  // a page is loading
 };
 
 // The browser a closed viewer left behind. Every new browser page is a web contents of

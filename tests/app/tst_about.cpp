@@ -68,7 +68,7 @@ void TestAbout::panelAndMenuOpenOneBox() {
     panel->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
     QWidget* fromPanel = window.forms().form("frmAbout");
     QVERIFY(fromPanel);
-    window.forms().OpenForm("Form1");
+    window.forms().open("Form1");
     window.findChild<QAction*>(QStringLiteral("mnuabt"))->trigger();
     QCOMPARE(window.forms().form("frmAbout"), fromPanel);
     QCOMPARE(window.area()->activeSubWindow()->widget(), fromPanel);

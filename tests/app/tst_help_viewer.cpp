@@ -14,14 +14,14 @@
 #include <QMdiSubWindow>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 
 using namespace ampora;
 
 namespace {
 
-// A browser that loads nothing: each command starts a "load" that the test finishes.
+// A browser that loads nothing: each command starts a "load" that the test finishes. Like
+// a real one it tells of the load's start before the command returns.
 class FakeBrowser : public QWidget, public HelpBrowser {
 public:
     explicit FakeBrowser(QWidget* parent) : QWidget(parent) {}
@@ -36,22 +36,26 @@ public:
         ++navigations;
         startLoad();
     }
-    void goBack() override {
-        if (at <= 0) return;  // nothing to go back to
+    bool goBack() override {
+        if (at <= 0) return false;  // nothing to go back to
         --at;
         startLoad();
+        return true;
     }
-    void goForward() override {
-        if (at + 1 >= static_cast<int>(history.size())) return;
+    bool goForward() override {
+        if (at + 1 >= static_cast<int>(history.size())) return false;
         ++at;
         startLoad();
+        return true;
     }
-    void refresh() override { startLoad(); }
+    bool refresh() override {
+        startLoad();
+        return true;
+    }
     void stop() override {
         busy = false;
         ++stops;
     }
-    bool isBusy() const override { return busy; }
     QString locationName() const override {
         if (at < 0) return {};
         const QUrl address = history[static_cast<std::size_t>(at)];
@@ -60,6 +64,7 @@ public:
 
     void startLoad() {
         busy = true;
+        if (notify.loadStarted) notify.loadStarted();
         if (notify.navigateComplete) notify.navigateComplete(history[static_cast<std::size_t>(at)]);
     }
     void finishLoad() {
@@ -84,6 +89,14 @@ QUrl Page(const char* fragment) {
     address.setFragment(QString::fromLatin1(fragment));
     return address;
 }
+
+// Every caption the viewer shows from now on.
+struct Captions {
+    explicit Captions(QWidget* form) {
+        QObject::connect(form, &QWidget::windowTitleChanged, form, [this](const QString& c) { seen << c; });
+    }
+    QStringList seen;
+};
 
 void Click(BrowserForm& form, const char* key) {
     QAction* action = form.toolBar()->findChild<QAction*>(QString::fromLatin1(key));
@@ -118,9 +131,9 @@ private slots:
     void resizeRule();
     void resizeRuleUsesTheChildWindowsOuterSize();
     void toolBarHasTheFourKeyedButtons();
-    void openingNavigatesWithoutPolling();
-    void pollShowsWorkingThenTheName();
-    void stopEndsThePollAtOnce();
+    void openingShowsNoWorking();
+    void commandShowsWorkingThenTheName();
+    void stopShowsTheNameAtOnce();
     void backWithNoHistoryIsIgnored();
     void helpOnlineTwiceReusesTheViewer();
     void missingPluginSaysSo();
@@ -139,12 +152,15 @@ void TestHelpViewer::realHelpPageLoadsOnDemand() {
     auto* viewer = qobject_cast<BrowserForm*>(window.forms().form("frmBrowser"));
     QVERIFY2(viewer && viewer->browser(), "the help plugin did not load");
     QCOMPARE(viewer->browser()->widget()->objectName(), QStringLiteral("brwWebBrowser"));
-    // Opening does not start the poll; the caption comes from the completion notices.
-    QVERIFY(!viewer->timer()->isActive());
+    // Opening shows no "Working..."; the caption comes from the completion notices, and
+    // names the page once it has loaded.
+    Captions captions(viewer);
     QTRY_COMPARE_WITH_TIMEOUT(viewer->windowTitle(), QStringLiteral("Ampora Help"), 60000);
-    QTRY_VERIFY_WITH_TIMEOUT(!viewer->browser()->isBusy(), 60000);
+    QVERIFY2(!captions.seen.contains(QStringLiteral("Working...")),
+             qPrintable(captions.seen.join(QLatin1Char('|'))));
 
-    // An in-page link, then Back: the poll runs and settles on the page's name again.
+    // An in-page link, then Back: a move within the page, which loads nothing; the caption
+    // names the page.
     QWidget* view = viewer->browser()->widget();
     viewer->navigate(Page("conductance"));
     QTRY_COMPARE_WITH_TIMEOUT(view->property("url").toUrl().fragment(), QStringLiteral("conductance"), 60000);
@@ -159,13 +175,21 @@ void TestHelpViewer::realHelpPageLoadsOnDemand() {
         return false;
     };
     QVERIFY(backToTop());
-    QTRY_VERIFY_WITH_TIMEOUT(!viewer->timer()->isActive(), 60000);
-    QCOMPARE(viewer->windowTitle(), QStringLiteral("Ampora Help"));
+    QTRY_COMPARE_WITH_TIMEOUT(viewer->windowTitle(), QStringLiteral("Ampora Help"), 60000);
 
-    // Back with nothing left to go back to changes nothing.
+    // Back with nothing left to go back to changes nothing, and the caption names the page
+    // at once.
+    viewer->setWindowTitle(QString());
     Click(*viewer, "Back");
-    QTRY_VERIFY_WITH_TIMEOUT(!viewer->timer()->isActive(), 60000);
     QCOMPARE(viewer->windowTitle(), QStringLiteral("Ampora Help"));
+    QVERIFY(view->property("url").toUrl().fragment().isEmpty());
+
+    // Refresh loads the page again: "Working..." until it has loaded.
+    captions.seen.clear();
+    Click(*viewer, "Refresh");
+    QTRY_COMPARE_WITH_TIMEOUT(captions.seen.value(captions.seen.size() - 1), QStringLiteral("Ampora Help"),
+                              60000);
+    QCOMPARE(captions.seen.value(0), QStringLiteral("Working..."));
 
     // Closed and opened again, help starts afresh at the top of the manual: the browser
     // the closed viewer leaves behind is reused, but none of its pages are remembered.
@@ -182,8 +206,7 @@ void TestHelpViewer::realHelpPageLoadsOnDemand() {
     QCOMPARE(view->objectName(), QStringLiteral("brwWebBrowser"));
     QVERIFY(view->isVisible());
     QTRY_COMPARE_WITH_TIMEOUT(viewer->windowTitle(), QStringLiteral("Ampora Help"), 60000);
-    QTRY_VERIFY_WITH_TIMEOUT(!viewer->browser()->isBusy(), 60000);
-    QVERIFY(view->property("url").toUrl().fragment().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(view->property("url").toUrl().fragment().isEmpty(), 60000);
     Click(*viewer, "Back");
     QTest::qWait(500);
     QVERIFY(view->property("url").toUrl().fragment().isEmpty());
@@ -240,21 +263,21 @@ void TestHelpViewer::toolBarHasTheFourKeyedButtons() {
         QVERIFY(!action->icon().isNull());
     }
     QCOMPARE(keys, (QStringList{"Back", "Forward", "Stop", "Refresh"}));
-    QCOMPARE(form.timer()->interval(), 5);
-    QVERIFY(!form.timer()->isActive());
+    QCOMPARE(test::RunningTimers(&form), QStringList());
 }
 
-void TestHelpViewer::openingNavigatesWithoutPolling() {
+void TestHelpViewer::openingShowsNoWorking() {
     BrowserForm form(MakeFake);
+    Captions captions(&form);
     form.navigate(Page("start"));
-    QVERIFY(!form.timer()->isActive());
     // The navigation notice names the address; the download notice the finished page.
     QCOMPARE(form.windowTitle(), Page("start").toString());
     Fake(form)->finishLoad();
     QCOMPARE(form.windowTitle(), QStringLiteral("Page start"));
+    QCOMPARE(captions.seen, QStringList({Page("start").toString(), QStringLiteral("Page start")}));
 }
 
-void TestHelpViewer::pollShowsWorkingThenTheName() {
+void TestHelpViewer::commandShowsWorkingThenTheName() {
     BrowserForm form(MakeFake);
     FakeBrowser* fake = Fake(form);
     form.navigate(Page("one"));
@@ -262,36 +285,40 @@ void TestHelpViewer::pollShowsWorkingThenTheName() {
     form.navigate(Page("two"));
     fake->finishLoad();
 
+    // The browser moves to the address before the page has loaded: still "Working...".
     Click(form, "Back");
-    QVERIFY(form.timer()->isActive());
-    form.timTimer_Timer();
     QCOMPARE(form.windowTitle(), QStringLiteral("Working..."));
-    QVERIFY(form.timer()->isActive());
-    fake->busy = false;  // the page has loaded; the notice has not come yet
-    form.timTimer_Timer();
+    fake->finishLoad();
     QCOMPARE(form.windowTitle(), QStringLiteral("Page one"));
-    QVERIFY(!form.timer()->isActive());
+    // Nothing keeps running while the viewer waits for the next command.
+    QCOMPARE(test::RunningTimers(&form), QStringList());
 
-    // Through the real timer: Forward, and the poll ends once the load has.
     Click(form, "Forward");
-    QTRY_COMPARE(form.windowTitle(), QStringLiteral("Working..."));
-    fake->busy = false;
-    QTRY_VERIFY(!form.timer()->isActive());
+    QCOMPARE(form.windowTitle(), QStringLiteral("Working..."));
+    fake->finishLoad();
     QCOMPARE(form.windowTitle(), QStringLiteral("Page two"));
+    QCOMPARE(test::RunningTimers(&form), QStringList());
+
+    // A page loaded by other means (a link) shows no "Working...".
+    form.setWindowTitle(QString());
+    fake->startLoad();
+    QCOMPARE(form.windowTitle(), Page("two").toString());
 }
 
-void TestHelpViewer::stopEndsThePollAtOnce() {
+void TestHelpViewer::stopShowsTheNameAtOnce() {
     BrowserForm form(MakeFake);
     FakeBrowser* fake = Fake(form);
     form.navigate(Page("one"));
     fake->finishLoad();
     Click(form, "Refresh");
-    form.timTimer_Timer();
     QCOMPARE(form.windowTitle(), QStringLiteral("Working..."));
     Click(form, "Stop");
-    QVERIFY(!form.timer()->isActive());
     QCOMPARE(fake->stops, 1);
     QCOMPARE(form.windowTitle(), QStringLiteral("Page one"));
+    // The stopped load's end, when the browser reports one, changes nothing.
+    fake->finishLoad();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Page one"));
+    QCOMPARE(test::RunningTimers(&form), QStringList());
 }
 
 void TestHelpViewer::backWithNoHistoryIsIgnored() {
@@ -302,9 +329,10 @@ void TestHelpViewer::backWithNoHistoryIsIgnored() {
     form.setWindowTitle(QStringLiteral("something else"));
     Click(form, "Back");
     QCOMPARE(fake->at, 0);
-    form.timTimer_Timer();
     QCOMPARE(form.windowTitle(), QStringLiteral("Page only"));
-    QVERIFY(!form.timer()->isActive());
+    // No load started, so none is waited for: a later one shows no "Working...".
+    fake->startLoad();
+    QCOMPARE(form.windowTitle(), Page("only").toString());
 
     // Without any browser every command is ignored too.
     BrowserForm empty(nullptr);
@@ -322,11 +350,11 @@ void TestHelpViewer::helpOnlineTwiceReusesTheViewer() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    window.HelpOnline();
+    window.openHelp();
     auto* viewer = qobject_cast<BrowserForm*>(window.forms().form("frmBrowser"));
     QVERIFY(viewer);
     QCOMPARE(Fake(*viewer)->history.back(), HelpPageUrl());
-    window.forms().OpenForm("frmAbout");
+    window.forms().open("frmAbout");
     QVERIFY(window.area()->activeSubWindow()->widget() != viewer);
 
     window.findChild<QAction*>(QStringLiteral("mnuonhlp"))->trigger();

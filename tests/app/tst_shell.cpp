@@ -24,18 +24,6 @@ QAction* Action(const MainWindow& w, const char* name) {
     return w.findChild<QAction*>(QString::fromLatin1(name));
 }
 
-int OpenWindows(const MainWindow& w, const QString& formName) {
-    int n = 0;
-    for (QMdiSubWindow* sub : w.area()->subWindowList())
-        if (sub->isVisible() && sub->widget() && sub->widget()->objectName() == formName) ++n;
-    return n;
-}
-
-QWidget* ActiveForm(const MainWindow& w) {
-    QMdiSubWindow* sub = w.area()->activeSubWindow();
-    return sub ? sub->widget() : nullptr;
-}
-
 void CloseForm(MainWindow& w, const char* name) {
     for (QMdiSubWindow* sub : w.area()->subWindowList())
         if (sub->widget() && sub->widget()->objectName() == QLatin1String(name)) sub->close();
@@ -121,9 +109,9 @@ void TestShell::loadOpensTheMainPanel() {
     MainWindow w;
     QCOMPARE(w.objectName(), QStringLiteral("MDIForm1"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Ampora"));
-    QCOMPARE(OpenWindows(w, QStringLiteral("Form1")), 0);  // hidden until the frame shows
+    QCOMPARE(test::OpenWindows(w.area(), QStringLiteral("Form1")).size(), 0);  // hidden until the frame shows
     w.show();
-    QCOMPARE(OpenWindows(w, QStringLiteral("Form1")), 1);
+    QCOMPARE(test::OpenWindows(w.area(), QStringLiteral("Form1")).size(), 1);
     QVERIFY(Action(w, "mnumath")->isEnabled());
     // The separator between Recent and Exit.
     const auto items = w.findChild<QMenu*>(QStringLiteral("mnufile"))->actions();
@@ -139,8 +127,8 @@ void TestShell::pickingTwiceKeepsOneWindowWithItsBoxes() {
     test::TypeInto(r, QStringLiteral("4"));
     Action(w, "mnumain")->trigger();  // something else to the front
     Action(w, "mnucond")->trigger();
-    QCOMPARE(OpenWindows(w, QStringLiteral("cond")), 1);
-    QCOMPARE(ActiveForm(w)->objectName(), QStringLiteral("cond"));
+    QCOMPARE(test::OpenWindows(w.area(), QStringLiteral("cond")).size(), 1);
+    QCOMPARE(test::ActiveForm(w.area()), QStringLiteral("cond"));
     QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("r"))->text(), QStringLiteral("4"));
 }
 
@@ -150,15 +138,15 @@ void TestShell::closingAndPickingAgainGivesEmptyBoxes() {
     Action(w, "mnucond")->trigger();
     test::TypeInto(w.findChild<QLineEdit*>(QStringLiteral("r")), QStringLiteral("4"));
     CloseForm(w, "cond");
-    QCOMPARE(OpenWindows(w, QStringLiteral("cond")), 0);
+    QCOMPARE(test::OpenWindows(w.area(), QStringLiteral("cond")).size(), 0);
     Action(w, "mnucond")->trigger();
-    QCOMPARE(OpenWindows(w, QStringLiteral("cond")), 1);
+    QCOMPARE(test::OpenWindows(w.area(), QStringLiteral("cond")).size(), 1);
     QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("r"))->text(), QString());
     // Closing and reopening straight away, before the old window is deleted, too.
     test::TypeInto(w.findChild<QLineEdit*>(QStringLiteral("r")), QStringLiteral("7"));
     for (QMdiSubWindow* sub : w.area()->subWindowList())
         if (sub->widget()->objectName() == QLatin1String("cond")) sub->close();
-    QWidget* again = w.forms().OpenForm("cond");
+    QWidget* again = w.forms().open("cond");
     QCOMPARE(again->findChild<QLineEdit*>(QStringLiteral("r"))->text(), QString());
 }
 
@@ -166,13 +154,13 @@ void TestShell::showMainAfterClosingThePanel() {
     MainWindow w;
     w.show();
     CloseForm(w, "Form1");
-    QCOMPARE(OpenWindows(w, QStringLiteral("Form1")), 0);
+    QCOMPARE(test::OpenWindows(w.area(), QStringLiteral("Form1")).size(), 0);
     Action(w, "mnumain")->trigger();
-    QCOMPARE(OpenWindows(w, QStringLiteral("Form1")), 1);
+    QCOMPARE(test::OpenWindows(w.area(), QStringLiteral("Form1")).size(), 1);
     Action(w, "mnucond")->trigger();
     Action(w, "mnumain")->trigger();
-    QCOMPARE(ActiveForm(w)->objectName(), QStringLiteral("Form1"));
-    QCOMPARE(OpenWindows(w, QStringLiteral("Form1")), 1);
+    QCOMPARE(test::ActiveForm(w.area()), QStringLiteral("Form1"));
+    QCOMPARE(test::OpenWindows(w.area(), QStringLiteral("Form1")).size(), 1);
 }
 
 void TestShell::panelButtonsOpenTheirForms_data() {
@@ -213,7 +201,7 @@ void TestShell::panelButtonsOpenTheirForms() {
     // The caption as written, even where it wraps over two lines.
     QCOMPARE(pressed->text(), caption);
     QTest::mouseClick(pressed, Qt::LeftButton);
-    QCOMPARE(ActiveForm(w)->objectName(), form);
+    QCOMPARE(test::ActiveForm(w.area()), form);
 }
 
 void TestShell::chooserStaysOpenAfterAPick() {
@@ -227,7 +215,7 @@ void TestShell::chooserStaysOpenAfterAPick() {
     auto* triangle = chooser->findChild<QPushButton*>(QStringLiteral("Command1"));
     QCOMPARE(triangle->text(), QStringLiteral("Right Angle Triangle"));
     if (triangle->isEnabled()) QTest::mouseClick(triangle, Qt::LeftButton);
-    QCOMPARE(OpenWindows(w, QStringLiteral("trigono")), 1);
+    QCOMPARE(test::OpenWindows(w.area(), QStringLiteral("trigono")).size(), 1);
 }
 
 void TestShell::recentListsOpenWindowsAndActivatesThePick() {
@@ -241,9 +229,9 @@ void TestShell::recentListsOpenWindowsAndActivatesThePick() {
     for (QAction* a : recent->actions()) titles << a->text();
     QCOMPARE(titles, QStringList({QStringLiteral("Ampora"), QStringLiteral("Conductance")}));
     recent->actions().at(0)->trigger();
-    QCOMPARE(ActiveForm(w)->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(test::ActiveForm(w.area()), QStringLiteral("Form1"));
     Action(w, "mnurcnt")->trigger();  // picking "Recent" itself does nothing
-    QCOMPARE(ActiveForm(w)->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(test::ActiveForm(w.area()), QStringLiteral("Form1"));
 }
 
 void TestShell::openingNeverHidesAnotherChild() {
@@ -251,8 +239,8 @@ void TestShell::openingNeverHidesAnotherChild() {
     w.show();
     Action(w, "mnucond")->trigger();
     Action(w, "mnumain")->trigger();
-    QCOMPARE(OpenWindows(w, QStringLiteral("cond")), 1);
-    QCOMPARE(OpenWindows(w, QStringLiteral("Form1")), 1);
+    QCOMPARE(test::OpenWindows(w.area(), QStringLiteral("cond")).size(), 1);
+    QCOMPARE(test::OpenWindows(w.area(), QStringLiteral("Form1")).size(), 1);
 }
 
 void TestShell::missingFormsAreDisabledNotPlaceholders() {
@@ -263,7 +251,7 @@ void TestShell::missingFormsAreDisabledNotPlaceholders() {
     w.show();
     QVERIFY(!Action(w, "mnucond")->isEnabled());
     QVERIFY(!w.forms().form("Form1")->findChild<QPushButton*>(QStringLiteral("Command13"))->isEnabled());
-    QVERIFY(!w.forms().OpenForm("cond"));
+    QVERIFY(!w.forms().open("cond"));
 }
 
 void TestShell::exitAndClosingEndTheProgram_data() {

@@ -5,11 +5,11 @@
 #include "app/form_table.h"
 #include "app/main_window.h"
 #include "support/test_registry.h"
+#include "support/widget_helpers.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTest>
 #include <QTimer>
 
@@ -25,11 +25,6 @@ std::vector<FormEntry> FormsWithEmptyHelp() {
         if (e.name != kHelpViewer) forms.push_back(std::move(e));
     forms.push_back({kHelpViewer, [](FormTable&) { return new BrowserForm(nullptr); }, true});
     return forms;
-}
-
-QString ActiveForm(const MainWindow& w) {
-    QMdiSubWindow* sub = w.area()->activeSubWindow();
-    return sub && sub->widget() ? sub->widget()->objectName() : QString();
 }
 
 // The main window on screen and active, with the conductance calculator open and the
@@ -87,7 +82,7 @@ void TestStandardKeys::f1OpensHelp() {
     QLineEdit* box = OpenConductance(w);
     QVERIFY(box);
     QTest::keyClick(box, Qt::Key_F1);
-    QCOMPARE(ActiveForm(w), active);
+    QCOMPARE(test::ActiveForm(w.area()), active);
     QCOMPARE(bool(w.forms().form(kHelpViewer)), withViewer);
 }
 
@@ -95,14 +90,14 @@ void TestStandardKeys::f1OpensHelp() {
 void TestStandardKeys::ctrlTabAndCtrlF4MoveBetweenAndCloseCalculators() {
     MainWindow w(FormsWithEmptyHelp());
     QVERIFY(OpenConductance(w));
-    QCOMPARE(ActiveForm(w), QStringLiteral("cond"));
+    QCOMPARE(test::ActiveForm(w.area()), QStringLiteral("cond"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(ActiveForm(w), QStringLiteral("Form1"));
+    QCOMPARE(test::ActiveForm(w.area()), QStringLiteral("Form1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(ActiveForm(w), QStringLiteral("cond"));
+    QCOMPARE(test::ActiveForm(w.area()), QStringLiteral("cond"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
     QTRY_COMPARE(w.area()->subWindowList().size(), 1);
-    QCOMPARE(ActiveForm(w), QStringLiteral("Form1"));
+    QCOMPARE(test::ActiveForm(w.area()), QStringLiteral("Form1"));
 }
 
 AMPORA_TEST(TestStandardKeys)

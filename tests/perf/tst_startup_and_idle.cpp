@@ -9,7 +9,6 @@
 #include "support/widget_helpers.h"
 #include "ui/calc_form.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -23,34 +22,18 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <set>
 #include <vector>
 
 using namespace ampora;
 
 namespace {
 
-// Every object the application's windows own, the application object included.
-std::set<QObject*> ApplicationObjects() {
-    std::set<QObject*> objects{qApp};
-    for (QObject* o : qApp->findChildren<QObject*>()) objects.insert(o);
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        objects.insert(top);
-        for (QObject* o : top->findChildren<QObject*>()) objects.insert(o);
-    }
-    return objects;
-}
-
-// The objects with a timer registered, each with its class name and interval.
+// The timers registered on the application object, every window and what they own.
 QStringList RunningTimers() {
-    QStringList running;
-    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    for (QObject* o : ApplicationObjects()) {
-        for (const auto& timer : dispatcher->registeredTimers(o))
-            running << QStringLiteral("%1 \"%2\" every %3 ms")
-                           .arg(QString::fromLatin1(o->metaObject()->className()), o->objectName())
-                           .arg(timer.interval);
-    }
+    QStringList running = test::RunningTimers(qApp);
+    // A window with a parent is below the window that has none.
+    for (const QWidget* top : QApplication::topLevelWidgets())
+        if (!top->parent()) running << test::RunningTimers(top);
     return running;
 }
 

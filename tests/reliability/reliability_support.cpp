@@ -4,10 +4,10 @@
 #include "reliability_support.h"
 
 #include "app/main_window.h"
+#include "support/widget_helpers.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -73,13 +73,6 @@ QList<QAction*> FormActions(const MainWindow& window) {
     return found;
 }
 
-QList<QMdiSubWindow*> OpenWindows(const MainWindow& window) {
-    QList<QMdiSubWindow*> open;
-    for (QMdiSubWindow* w : window.area()->subWindowList(QMdiArea::CreationOrder))
-        if (w->isVisible() && w->widget()) open.append(w);
-    return open;
-}
-
 bool HostsWebView(const QWidget* form) {
     if (form->inherits("QWebEngineView")) return true;
     const auto children = form->findChildren<QWidget*>();
@@ -94,7 +87,7 @@ void Settle() {
 }
 
 void CloseAll(const MainWindow& window) {
-    for (QMdiSubWindow* w : OpenWindows(window)) w->close();
+    for (QMdiSubWindow* w : OpenWindows(window.area())) w->close();
     Settle();
 }
 

@@ -9,7 +9,6 @@
 #include <cstddef>
 
 class QAction;
-class QMdiSubWindow;
 class QWidget;
 
 namespace ampora {
@@ -35,8 +34,6 @@ inline constexpr bool kSanitized = false;
 
 // The enabled menu items that open a form (every leaf but "Exit" and the "Recent" picks).
 QList<QAction*> FormActions(const MainWindow& window);
-// The child windows that are open, in creation order.
-QList<QMdiSubWindow*> OpenWindows(const MainWindow& window);
 // Whether a form hosts a web view (the help viewer), whose engine runs in other processes.
 bool HostsWebView(const QWidget* form);
 // Closes every child window and lets Qt delete what was closed.

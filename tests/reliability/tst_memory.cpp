@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "reliability_support.h"
 #include "support/test_registry.h"
+#include "support/widget_helpers.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -50,7 +51,7 @@ void TestMemory::openAndCloseEveryFormRepeatedly() {
     const int rounds = test::kSanitized ? 100 : 500;
     const auto round = [&] {
         for (const std::string_view kind : kinds) {
-            QWidget* form = window.forms().OpenForm(kind);
+            QWidget* form = window.forms().open(kind);
             QVERIFY(form);
             // Fill the boxes too, so a form's text is part of what must be freed.
             const auto boxes = form->findChildren<QLineEdit*>();
@@ -75,7 +76,7 @@ void TestMemory::openAndCloseEveryFormRepeatedly() {
         static_cast<long long>(widgetsFirst), static_cast<long long>(widgetsLast));
 
     QCOMPARE(widgetsLast, widgetsFirst);
-    QVERIFY(test::OpenWindows(window).isEmpty());
+    QVERIFY(test::OpenWindows(window.area()).isEmpty());
     if (test::kSanitized)
         QSKIP(
             "AddressSanitizer keeps freed memory in quarantine; the widget count and LeakSanitizer check it "

@@ -140,7 +140,7 @@ public:
 
     // A box holding an infinity or a NaN, if any.
     QString badBox() const {
-        for (QMdiSubWindow* sub : test::OpenWindows(window_)) {
+        for (QMdiSubWindow* sub : test::OpenWindows(window_.area())) {
             const auto boxes = sub->widget()->findChildren<QLineEdit*>();
             for (const QLineEdit* box : boxes) {
                 const QString text = box->text();
@@ -177,13 +177,13 @@ private:
     }
 
     QWidget* panel() const {
-        for (QMdiSubWindow* sub : test::OpenWindows(window_))
+        for (QMdiSubWindow* sub : test::OpenWindows(window_.area()))
             if (sub->widget()->objectName() == QLatin1String("Form1")) return sub->widget();
         return nullptr;
     }
 
     QWidget* someForm() {
-        QMdiSubWindow* sub = any(test::OpenWindows(window_));
+        QMdiSubWindow* sub = any(test::OpenWindows(window_.area()));
         return sub ? sub->widget() : nullptr;
     }
 
@@ -191,7 +191,7 @@ private:
     template <typename T>
     QWidget* formWith() {
         QList<QWidget*> forms;
-        for (QMdiSubWindow* sub : test::OpenWindows(window_))
+        for (QMdiSubWindow* sub : test::OpenWindows(window_.area()))
             if (!controls<T>(sub->widget()).isEmpty()) forms.append(sub->widget());
         return any(forms);
     }
@@ -314,14 +314,14 @@ private:
     }
 
     QString activate() {
-        QMdiSubWindow* sub = any(test::OpenWindows(window_));
+        QMdiSubWindow* sub = any(test::OpenWindows(window_.area()));
         if (!sub) return QStringLiteral("no window to activate");
         window_.area()->setActiveSubWindow(sub);
         return QStringLiteral("activate ") + sub->widget()->objectName();
     }
 
     QString close() {
-        QMdiSubWindow* sub = any(test::OpenWindows(window_));
+        QMdiSubWindow* sub = any(test::OpenWindows(window_.area()));
         if (!sub) return QStringLiteral("no window to close");
         const QString what = QStringLiteral("close ") + sub->widget()->objectName();
         sub->close();

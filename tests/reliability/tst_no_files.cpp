@@ -37,14 +37,14 @@ void TestNoFiles::startUpAndEveryFormWriteNothing() {
         QVERIFY(!actions.isEmpty());
         for (QAction* action : actions) action->trigger();
         test::Settle();
-        for (QMdiSubWindow* sub : test::OpenWindows(window)) {
+        for (QMdiSubWindow* sub : test::OpenWindows(window.area())) {
             const auto buttons = sub->widget()->findChildren<QPushButton*>();
             for (QPushButton* b : buttons)
                 if (b->isEnabled() && b->isVisible() && b->text() != QLatin1String("*"))
                     QTest::mouseClick(b, Qt::LeftButton);
         }
         test::Settle();
-        for (QMdiSubWindow* sub : test::OpenWindows(window)) {
+        for (QMdiSubWindow* sub : test::OpenWindows(window.area())) {
             const auto boxes = sub->widget()->findChildren<QLineEdit*>();
             for (QLineEdit* box : boxes) box->setText(QStringLiteral("2"));
             if (!boxes.isEmpty()) test::PressEnter(boxes.front());

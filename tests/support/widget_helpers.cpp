@@ -3,8 +3,11 @@
 
 #include "widget_helpers.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -38,6 +41,8 @@ MessageBoxCatcher::MessageBoxCatcher() {
         ++count_;
         title_ = box->windowTitle();
         text_ = box->text();
+        icon_ = box->icon();
+        buttons_ = box->buttons().size();
         if (QAbstractButton* ok = box->defaultButton())
             ok->click();
         else
@@ -62,5 +67,32 @@ void TypeInto(QLineEdit* box, const QString& text) {
 }
 
 void PressEnter(QWidget* control) { QTest::keyClick(control, Qt::Key_Return); }
+
+QList<QMdiSubWindow*> OpenWindows(const QMdiArea* area, const QString& form) {
+    QList<QMdiSubWindow*> open;
+    for (QMdiSubWindow* w : area->subWindowList(QMdiArea::CreationOrder))
+        if (w->isVisible() && w->widget() && (form.isEmpty() || w->widget()->objectName() == form))
+            open.append(w);
+    return open;
+}
+
+QString ActiveForm(const QMdiArea* area) {
+    const QMdiSubWindow* w = area->activeSubWindow();
+    return w && w->widget() ? w->widget()->objectName() : QString();
+}
+
+QStringList RunningTimers(const QObject* root) {
+    QStringList running;
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    QObjectList objects = root->findChildren<QObject*>();
+    objects.prepend(const_cast<QObject*>(root));
+    for (QObject* o : objects) {
+        for (const auto& timer : dispatcher->registeredTimers(o))
+            running << QStringLiteral("%1 \"%2\" every %3 ms")
+                           .arg(QString::fromLatin1(o->metaObject()->className()), o->objectName())
+                           .arg(timer.interval);
+    }
+    return running;
+}
 
 }  // namespace ampora::test

@@ -248,7 +248,8 @@ void TestFormFinish::undeclaredTabOrderIsReadingOrder() {
 
 void TestFormFinish::declaredTabOrderIsKept() {
     SampleForm form;
-    form.setTabOrder({"v", "r", "Command1"});
+    const std::string_view order[] = {"v", "r", "Command1"};
+    form.setTabOrder(order);
     form.show();
     QCOMPARE(form.declaredTabOrder(), QStringList({"v", "r", "Command1"}));
     QCOMPARE(form.box("v")->nextInFocusChain(), form.box("r"));

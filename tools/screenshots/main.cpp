@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
     for (const ampora::FormEntry& entry : ampora::AllForms()) {
         ampora::MainWindow window;
         window.show();
-        QWidget* form = window.forms().OpenForm(entry.name);
+        QWidget* form = window.forms().open(entry.name);
         if (!form) continue;
         Fill(form);
         ok = Save(form->parentWidget(), dir, form->objectName()) && ok;
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     window.show();
     QApplication::processEvents();
     ok = Save(&window, dir, QStringLiteral("main-window")) && ok;
-    if (QWidget* form = window.forms().OpenForm("cond")) {
+    if (QWidget* form = window.forms().open("cond")) {
         Fill(form);
         const QRect panel = window.forms().form(ampora::kMainPanel)->parentWidget()->geometry();
         form->parentWidget()->move(panel.right() + 12, panel.top());

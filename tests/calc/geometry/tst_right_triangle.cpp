@@ -121,7 +121,7 @@ void TestRightTriangle::reachableFromMenuAndChooser() {
     QFETCH(QString, form);
     MainWindow window;
     window.show();
-    QWidget* chooser = window.forms().OpenForm("trigono");
+    QWidget* chooser = window.forms().open("trigono");
     QVERIFY(chooser);
     auto* button = chooser->findChild<QPushButton*>(chooserButton);
     QVERIFY(button->isEnabled());
