@@ -7,18 +7,23 @@
 #include "core/component_list.h"
 #include "request/json.h"
 #include "request/settings.h"
+#include "support/step_check.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 #include "ui/component_list_form.h"
 #include "ui/form_accessibility.h"
 
 #include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 
+#include <map>
 #include <memory>
 
 using namespace ampora;
@@ -102,7 +107,7 @@ std::vector<Case> Cases(const FormDecl& form, int count) {
     return cases;
 }
 
-std::string RequestLine(const FormDecl& form, const Case& c) {
+std::string RequestLine(const FormDecl& form, const Case& c, bool explain = false) {
     std::string line = "{\"calc\":\"" + std::string(form.name) + "\",\"set\":{";
     for (const auto& [name, text] : c.settings) {
         if (line.back() != '{') line += ',';
@@ -112,6 +117,7 @@ std::string RequestLine(const FormDecl& form, const Case& c) {
     }
     line += '}';
     if (!c.press.empty()) line += ",\"press\":\"" + c.press + "\"";
+    if (explain) line += ",\"explain\":true";
     return line + "}\n";
 }
 
@@ -177,6 +183,39 @@ QByteArray FromAnswer(const std::string& line) {
                 : "");
 }
 
+// The steps of an explained answer, as lines; and what is wrong with them: a step whose
+// work does not give its result (read back by an evaluator of its own), or a box that
+// changed with no step that wrote its new text last.
+QStringList StepsOf(const QByteArray& line, const Case& c, QStringList& wrong) {
+    const QJsonObject answer = QJsonDocument::fromJson(line).object();
+    QStringList lines;
+    std::map<std::string, std::string> lastWritten;
+    for (const QJsonValue& value : answer[QLatin1String("steps")].toArray()) {
+        const QJsonObject s = value.toObject();
+        Step step(s[QLatin1String("box")].toString().toStdString(), s[QLatin1String("block")].toInt(),
+                  s[QLatin1String("rule")].toInt());
+        step.relation = s[QLatin1String("relation")].toString().toStdString();
+        step.substituted = s[QLatin1String("substituted")].toString().toStdString();
+        step.result = s[QLatin1String("result")].toString().toStdString();
+        if (s.contains(QLatin1String("fault")))
+            step.fault = s[QLatin1String("fault")].toString().toStdString();
+        if (const std::string problem = test::CheckStep(step); !problem.empty())
+            wrong << QString::fromStdString(problem);
+        if (!step.fault) lastWritten[step.box] = step.result;
+        lines << QString::fromStdString(StepLine(step));
+    }
+    std::map<std::string, std::string> set(c.settings.begin(), c.settings.end());
+    const QJsonObject boxes = answer[QLatin1String("boxes")].toObject();
+    for (auto it = boxes.begin(); it != boxes.end(); ++it) {
+        const std::string box = it.key().toStdString(), text = it.value().toString().toStdString();
+        const std::string row = box.starts_with("ct") ? "c" + box.substr(2) : "";
+        const std::string before = set.contains(box) ? set[box] : set.contains(row) ? set[row] : "";
+        if (text != before && lastWritten[box] != text)
+            wrong << QString::fromStdString(box + " became \"" + text + "\" with no step writing it");
+    }
+    return lines;
+}
+
 }  // namespace
 
 // ampora-calc and the desktop program run the same presses: for the same settings they
@@ -210,12 +249,33 @@ void TestDesktopAgreement::sameBoxesAsTheDesktop() {
     gQtHandler = qInstallMessageHandler(WithoutSizeHintWarnings);
     const auto restore = qScopeGuard([] { qInstallMessageHandler(gQtHandler); });
     const QList<QByteArray> requests = batch.split('\n');
+    // The same batch explained: the same boxes and reports, every step's work giving its
+    // result, every box that changed written by a step, and the desktop showing those steps.
+    QByteArray explainedBatch;
+    for (const Case& c : cases) explainedBatch += QByteArray::fromStdString(RequestLine(decl, c, true));
+    const test::CalcRun explainedRun = test::RunCalc({"--json"}, explainedBatch);
+    QCOMPARE(explainedRun.status, 0);
+    const QList<QByteArray> explained = explainedRun.out.split('\n');
+    QCOMPARE(explained.size(), answers.size());
+
     for (std::size_t k = 0; k < cases.size(); ++k) {
         const QByteArray desktop = OnTheDesktop(form.get(), cases[k], catcher);
         const QByteArray calc = FromAnswer(answers[qsizetype(k)].toStdString());
         const QByteArray both =
             "\n" + requests[qsizetype(k)] + "\nampora-calc:\n" + calc + "\ndesktop:\n" + desktop;
         QVERIFY2(calc == desktop, both.constData());
+        const QByteArray withSteps = explained[qsizetype(k)];
+        // The plain answer, with the steps and reports after it.
+        QVERIFY2(withSteps.startsWith(answers[qsizetype(k)].chopped(1) + ",\"steps\":["),
+                 withSteps.constData());
+        QStringList wrong;
+        const QStringList steps = StepsOf(withSteps, cases[k], wrong);
+        QVERIFY2(wrong.isEmpty(), qPrintable(requests[qsizetype(k)] + "\n" + wrong.join(QLatin1Char('\n'))));
+        if (decl.presses.size() == 1 || !cases[k].press.empty()) {
+            QStringList shown;
+            for (const Step& step : form->lastSteps()) shown << QString::fromStdString(StepLine(step));
+            QCOMPARE(shown, steps);
+        }
     }
 
     // The worked example from the command line, too.
