@@ -3,7 +3,10 @@
 
 #include "json.h"
 
+#include "core/conversions.h"
+
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace ampora::json {
@@ -225,6 +228,23 @@ void AppendValue(std::string& out, const Value& value) {
     }
     if (std::holds_alternative<std::nullptr_t>(value)) {
         out += "null";
+        return;
+    }
+    if (const auto* number = std::get_if<double>(&value)) {
+        out += std::isfinite(*number) ? NumberToText(*number) : "null";
+        return;
+    }
+    if (const auto* truth = std::get_if<bool>(&value)) {
+        out += *truth ? "true" : "false";
+        return;
+    }
+    if (const auto* items = std::get_if<Array>(&value)) {
+        out += '[';
+        for (const Value& item : *items) {
+            if (out.back() != '[') out += ',';
+            AppendValue(out, item);
+        }
+        out += ']';
         return;
     }
     out += '{';

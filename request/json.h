@@ -12,13 +12,20 @@
 
 // The part of JSON (RFC 8259) that the command-line program's batches are made of:
 // objects, strings and null. Numbers, true, false and arrays are refused with a reason,
-// like any other text that is not JSON; a box's text is always a string.
+// like any other text that is not JSON; a box's text is always a string. The writer also
+// writes arrays, numbers and truth values, for the documents the program makes itself
+// (the description of the forms for the web page), which are never read back here.
 namespace ampora::json {
 
 struct Member;
+struct Array;
 // An object's members in their order; no name appears twice.
 using Object = std::vector<Member>;
-using Value = std::variant<std::string, Object, std::nullptr_t>;
+using Value = std::variant<std::string, Object, std::nullptr_t, Array, double, bool>;
+
+struct Array : std::vector<Value> {
+    using std::vector<Value>::vector;
+};
 
 struct Member {
     std::string name;
@@ -43,7 +50,8 @@ Value Parse(std::string_view text);
 // replacement character, so that the output is always valid JSON.
 void AppendString(std::string& out, std::string_view text);
 
-// `value` on one line, without blanks.
+// `value` on one line, without blanks. A number is written as a box shows it, to 15
+// significant digits ("1200", "15.75", "1E-05"); one that is not finite, as null.
 std::string Write(const Value& value);
 
 // The member of `object` named `name`, or nullptr.
