@@ -50,6 +50,8 @@ std::string ErrorLine(std::string_view reason) {
 }
 
 std::string AnswerLine(Calculations& calculations, std::string_view line) {
+    if (line.size() > kMaxLine)
+        return ErrorLine("the line is longer than " + std::to_string(kMaxLine) + " bytes");
     Request request;
     try {
         request = RequestOf(line);

@@ -5,6 +5,7 @@
 
 #include "calculation.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,10 @@
 // with the sentence of a fault or message instead of null, or {"error":"..."} when the
 // line is not a request or names what the calculator does not take.
 namespace ampora::request {
+
+// Lines longer than this are refused unread, so that a runaway input cannot take the
+// machine's memory.
+inline constexpr std::size_t kMaxLine = 1 << 20;
 
 // The answer to one line (without its line break), as a JSON object on one line.
 std::string AnswerLine(Calculations& calculations, std::string_view line);
