@@ -4,6 +4,7 @@
 #include "checked.h"
 
 #include "fault.h"
+#include "portable_sine.h"
 
 #include <cmath>
 
@@ -54,7 +55,7 @@ Num SinDegrees(Num degrees) {
     if (reduced > 180.0) reduced -= 360.0;
     if (reduced < -180.0) reduced += 360.0;
     constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
-    return Check(std::sin(reduced * kRadiansPerDegree));
+    return Check(PortableSin(reduced * kRadiansPerDegree));
 }
 
 }  // namespace ampora

@@ -91,7 +91,7 @@ void Combine(const List& list, Option selected, Option additive, std::string& d,
 void AddControls(const ListDecl& list, std::vector<Control>& controls, std::deque<std::string>& texts) {
     constexpr int kRowTop = 1320;
     constexpr int kRowPitch = 360;
-    controls.push_back({Kind::Label, "Label1", list.countCaption, {240, 840, 1635, 255}});
+    controls.push_back({Kind::Label, kCountLabel, list.countCaption, {240, 840, 1635, 255}});
     controls.push_back({Kind::Box, kCountBox, "", {1920, 810, 675, 285}});
     controls.push_back({Kind::Button, kOk, "OK", {2700, 780, 615, 345}});
     controls.push_back({Kind::Box, kScratchBox, "", {0, 0, 0, 0}});
@@ -103,12 +103,12 @@ void AddControls(const ListDecl& list, std::vector<Control>& controls, std::dequ
         controls.push_back({Kind::Box, kRowBoxes[k], "", {1740, top, 1575, 285}});
     }
     if (list.combination) {
-        controls.push_back({Kind::Frame, "Frame1", "Combination:", {3720, 720, 2295, 1035}});
-        controls.push_back({Kind::Option, kSeries, "Series", {240, 300, 1695, 255}, "Frame1"});
-        controls.push_back({Kind::Option, kParallel, "Parallel", {240, 630, 1695, 255}, "Frame1"});
+        controls.push_back({Kind::Frame, kCombinationFrame, "Combination:", {3720, 720, 2295, 1035}});
+        controls.push_back({Kind::Option, kSeries, "Series", {240, 300, 1695, 255}, kCombinationFrame});
+        controls.push_back({Kind::Option, kParallel, "Parallel", {240, 630, 1695, 255}, kCombinationFrame});
     }
     const Twips& a = list.answer;
-    controls.push_back({Kind::Label, "Label2", "Answer:", {a.left, a.top - 270, a.width, 255}});
+    controls.push_back({Kind::Label, kAnswerLabel, "Answer:", {a.left, a.top - 270, a.width, 255}});
     controls.push_back({Kind::Box, kAnswerBox, "", a});
     controls.push_back({Kind::Button, kCalculate, "Calculate", list.calculate});
 }

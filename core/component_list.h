@@ -68,6 +68,9 @@ inline constexpr const char* kOk = "Command1";
 inline constexpr const char* kCalculate = "Command2";
 inline constexpr const char* kSeries = "sc";
 inline constexpr const char* kParallel = "pc";
+inline constexpr const char* kCountLabel = "Label1";
+inline constexpr const char* kCombinationFrame = "Frame1";
+inline constexpr const char* kAnswerLabel = "Label2";
 inline constexpr std::array<const char*, kRows> kRowBoxes = {"ct0", "ct1", "ct2", "ct3", "ct4",
                                                              "ct5", "ct6", "ct7", "ct8", "ct9"};
 inline constexpr std::array<const char*, kRows> kRowLabels = {"c0", "c1", "c2", "c3", "c4",

@@ -55,6 +55,8 @@ std::string ErrorLine(std::string_view reason) {
 }
 
 std::string AnswerLine(Calculations& calculations, std::string_view line) {
+    if (line.size() > kMaxLine)
+        return ErrorLine("the line is longer than " + std::to_string(kMaxLine) + " bytes");
     Request request;
     try {
         request = RequestOf(line);
@@ -74,8 +76,8 @@ std::string AnswerLine(Calculations& calculations, std::string_view line) {
         for (const Step& step : answer.steps) {
             json::Object s{{"box", step.box}};
             if (step.block > 0) {
-                s.push_back({"block", static_cast<long long>(step.block)});
-                s.push_back({"rule", static_cast<long long>(step.rule)});
+                s.push_back({"block", static_cast<double>(step.block)});
+                s.push_back({"rule", static_cast<double>(step.rule)});
             }
             s.push_back({"relation", step.relation});
             s.push_back({"substituted", step.substituted});
@@ -83,11 +85,11 @@ std::string AnswerLine(Calculations& calculations, std::string_view line) {
                 s.push_back({"fault", *step.fault});
             else
                 s.push_back({"result", step.result});
-            steps.push_back({std::move(s)});
+            steps.push_back(std::move(s));
         }
         json::Array reports;
         for (const Message& report : answer.reports)
-            reports.push_back({json::Object{{"title", report.title}, {"text", report.text}}});
+            reports.push_back(json::Object{{"title", report.title}, {"text", report.text}});
         out.push_back({"steps", std::move(steps)});
         out.push_back({"reports", std::move(reports)});
     }

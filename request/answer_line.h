@@ -5,6 +5,7 @@
 
 #include "calculation.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,10 @@
 // relation with the operands as read, and its "result" or its "fault"; and "reports",
 // what the presses told, each with its "title" and "text".
 namespace ampora::request {
+
+// Lines longer than this are refused unread, so that a runaway input cannot take the
+// machine's memory.
+inline constexpr std::size_t kMaxLine = 1 << 20;
 
 // The answer to one line (without its line break), as a JSON object on one line.
 std::string AnswerLine(Calculations& calculations, std::string_view line);

@@ -3,7 +3,10 @@
 
 #include "json.h"
 
+#include "core/conversions.h"
+
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <string>
 
@@ -229,15 +232,15 @@ void AppendValue(std::string& out, const Value& value) {
         AppendString(out, *text);
     } else if (std::holds_alternative<std::nullptr_t>(value)) {
         out += "null";
+    } else if (const auto* number = std::get_if<double>(&value)) {
+        out += std::isfinite(*number) ? NumberToText(*number) : "null";
     } else if (const auto* truth = std::get_if<bool>(&value)) {
         out += *truth ? "true" : "false";
-    } else if (const auto* number = std::get_if<long long>(&value)) {
-        out += std::to_string(*number);
     } else if (const auto* items = std::get_if<Array>(&value)) {
         out += '[';
-        for (const Item& item : *items) {
+        for (const Value& item : *items) {
             if (out.back() != '[') out += ',';
-            AppendValue(out, item.value);
+            AppendValue(out, item);
         }
         out += ']';
     } else {

@@ -10,18 +10,22 @@
 #include <variant>
 #include <vector>
 
-// The part of JSON (RFC 8259) that requests and answers are made of. Requests are read
-// as objects, strings, true, false and null; numbers and arrays are refused with a
-// reason, like any other text that is not JSON, for a box's text is always a string.
-// Answers are written with arrays and whole numbers as well.
+// The part of JSON (RFC 8259) that requests are made of: objects, strings, true, false and
+// null. Numbers and arrays are refused with a reason, like any other text that is not
+// JSON; a box's text is always a string. The writer also writes arrays and numbers, for
+// the answers and documents the program makes itself (the steps of an explained answer,
+// the description of the forms for the web page), which are never read back here.
 namespace ampora::json {
 
 struct Member;
-struct Item;
+struct Array;
 // An object's members in their order; no name appears twice.
 using Object = std::vector<Member>;
-using Array = std::vector<Item>;
-using Value = std::variant<std::string, Object, std::nullptr_t, bool, Array, long long>;
+using Value = std::variant<std::string, Object, std::nullptr_t, Array, double, bool>;
+
+struct Array : std::vector<Value> {
+    using std::vector<Value>::vector;
+};
 
 struct Member {
     std::string name;
@@ -50,7 +54,8 @@ Value Parse(std::string_view text);
 // replacement character, so that the output is always valid JSON.
 void AppendString(std::string& out, std::string_view text);
 
-// `value` on one line, without blanks.
+// `value` on one line, without blanks. A number is written as a box shows it, to 15
+// significant digits ("1200", "15.75", "1E-05"); one that is not finite, as null.
 std::string Write(const Value& value);
 
 // The member of `object` named `name`, or nullptr.

@@ -10,10 +10,13 @@ set -euo pipefail
 # fakeroot let CPack build the Debian package, which lintian checks, with man-db for its
 # manual pages; clang-format checks the format of the sources, reuse their licence headers;
 # dbus, at-spi2-core and python3-pyatspi let the accessibility test read the program as a
-# screen reader does.
+# screen reader does; libmpfr-dev gives the correctly rounded sine the portable one is
+# tested against; emscripten builds the web page's WebAssembly engine (its nodejs runs the
+# engine's test).
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
           xvfb xauth clang libclang-rt-14-dev desktop-file-utils appstream librsvg2-bin
-          dpkg-dev fakeroot file clang-format lintian man-db reuse dbus at-spi2-core python3-pyatspi)
+          dpkg-dev fakeroot file clang-format lintian man-db reuse dbus at-spi2-core python3-pyatspi
+          libmpfr-dev emscripten)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,19 +2,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/conversions.h"
+#include "core/decimal_text.h"
 #include "core/fault.h"
 #include "support/test_registry.h"
 
 #include <QTest>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 
 using namespace ampora;
 
 Q_DECLARE_METATYPE(std::string)
+
+namespace {
+
+// Where the two implementations of the decimal steps (<charconv>, and the C library's
+// strtod and snprintf, which the web page's build uses) differ on a text or a number:
+// "" when they agree, else what each gives.
+#ifdef AMPORA_DECIMAL_CHARCONV
+std::string Disagreement(double x) {
+    if (!std::isfinite(x) || x == 0) return {};
+    const decimal::Digits15 a = decimal::RoundByCharconv(x), b = decimal::RoundByCLibrary(x);
+    if (a.negative == b.negative && a.digits == b.digits && a.exponent == b.exponent) return {};
+    char why[160];
+    std::snprintf(why, sizeof why, "%a: %.15s E%d by <charconv>, %.15s E%d by the C library", x,
+                  a.digits.data(), a.exponent, b.digits.data(), b.exponent);
+    return why;
+}
+
+std::string Disagreement(std::string_view text) {
+    decimal::Written w;
+    std::size_t pos = 0;
+    while (pos < text.size() && !decimal::Read(text, pos, w)) ++pos;
+    const double a = decimal::NearestByCharconv(w), b = decimal::NearestByCLibrary(w);
+    if (std::memcmp(&a, &b, sizeof a) != 0) {
+        char why[160];
+        std::snprintf(why, sizeof why, "%a by <charconv>, %a by the C library, from ", a, b);
+        return why + std::string(text.substr(0, 200));
+    }
+    return Disagreement(a);
+}
+#else
+std::string Disagreement(double) { return {}; }
+std::string Disagreement(std::string_view) { return {}; }
+#endif
+
+}  // namespace
 
 class TestConversions : public QObject {
     Q_OBJECT
@@ -38,6 +78,7 @@ private slots:
     void integerRangeFaults();
     void integerText();
     void emptyMeansExactlyEmpty();
+    void bothDecimalImplementationsAgree();
 };
 
 void TestConversions::textToNumber_data() {
@@ -62,6 +103,7 @@ void TestConversions::textToNumber() {
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(TextToNumber(text.toStdString()), value);
+    QCOMPARE(Disagreement(text.toStdString()), std::string());
 }
 
 void TestConversions::textToNumberFaults_data() {
@@ -97,6 +139,7 @@ void TestConversions::textToNumberFaults_data() {
 
 void TestConversions::textToNumberFaults() {
     QFETCH(QString, text);
+    QCOMPARE(Disagreement(text.toStdString()), std::string());
     try {
         TextToNumber(text.toStdString());
         QFAIL("no fault");
@@ -136,6 +179,7 @@ void TestConversions::leadingNumber() {
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(LeadingNumber(text.toStdString()), value);
+    QCOMPARE(Disagreement(text.toStdString()), std::string());
 }
 
 void TestConversions::numberToText_data() {
@@ -178,6 +222,7 @@ void TestConversions::numberToText() {
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(QString::fromStdString(NumberToText(value)), text);
+    QCOMPARE(Disagreement(value), std::string());
 }
 
 void TestConversions::nonFiniteNeverBecomesText() {
@@ -283,6 +328,84 @@ void TestConversions::emptyMeansExactlyEmpty() {
     QVERIFY(IsEmpty(""));
     QVERIFY(!IsEmpty(" "));
     QVERIFY(!IsEmpty("\t"));
+}
+
+// The C library's implementation of the decimal steps, which the web page's build uses,
+// against <charconv> on some two million numbers and texts where conversions go wrong:
+// any bit pattern, texts of many digits, both ends of the range, subnormal numbers,
+// texts exactly half-way between two doubles or a hair either side, and numbers whose
+// sixteenth digit is an exact tie.
+void TestConversions::bothDecimalImplementationsAgree() {
+#ifndef AMPORA_DECIMAL_CHARCONV
+    QSKIP("the C++ library has no floating-point <charconv> to compare with");
+#endif
+    std::mt19937_64 random(2026);
+    const auto below = [&](std::uint64_t n) { return random() % n; };
+    const auto fromBits = [](std::uint64_t bits) {
+        double x;
+        std::memcpy(&x, &bits, sizeof x);
+        return x;
+    };
+    long checked = 0, disagreements = 0;
+    std::string first;
+    const auto check = [&](const auto& value) {
+        ++checked;
+        if (std::string why = Disagreement(value); !why.empty() && disagreements++ == 0) first = why;
+    };
+    char text[1000];
+    const auto printed = [&](const char* format, auto... values) {
+        std::snprintf(text, sizeof text, format, values...);
+        return std::string_view(text);
+    };
+    const auto digits = [&](int count) {
+        std::string out(static_cast<std::size_t>(count), '0');
+        for (char& c : out) c = static_cast<char>('0' + below(10));
+        return out;
+    };
+
+    for (int i = 0; i < 600'000; ++i) {  // any bit pattern, and its shortest text
+        const double x = fromBits(random());
+        check(x);
+        if (std::isfinite(x)) check(printed("%.17g", x));
+    }
+    for (int i = 0; i < 300'000; ++i) {  // many digits, the point anywhere, any exponent
+        std::string t = digits(1 + static_cast<int>(below(60)));
+        t.insert(below(t.size() + 1), ".");
+        check(t + "e" + std::to_string(static_cast<int>(below(700)) - 370));
+    }
+    for (int i = 0; i < 200'000; ++i) {  // both ends of the range, and the subnormal numbers
+        const int ends[] = {308, -308, -324, -320};
+        check(digits(1 + static_cast<int>(below(20))) + "e" +
+              std::to_string(ends[below(4)] + static_cast<int>(below(7)) - 3 - static_cast<int>(below(20))));
+        const double subnormal = fromBits(random() & 0x800FFFFFFFFFFFFFull);
+        check(subnormal);
+        check(printed("%.25e", subnormal));
+    }
+    if constexpr (std::numeric_limits<long double>::digits >= 64) {
+        // Half-way between two doubles is exact in an 80-bit long double, and so is its
+        // decimal text: the tie, a hair below it (cut short), a hair above (a 1 added).
+        for (int i = 0; i < 60'000; ++i) {
+            const bool anywhere = i % 4 == 0;
+            const std::uint64_t exponentBits = anywhere ? below(2046) : 1023 - 80 + below(160);
+            const double x = fromBits((random() & 0x800FFFFFFFFFFFFFull) | (exponentBits << 52));
+            const long double mid = (static_cast<long double>(x) + std::nextafter(x, 2 * x)) / 2;
+            std::string tie(printed("%.*Le", anywhere ? 800 : 130, mid));
+            const std::size_t e = tie.find('e');
+            check(tie);
+            check(tie.substr(0, 17 + below(30)) + tie.substr(e));
+            check(tie.substr(0, e) + "1" + tie.substr(e));
+        }
+    }
+    for (int i = 0; i < 100'000; ++i) {  // the sixteenth significant digit an exact 5
+        const double whole = std::floor(1e14 + static_cast<double>(below(900'000'000'000'000)));
+        const double tie = below(2) ? whole + 0.5 : std::floor(whole / 10) + 0.25;
+        check(below(2) ? tie : -tie);
+        check(static_cast<double>(1'000'000'000'000'005 + 10 * below(800'000'000'000'000)));
+    }
+    QVERIFY2(disagreements == 0, qPrintable(QStringLiteral("%1 of %2 disagree, first %3")
+                                                .arg(disagreements)
+                                                .arg(checked)
+                                                .arg(QString::fromStdString(first))));
 }
 
 AMPORA_TEST(TestConversions)

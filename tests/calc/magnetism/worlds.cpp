@@ -61,13 +61,13 @@ Magnetic field strength: worked out from 4544 of the 8192 given sets without it;
 Magnetic flux density: worked out from 3520 of the 8192 given sets without it; texts 183ec4e8
 Inductance: worked out from 1536 of the 8192 given sets without it; texts 6e5effb7
 Number of turns: worked out from 3520 of the 8192 given sets without it; texts 0f37835f
-Force on conductor: worked out from 3168 of the 8192 given sets without it; texts a0fa4950
+Force on conductor: worked out from 3168 of the 8192 given sets without it; texts 09ac8253
 Induced e.m.f.: worked out from 3152 of the 8192 given sets without it; texts c13c7276
 Time: worked out from 2432 of the 8192 given sets without it; texts a245c438
 Magnetic flux: worked out from 6688 of the 8192 given sets without it; texts e917f03f
 Area of conductor: worked out from 6400 of the 8192 given sets without it; texts 713143ef
 Velocity of conductor: worked out from 4800 of the 8192 given sets without it; texts a3c20c0d
-Length of conductor: worked out from 6368 of the 8192 given sets without it; texts 9fa7c1fe
+Length of conductor: worked out from 6368 of the 8192 given sets without it; texts 63b2833b
 Current: worked out from 5520 of the 8192 given sets without it; texts 3eda4335
 pre-empted: Number of turns from Inductance, Current, Magnetic flux, by Number of turns from Magnetic flux, Current
 pre-empted: Number of turns from Inductance, Current, Magnetic flux density, Area of conductor, by Number of turns from Magnetic flux density, Area of conductor, Current

@@ -1,0 +1,262 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The web page's engine against the command line, byte for byte: loads the WebAssembly
+// module in node, asks it every calculator's worked example, a few hundred generated
+// requests per calculator and some tens of thousands of numbers through a component
+// list's plain and reciprocal sums, and holds each answer line against the one that
+// "ampora-calc --json" gives for the same line. Also checks that the forms document names
+// every calculator that "ampora-calc --list" names, in order.
+//
+//     node agreement.mjs SITE_DIR AMPORA_CALC
+import {spawnSync} from 'node:child_process';
+import {readFileSync} from 'node:fs';
+import path from 'node:path';
+import {pathToFileURL} from 'node:url';
+
+const [site, calc] = process.argv.slice(2);
+if (!site || !calc) {
+  console.error('usage: node agreement.mjs SITE_DIR AMPORA_CALC');
+  process.exit(2);
+}
+
+const {default: createAmporaEngine} = await import(pathToFileURL(path.join(site, 'ampora_engine.js')));
+// The module is built for the page; node hands it its code instead of fetching it.
+const engine = await createAmporaEngine({wasmBinary: readFileSync(path.join(site, 'ampora_engine.wasm'))});
+
+function withText(text, call) {
+  const size = engine.lengthBytesUTF8(text) + 1;
+  const at = engine._malloc(size);
+  engine.stringToUTF8(text, at, size);
+  try {
+    return call(at);
+  } finally {
+    engine._free(at);
+  }
+}
+const answer = (line) => withText(line, (at) => engine.UTF8ToString(engine._ampora_answer(at)));
+const rowsCovered = (count) => withText(count, (at) => engine._ampora_rows_covered(at));
+
+const failures = [];
+function fail(what) {
+  failures.push(what);
+}
+
+// The forms document.
+const forms = JSON.parse(engine.UTF8ToString(engine._ampora_forms()));
+const listed = spawnSync(calc, ['--list'], {encoding: 'utf8'});
+if (listed.status !== 0) throw new Error(`${calc} --list failed: ${listed.stderr}`);
+const names = listed.stdout.trim().split('\n').map((row) => row.split(/\s+/)[0]);
+const described = forms.calculators.map((c) => c.name);
+if (described.join(' ') !== names.join(' '))
+  fail(`the forms document describes ${described.join(' ')}, ampora-calc lists ${names.join(' ')}`);
+for (const form of forms.calculators) {
+  const controls = new Set(form.controls.map((c) => c.name));
+  for (const name of [...form.tabOrder, ...form.visibleBoxes, ...form.presses.map((p) => p.button)])
+    if (!controls.has(name)) fail(`${form.name}: "${name}" is not among its controls`);
+  for (const c of form.controls)
+    if ((c.kind === 'Box' || c.kind === 'List') && !(c.name in form.labels))
+      fail(`${form.name}: no labels for ${c.name}`);
+}
+for (const [count, rows] of [['3', 3], ['2.5', 3], ['3.5', 3], ['0', 0], ['x', 0], ['99', 10], ['-4', 0], ['', 0]])
+  if (rowsCovered(count) !== rows) fail(`ampora_rows_covered("${count}") is ${rowsCovered(count)}, not ${rows}`);
+
+// A generator that gives the same requests on every run.
+let seed = 0x2026n;
+function next() {
+  seed = (seed + 0x9e3779b97f4a7c15n) & 0xffffffffffffffffn;
+  let z = seed;
+  z = ((z ^ (z >> 30n)) * 0xbf58476d1ce4e5b9n) & 0xffffffffffffffffn;
+  z = ((z ^ (z >> 27n)) * 0x94d049bb133111ebn) & 0xffffffffffffffffn;
+  return z ^ (z >> 31n);
+}
+const below = (n) => Number(next() % BigInt(n));
+const pick = (items) => items[below(items.length)];
+const digits = (count) => Array.from({length: count}, () => below(10)).join('');
+
+// A number as a user might type it, of any magnitude and in any of the accepted forms.
+function typedNumber() {
+  const sign = pick(['', '', '-', '+']);
+  const whole = digits(below(8));
+  const fraction = below(3) ? digits(below(10)) : '';
+  let mantissa = whole + (fraction || below(4) === 0 ? '.' + fraction : '');
+  if (!/[0-9]/.test(mantissa)) mantissa = '0' + mantissa;
+  const exponent = below(3) === 0 ? pick(['E', 'e']) + pick(['', '-', '+']) + String(below(330)) : '';
+  return sign + mantissa + exponent;
+}
+
+// Any double's shortest text, from random bits.
+function anyDouble() {
+  const view = new DataView(new ArrayBuffer(8));
+  view.setBigUint64(0, next());
+  const x = view.getFloat64(0);
+  return Number.isFinite(x) ? String(x) : '1e308';
+}
+
+// The exact decimal text of half-way between the double x and the next one away from 0.
+function halfWay(x) {
+  const view = new DataView(new ArrayBuffer(8));
+  view.setFloat64(0, Math.abs(x));
+  const bits = view.getBigUint64(0);
+  const exponentBits = Number(bits >> 52n);
+  const mantissa = (bits & 0xfffffffffffffn) | (exponentBits ? 1n << 52n : 0n);
+  // x = mantissa * 2^e; half-way = (2 mantissa + 1) * 2^(e - 1).
+  const e = (exponentBits || 1) - 1075 - 1;
+  const odd = 2n * mantissa + 1n;
+  let text;
+  if (e >= 0) {
+    text = (odd << BigInt(e)).toString();
+  } else {
+    const scaled = (odd * 5n ** BigInt(-e)).toString().padStart(-e + 1, '0');
+    text = scaled.slice(0, e) + '.' + scaled.slice(e);
+  }
+  return (x < 0 ? '-' : '') + text;
+}
+
+function text() {
+  switch (below(16)) {
+    case 0:
+      return '';
+    case 1:
+      return pick([' ', '\t', 'abc', '5V', '10k', '1,5', '1.2.3', '-', '.', 'E5', '1E', 'inf', 'NaN', 'µF', 'Ω', '😀']);
+    case 2:
+      return ' ' + typedNumber() + pick(['', ' ', '\t']);
+    case 3:
+      return typedNumber() + pick(['abc', ' V', 'e', '.5']);
+    case 4:
+      return anyDouble();
+    case 5:
+      return pick(['0', '-0', '1', '2', '0.5', '100', '1E+308', '1E-308', '5E-324', '1.7976931348623157E308']);
+    default:
+      return typedNumber();
+  }
+}
+
+// An angle in degrees: tenths of a degree over two turns, multiples of 90, or any number.
+function angle() {
+  switch (below(4)) {
+    case 0:
+      return String(90 * (below(17) - 8));
+    case 1:
+      return typedNumber();
+    default:
+      return ((below(14401) - 7200) / 10).toFixed(below(2) ? 1 : 0);
+  }
+}
+
+const lines = [];
+const request = (calc, set, press) => {
+  const r = {calc};
+  if (set) r.set = set;
+  if (press) r.press = press;
+  lines.push(JSON.stringify(r));
+};
+
+// Every worked example, and every calculator's presses one at a time on it.
+for (const form of forms.calculators) {
+  const set = Object.fromEntries(form.example.settings.map((s) => [s.control, s.text]));
+  request(form.name, set, form.example.press);
+  request(form.name, set);
+  for (const p of form.presses) request(form.name, set, p.button);
+}
+
+// Generated requests: some of the boxes filled, an option chosen, list entries picked.
+for (const form of forms.calculators) {
+  const boxes = form.controls.filter((c) => c.kind === 'Box' && c.name !== (form.list && form.list.scratchBox));
+  const options = form.controls.filter((c) => c.kind === 'Option');
+  const lists = form.controls.filter((c) => c.kind === 'List');
+  for (let n = 0; n < 300; ++n) {
+    const set = {};
+    for (const box of boxes) {
+      if (below(3) === 0) continue;
+      if (form.name === 'mag' && box.name === 'ang') set[box.name] = angle();
+      else if (form.list && box.name === form.list.countBox) set[box.name] = pick([String(below(12)), text()]);
+      else set[box.name] = text();
+    }
+    if (options.length && below(2)) set[pick(options).name] = '1';
+    for (const list of lists) {
+      if (below(3) === 0) continue;
+      set[list.name] = below(2) ? pick(list.entries) : pick([String(below(list.entries.length + 2)), '', 'x']);
+    }
+    if (below(40) === 0) set[pick(['nothing', 'Label1', form.defaultButton || 'x'])] = '1';
+    const press = below(3) === 0 ? pick(form.presses).button : undefined;
+    request(form.name, set, press);
+  }
+}
+
+// Two unreadable boxes in one formula of basic electricity.
+const pd = forms.calculators.find((c) => c.name === 'pd');
+for (let n = 0; n < 100; ++n) {
+  const set = Object.fromEntries(pd.visibleBoxes.map((box) => [box, '']));
+  const [a, b] = [pick(pd.visibleBoxes), pick(pd.visibleBoxes)];
+  set[a] = pick(['x', 'abc', ' ']);
+  set[b] = pick(['y', '5V', '1.2.3']);
+  request('pd', set);
+}
+
+// Lines that are not requests, and one longer than any line is read.
+for (const line of ['', '   ', 'null', '[1]', '{"calc":1}', '{"calc":"pd"', '{"calc":"nothing"}', '{"calc":"pd","press":""}'])
+  lines.push(line);
+lines.push(JSON.stringify({calc: 'cond', set: {r: '4'.repeat(1 << 20)}}));
+
+// Numbers through the component list: its plain sum of one row writes the number the row
+// holds, and the reciprocal sum 1/(1/x); any double's text, texts of many digits, both
+// ends of the range, half-way between two doubles and a hair either side, sixteenth
+// digits that tie.
+const res = forms.calculators.find((c) => c.name === 'res');
+const [row, parallel] = [res.list.rows[0], res.list.parallel];
+for (let n = 0; n < 40000; ++n) {
+  let value;
+  switch (n % 8) {
+    case 0:
+    case 1:
+      value = anyDouble();
+      break;
+    case 2:
+      value = digits(1 + below(40)) + 'e' + String(below(700) - 370);
+      break;
+    case 3:
+      value = digits(1 + below(17)) + 'e' + String(pick([308, -308, -324, -320]) + below(7) - 3 - below(18));
+      break;
+    case 4:
+    case 5: {
+      const view = new DataView(new ArrayBuffer(8));
+      view.setBigUint64(0, next() & (n % 8 === 4 ? 0x800fffffffffffffn : 0xbfffffffffffffffn));
+      const tie = halfWay(view.getFloat64(0));
+      value = pick([tie, tie + '1', tie.slice(0, tie.length - 1 - below(5))]);
+      break;
+    }
+    default:
+      value = String(1000000000000005 + 10 * below(800000000000000)) + pick(['', '.000000000000001', 'e-' + below(300)]);
+  }
+  const set = {nc: '1', [row]: value};
+  if (n % 2) set[parallel] = '1';
+  request('res', set, res.list.calculateButton);
+}
+
+// The same lines to both.
+const started = process.hrtime.bigint();
+const web = lines.map(answer);
+const webSeconds = Number(process.hrtime.bigint() - started) / 1e9;
+const native = spawnSync(calc, ['--json'], {input: lines.join('\n') + '\n', maxBuffer: 1 << 30, encoding: 'utf8'});
+if (native.status !== 0) throw new Error(`${calc} --json failed: ${native.stderr}`);
+const nativeLines = native.stdout.split('\n');
+nativeLines.pop();
+if (nativeLines.length !== lines.length)
+  fail(`ampora-calc answered ${nativeLines.length} lines of ${lines.length}`);
+
+const checks = failures.length;
+let differ = 0;
+for (let i = 0; i < lines.length; ++i) {
+  if (web[i] === nativeLines[i]) continue;
+  if (++differ <= 10)
+    fail(`line ${i + 1}: ${lines[i].slice(0, 300)}\n  web:    ${web[i].slice(0, 400)}\n` +
+         `  native: ${(nativeLines[i] || '').slice(0, 400)}`);
+}
+if (differ > 10) fail(`... ${differ} lines differ in all`);
+
+console.log(`${lines.length} lines to ${forms.calculators.length} calculators; the web engine answered them in ` +
+            `${webSeconds.toFixed(2)} s`);
+for (const f of failures) console.log(`FAIL: ${f}`);
+console.log(`${lines.length - differ} passed, ${differ + checks} failed`);
+process.exit(failures.length ? 1 : 0);
