@@ -102,7 +102,4 @@ std::int32_t RoundToInteger32(double x) { return RoundTo<std::int32_t>(x); }
 
 std::string IntegerToText(std::int64_t n) { return std::to_string(n); }
 
-std::int16_t TextToInteger(std::string_view text) { return RoundToInteger(TextToNumber(text)); }
-std::int32_t TextToInteger32(std::string_view text) { return RoundToInteger32(TextToNumber(text)); }
-
 }  // namespace ampora

@@ -31,9 +31,6 @@ std::int32_t RoundToInteger32(double x);
 
 std::string IntegerToText(std::int64_t n);
 
-std::int16_t TextToInteger(std::string_view text);
-std::int32_t TextToInteger32(std::string_view text);
-
 // A box is empty only when its text is exactly "" (blanks make it filled).
 inline bool IsEmpty(std::string_view text) { return text.empty(); }
 
