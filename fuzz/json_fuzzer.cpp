@@ -12,6 +12,7 @@
 #include "request/json.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -71,12 +72,36 @@ void CheckRoundTrips(std::string_view bytes) {
     }
 }
 
+// The request `line` with "explain" set to `explain`, or nothing when it is no object.
+std::optional<std::string> Explained(std::string_view line, bool explain) {
+    try {
+        json::Value request = json::Parse(line);
+        auto* object = std::get_if<json::Object>(&request);
+        if (!object) return std::nullopt;
+        std::erase_if(*object, [](const json::Member& m) { return m.name == "explain"; });
+        if (explain) object->push_back({"explain", true});
+        return json::Write(request);
+    } catch (const json::Error&) {
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
     static request::Calculations calculations;
-    CheckAnswer(line, request::AnswerLine(calculations, line));
+    const std::optional<std::string> plain = Explained(line, false);
+    CheckAnswer(plain ? *plain : line, request::AnswerLine(calculations, plain ? *plain : line));
     CheckRoundTrips(line);
+    // Explained, the same answer with the steps and the reports after it.
+    if (const std::optional<std::string> explained = Explained(line, true)) {
+        const std::string answer = request::AnswerLine(calculations, *plain);
+        const std::string withSteps = request::AnswerLine(calculations, *explained);
+        FUZZ_CHECK(answer.starts_with("{\"error\"")
+                       ? withSteps == answer
+                       : withSteps.starts_with(answer.substr(0, answer.size() - 1) + ",\"steps\":["),
+                   "explained, the answer changes: %s\n%s", answer.c_str(), withSteps.c_str());
+    }
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "rule_properties.h"
 
 #include "core/conversions.h"
+#include "step_check.h"
 #include "test_registry.h"
 
 #include <QTest>
@@ -287,8 +288,9 @@ void EveryRuleAlone(const Calculator& calc, std::uint64_t seed, int rounds, Visi
             for (int box : calc.presets) in.at(box) = Typed(world, box);
             for (int box : alone.rule->operands) in.at(box) = Typed(world, box);
             Boxes out = in;
-            const auto fault = RunPass(alone.pass, out, Trapping::Untrapped);
-            visit(alone, world, in, out, fault);
+            Steps steps;
+            const auto fault = RunPass(alone.pass, out, Trapping::Untrapped, &steps);
+            visit(alone, world, in, out, fault, steps);
         }
     }
 }
@@ -297,13 +299,17 @@ void Mix(std::uint64_t& digest, const std::string& text) {
     for (char c : text + '\n') digest = (digest ^ static_cast<unsigned char>(c)) * 1099511628211u;
 }
 
-// Every rule that can fire, run alone on exactly its operand boxes from many worlds.
+// Every rule that can fire, run alone on exactly its operand boxes from many worlds; its
+// explanation, read back by an evaluator of its own, gives the text it wrote.
 Findings EveryRule(const Calculator& calc, double& worst) {
     const Pass& pass = *calc.pass;
     Findings findings;
     EveryRuleAlone(calc, kSeed + 1, 16,
                    [&](const Alone& alone, const World& world, const Boxes& in, const Boxes& out,
-                       const std::optional<Fault>& fault) {
+                       const std::optional<Fault>& fault, const Steps& steps) {
+                       for (const Step& step : steps)
+                           if (const std::string problem = CheckStep(step); !problem.empty())
+                               Add(findings, problem);
                        const int t = alone.block->target;
                        const std::string what = Describe(pass, t, *alone.rule) + " " + Given(pass, in);
                        const double want = world.values.at(t);
@@ -428,7 +434,7 @@ SweepResult Sweep(const Calculator& calc) {
 
     EveryRuleAlone(calc, kSeed + 4, 256,
                    [&](const Alone& alone, const World&, const Boxes&, const Boxes& out,
-                       const std::optional<Fault>& fault) {
+                       const std::optional<Fault>& fault, const Steps&) {
                        Mix(digest[alone.block->target], fault ? fault->describe() : out[alone.block->target]);
                    });
 
