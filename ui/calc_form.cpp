@@ -13,6 +13,7 @@
 #include "reading_order.h"
 #include "sketch_shape.h"
 #include "text_fit.h"
+#include "working.h"
 #include "wrap_button.h"
 
 #include <QApplication>
@@ -140,6 +141,7 @@ CalcForm::CalcForm(const FormDecl& form, QWidget* parent)
     for (const Press& p : form.presses) onClick(p.button, [this, &p] { press(p); });
     for (const ClearButton& c : form.clears) clearButton(c.button, c.box);
     for (const ResetButton& r : form.resets) onClick(r.button, [this, &r] { reset(r); });
+    if (!form.presses.empty()) working_ = new Working(this, boxes_);
     if (form.focus) control(form.focus)->setFocus();
 }
 
@@ -306,6 +308,7 @@ void CalcForm::press(const Press& press) {
     steps_.clear();
     const Report report = press.run(state, &steps_);
     writeBack(state);
+    if (working_) working_->record(steps_);
     if (report.fault) reportFault(*report.fault);
     if (report.message)
         ShowMessage(this, QString::fromStdString(report.message->title),

@@ -29,6 +29,8 @@ class QRadioButton;
 
 namespace ampora {
 
+class Working;
+
 // The base of every form of the program: builds controls from a table, draws raised
 // titles, owns the default-button mechanism and reports faults. A calculator's form is
 // built whole from its declaration (core/form_decl.h): its controls and titles, tab
@@ -79,6 +81,9 @@ public:
     void press(const Press& press);
     // The work of the last press, step by step.
     const Steps& lastSteps() const { return steps_; }
+    // How the form shows that work (ui/working.h): on a declared form with presses, else
+    // nullptr.
+    Working* working() const { return working_; }
     // A modal box telling which quantity failed and why; the form stays as it is.
     void reportFault(const Fault& fault);
 
@@ -107,6 +112,7 @@ private:
     // The declared form's boxes in table order, for reading and writing them back.
     std::vector<std::pair<std::string, QLineEdit*>> boxes_;
     Steps steps_;
+    Working* working_ = nullptr;
     std::vector<std::pair<QPointer<QPushButton>, QPointer<QLineEdit>>> clearButtons_;
     std::vector<std::pair<QObject*, std::function<void()>>> focusIn_;
     std::vector<std::pair<QObject*, std::function<void()>>> focusOut_;

@@ -13,6 +13,8 @@ then the real program, and walks the accessibility tree with the AT-SPI client l
 - every calculator, opened through the menus' own AT-SPI actions, names each box and
   describes it by the unit shown beside it (and only then), names each button, and reads
   no text twice; so do the main panel and the about box;
+- Basic Electricity, filled in and pressed through AT-SPI, opens its Working window on the
+  window's key, typed as a user would, and the window's text reads the steps of the press;
 - "Exit", pressed the same way, ends the program cleanly.
 
 Every process started here runs in a process group of its own, with what it starts in
@@ -307,6 +309,51 @@ def press(accessible):
     raise Failure("no Press action on %s" % Node(accessible))
 
 
+# Basic Electricity's worked example and the steps it reads in the Working window.
+WORKED = {"Power": "100", "Voltage": "230"}
+WORKING = ("i = p / v = 100 / 230 = 0.434782608695652\n"
+           "r = p / (i * i) = 100 / (0.434782608695652 * 0.434782608695652) = 529")
+# The Working window's key, Ctrl+Shift+W, as the keycodes of Xvfb's keymap (a US keyboard).
+CONTROL, SHIFT, W = 37, 50, 25
+
+
+def type_key(keycodes, key):
+    """Holds `keycodes` down while `key` is pressed, as the keyboard would send it."""
+    from gi.repository import Atspi
+    for code in keycodes:
+        Atspi.generate_keyboard_event(code, None, Atspi.KeySynthType.PRESS)
+    Atspi.generate_keyboard_event(key, None, Atspi.KeySynthType.PRESSRELEASE)
+    for code in reversed(keycodes):
+        Atspi.generate_keyboard_event(code, None, Atspi.KeySynthType.RELEASE)
+
+
+def read_working(window, windows, problems):
+    """Presses the worked example in `window` (Basic Electricity, brought to the front),
+    clicks into a box so that the keyboard types there, opens the Working window with its
+    key and returns that window's text."""
+    nodes = walk(window.accessible)
+    boxes = {n.name: n for n in nodes if n.role == "text" and n.showing}
+    for name, text in WORKED.items():
+        boxes[name].accessible.queryEditableText().setTextContents(text)
+    press(find(nodes, "push button", "Calculate").accessible)
+    result = boxes["Resistance"].accessible
+    wait_for("the press", lambda: safe(lambda: result.queryText().getText(0, -1)) == "529", 5)
+    x, y, width, height = Node(boxes["Voltage"].accessible).box
+    pyatspi.Registry.generateMouseEvent(x + width // 2, y + height // 2, pyatspi.MOUSE_B1C)
+    voltage = boxes["Voltage"].accessible
+    wait_for("the focus in a box", lambda: safe(lambda: voltage.getState().contains(pyatspi.STATE_FOCUSED)), 5)
+    type_key((CONTROL, SHIFT), W)
+    title = "Working - " + window.name
+    working = wait_for(title, lambda: next((w for w in windows() if w.name == title), None), 5)
+    nodes = walk(working.accessible)
+    check_window(title, nodes, problems)
+    text = find(nodes, "text")
+    if text is None:
+        problems.append("%s: no text to read" % title)
+        return ""
+    return safe(lambda: text.accessible.queryText().getText(0, -1), "")
+
+
 def menu_leaves(item, path=()):
     """The menu items below `item` that do something, with their menu path."""
     leaves = []
@@ -425,6 +472,14 @@ def run(program):
             walked += 1
             boxes += b
             buttons += p
+
+        # The work of a press, read in its Working window. Picked again, Basic Electricity
+        # comes to the front, over the windows opened after it.
+        press(next(item for path, item in picks if path[-1] == "Basic Electricity"))
+        basic = next(w for w in children_windows() if w.name == "Basic Electricity")
+        working = read_working(basic, children_windows, problems)
+        if working != WORKING:
+            problems.append("the Working window reads %r, not %r" % (working, WORKING))
 
         # "Exit" ends the program, and cleanly.
         exit_item = next(item for path, item in menu_leaves(menubar) if path == ("File", "Exit"))

@@ -4,14 +4,22 @@
 #include "app/browser_form.h"
 #include "app/help_viewer_loader.h"
 #include "app/main_window.h"
+#include "calc/registry.h"
+#include "core/component_list.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
+#include "ui/component_list_form.h"
 #include "ui/control_table.h"
+#include "ui/working.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolBar>
@@ -139,6 +147,7 @@ private slots:
     void missingPluginSaysSo();
     void loaderReportsWhyItFailed();
     void manualIsSelfContained();
+    void manualExamplesReadAsTheWorkingWindow();
 };
 
 void TestHelpViewer::realHelpPageLoadsOnDemand() {
@@ -405,6 +414,35 @@ void TestHelpViewer::manualIsSelfContained() {
          {"basic", "resistance", "capacitance", "colour", "ac", "conductance", "fuse", "magnetism",
           "inductance", "transformer", "oscilloscope", "ammeter", "triangle", "circle"})
         QVERIFY2(page.contains(QStringLiteral("<h2 id=\"%1\">").arg(QLatin1String(section))), section);
+}
+
+// Each calculator's worked example in the manual gives the steps its Working window
+// shows once the example is typed in and pressed, to the last digit.
+void TestHelpViewer::manualExamplesReadAsTheWorkingWindow() {
+    QFile file(QStringLiteral(AMPORA_HELP_PAGE_SOURCE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(file.readAll());
+    const QRegularExpression example(QStringLiteral("<pre data-calc=\"([^\"]+)\">([^<]*)</pre>"));
+    qsizetype examples = 0;
+    for (auto it = example.globalMatch(page); it.hasNext(); ++examples) {
+        const auto match = it.next();
+        const FormDecl* calculator = FindCalculator(match.captured(1).toStdString());
+        QVERIFY2(calculator, qPrintable(match.captured(1)));
+        const std::unique_ptr<CalcForm> form(MakeForm(*calculator));
+        for (const Setting& s : calculator->example.settings) {
+            const QString text = QString::fromUtf8(s.text);
+            if (QLineEdit* box = form->box(s.control)) box->setText(text);
+            if (QComboBox* list = form->list(s.control)) list->setCurrentText(text);
+            if (QRadioButton* option = form->option(s.control))
+                option->setChecked(text == QLatin1String("1"));
+            if (s.control == std::string_view(component_list::kCountBox))
+                form->button(component_list::kOk)->click();
+        }
+        form->button(calculator->example.press)->click();
+        form->working()->open();
+        QCOMPARE(form->working()->window()->text(), match.captured(2));
+    }
+    QCOMPARE(examples, qsizetype(Calculators().size()));
 }
 
 AMPORA_TEST(TestHelpViewer)

@@ -6,6 +6,8 @@
 #include "reliability_support.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
+#include "ui/calc_form.h"
+#include "ui/working.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -27,7 +29,8 @@ private slots:
 void TestMemory::openAndCloseEveryFormRepeatedly_data() {
     QTest::addColumn<bool>("helpViewer");
     QTest::addColumn<double>("allowanceMiB");
-    // Every calculator, the panel, the chooser and the about box: nothing may pile up.
+    // Every calculator, with the Working windows, the panel, the chooser and the about box:
+    // nothing may pile up.
     QTest::newRow("every form but the help viewer") << false << 2.0;
     // The web engine keeps some 10 KiB outside the heap each time its view is shown again
     // (4.6 MiB over 500 rounds here); a new view for every viewer kept about 75 KiB a time.
@@ -49,23 +52,28 @@ void TestMemory::openAndCloseEveryFormRepeatedly() {
     // Under AddressSanitizer resident memory says nothing (see below) and every round is
     // several times slower, so fewer rounds check the widget count there.
     const int rounds = test::kSanitized ? 100 : 500;
-    const auto round = [&] {
-        for (const std::string_view kind : kinds) {
+    const auto round = [&](int number) {
+        for (std::size_t k = 0; k < kinds.size(); ++k) {
+            const std::string_view kind = kinds[k];
             QWidget* form = window.forms().open(kind);
             QVERIFY(form);
             // Fill the boxes too, so a form's text is part of what must be freed.
             const auto boxes = form->findChildren<QLineEdit*>();
             for (QLineEdit* box : boxes) box->setText(QStringLiteral("12345.678"));
+            // One calculator's Working window in each round, in turn, closed with its form.
+            if (auto* calculator = qobject_cast<CalcForm*>(form);
+                calculator && calculator->working() && k == std::size_t(number) % kinds.size())
+                calculator->working()->open();
             QApplication::processEvents();
             // Forms that open other forms (the panel, the chooser) leave those to this loop.
             test::CloseAll(window);
         }
     };
 
-    round();
+    round(0);
     const std::size_t first = test::ResidentBytes();
     const qsizetype widgetsFirst = QApplication::allWidgets().size();
-    for (int i = 1; i < rounds; ++i) round();
+    for (int i = 1; i < rounds; ++i) round(i);
     const std::size_t last = test::ResidentBytes();
     const qsizetype widgetsLast = QApplication::allWidgets().size();
 

@@ -1,19 +1,28 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "calc/registry.h"
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 #include "ui/calc_form.h"
+#include "ui/component_list_form.h"
+#include "ui/working.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolTip>
 
 using namespace ampora;
 
@@ -43,13 +52,29 @@ struct Fixture {
     }
 };
 
-// A declared form whose first button writes a box and then faults, and whose second
-// shows a message of its own.
+// A step as a press records it: one that wrote `result`, or one that faulted.
+Step Recorded(std::string box, std::string relation, std::string substituted, std::string result,
+              std::optional<std::string> fault = std::nullopt) {
+    Step step(box);
+    step.relation = std::move(relation);
+    step.substituted = std::move(substituted);
+    step.result = std::move(result);
+    step.fault = std::move(fault);
+    return step;
+}
+
+// A declared form whose first button writes a box and then faults on the next, and whose
+// second shows a message of its own.
 constexpr Press kPresses[] = {
     {"First",
-     [](FormState& form, Steps*) -> Report {
+     [](FormState& form, Steps* steps) -> Report {
          form.setBox("a", "5");
-         return {Fault(FaultKind::Conversion, "does not hold a number", "Time", "Power"), std::nullopt};
+         const Fault fault(FaultKind::Conversion, "does not hold a number", "Time", "Power");
+         if (steps) {
+             steps->push_back(Recorded("a", "x + y", "2 + 3", "5"));
+             steps->push_back(Recorded("b", "p / t", "100 / z", "", fault.describe()));
+         }
+         return {fault, std::nullopt};
      }},
     {"Second",
      [](FormState&, Steps*) -> Report {
@@ -61,6 +86,22 @@ constexpr FormDecl kDeclared = {.name = "declared",
                                 .client = {4000, 2400},
                                 .controls = kControls,
                                 .presses = kPresses};
+
+// What the box's tool tip shows when the mouse rests on it, or empty when it shows none.
+QString ToolTipOf(QLineEdit* box) {
+    if (QToolTip::isVisible()) {
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); })) return QStringLiteral("(stuck)");
+    }
+    const QPoint at = box->rect().center();
+    QHelpEvent event(QEvent::ToolTip, at, box->mapToGlobal(at));
+    QApplication::sendEvent(box, &event);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+QString Described(QWidget* control) {
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description);
+}
 
 }  // namespace
 
@@ -75,6 +116,7 @@ private slots:
     void formsShareTheGreyFace();
     void writeBackTouchesOnlyChangedBoxes();
     void untrappedFaultIsReportedAndBoxesKept();
+    void workingWindowFollowsThePresses();
 };
 
 void TestCalcForm::controlsFollowTheTable() {
@@ -87,6 +129,8 @@ void TestCalcForm::controlsFollowTheTable() {
     auto* bar = f.form.findChild<QStatusBar*>(QStringLiteral("sb"));
     QCOMPARE(bar->geometry().bottom(), f.form.height() - 1);
     QCOMPARE(bar->findChild<QLabel*>()->text(), QStringLiteral("Hint"));
+    // A form without presses (the main panel, say) has no work to show.
+    QVERIFY(f.form.actions().isEmpty());
 }
 
 void TestCalcForm::enterPressesTheDefaultFromAnyControl() {
@@ -179,11 +223,87 @@ void TestCalcForm::untrappedFaultIsReportedAndBoxesKept() {
     QVERIFY(catcher.text().contains(QLatin1String("Power")));
     QVERIFY(catcher.text().contains(QLatin1String("Time box does not hold a number")));
     QCOMPARE(form.box("a")->text(), QStringLiteral("5"));
+    // The box written before the fault tells its step; the one the fault left does not,
+    // and neither is described differently to a screen reader.
+    QCOMPARE(ToolTipOf(form.box("a")), QStringLiteral("a = x + y = 2 + 3 = 5"));
+    QCOMPARE(ToolTipOf(form.box("b")), QString());
+    QCOMPARE(Described(form.box("a")), QString());
     // A form's own message is shown under its own title.
     form.button("Second")->click();
     QCOMPARE(catcher.count(), 2);
     QCOMPARE(catcher.title(), QStringLiteral("Error!"));
     QCOMPARE(catcher.text(), QStringLiteral("Leave one field blank!"));
+}
+
+// Basic electricity's worked example in an MDI area, as the program shows it: the
+// Working window, opened by its key, reads what `ampora-calc pd p=100 v=230 --explain`
+// prints after the boxes, and follows the next press.
+void TestCalcForm::workingWindowFollowsThePresses() {
+    QMdiArea area;
+    area.resize(900, 700);
+    CalcForm* form = MakeForm(*FindCalculator("pd"));
+    QMdiSubWindow* formWindow = area.addSubWindow(form);
+    area.show();
+    QApplication::setActiveWindow(&area);
+    QVERIFY(QTest::qWaitForWindowActive(&area));
+    const auto box = [form](const char* name) { return form->box(name); };
+    const auto workingText = [&area] {
+        auto* window = area.findChild<WorkingWindow*>(QStringLiteral("pdWorking"));
+        return window ? window->text() : QStringLiteral("(no window)");
+    };
+    const auto pressKey = [](QWidget* where) {
+        QTest::keyClick(where, Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+    };
+
+    // The form's context menu holds the item, under the same key.
+    QCOMPARE(form->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(form->actions().size(), 1);
+    QCOMPARE(form->actions().front()->text(), QStringLiteral("Working"));
+    QCOMPARE(form->actions().front()->shortcut(), Working::key());
+
+    // Before any press the window says so in words.
+    box("p")->setFocus();
+    pressKey(box("p"));
+    QVERIFY(!workingText().contains(QLatin1Char('=')));
+    QVERIFY(!workingText().contains(QLatin1Char('\n')));
+    QCOMPARE(area.subWindowList().size(), 2);
+    QMdiSubWindow* working = area.activeSubWindow();
+    QCOMPARE(working->objectName(), QStringLiteral("pdWorkingWindow"));
+    QCOMPARE(working->windowTitle(), QStringLiteral("Working - Basic Electricity"));
+    QVERIFY(working->minimumSize() != working->maximumSize());  // sizable
+
+    test::TypeInto(box("p"), QStringLiteral("100"));
+    test::TypeInto(box("v"), QStringLiteral("230"));
+    test::PressEnter(box("v"));
+    const QString i = QStringLiteral("i = p / v = 100 / 230 = 0.434782608695652");
+    const QString r = QStringLiteral("r = p / (i * i) = 100 / (0.434782608695652 * 0.434782608695652) = 529");
+    QCOMPARE(workingText(), i + '\n' + r);
+    QCOMPARE(ToolTipOf(box("i")), i);
+    QCOMPARE(ToolTipOf(box("r")), r);
+    QCOMPARE(ToolTipOf(box("v")), QString());  // typed, not written
+    QCOMPARE(ToolTipOf(box("w")), QString());  // left empty
+
+    // The next press replaces the work shown; the boxes it did not write tell nothing.
+    test::TypeInto(box("t"), QStringLiteral("2"));
+    test::PressEnter(box("t"));
+    const QString q = QStringLiteral("q = i * t = 0.434782608695652 * 2 = 0.869565217391304");
+    QCOMPARE(workingText(), q + QStringLiteral("\nw = p * t = 100 * 2 = 200"));
+    QCOMPARE(ToolTipOf(box("q")), q);
+    QCOMPARE(ToolTipOf(box("i")), QString());
+    // A step no longer tells how a box's text came about once the user changes it.
+    test::TypeInto(box("q"), QStringLiteral("1"));
+    QCOMPARE(ToolTipOf(box("q")), QString());
+
+    // Closed, it opens afresh with the same work; closing the form closes it too.
+    working->close();
+    QTRY_COMPARE(area.subWindowList().size(), 1);
+    area.setActiveSubWindow(formWindow);
+    box("t")->setFocus();
+    pressKey(box("t"));
+    QCOMPARE(area.subWindowList().size(), 2);
+    QVERIFY(workingText().startsWith(q));
+    formWindow->close();
+    QTRY_VERIFY(area.subWindowList().isEmpty());
 }
 
 AMPORA_TEST(TestCalcForm)

@@ -1,0 +1,88 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/relation.h"
+
+#include <QHash>
+#include <QKeySequence>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QLineEdit;
+class QPlainTextEdit;
+
+// How a calculator form shows the work behind its answers. After a press, each box the
+// press wrote tells in its tool tip the step that wrote it; the form's "Working" window
+// lists every step of the last press, one line each, as the command line's --explain
+// prints them.
+namespace ampora {
+
+// The "Working" window: the steps of a form's last press as read-only text, one step a
+// line, to read, select and copy.
+class WorkingWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit WorkingWindow(const QWidget& form, QWidget* parent = nullptr);
+
+    // The steps of the last press, or nullptr before the first press.
+    void setSteps(const Steps* steps);
+    QString text() const;
+    // Wide enough for a typical step, such as one that multiplies two 15-digit values.
+    QSize sizeHint() const override;
+
+private:
+    QPlainTextEdit* text_;
+};
+
+// The work of a declared form's presses, shown on its boxes and in its Working window. It
+// adds the "Working" item to the form's context menu, with a key that opens the window
+// while the form or one of its controls has the focus. Where the form sits in an MDI area
+// the window is a child window there; else a window of its own. Closing the form closes
+// its Working window.
+class Working : public QObject {
+    Q_OBJECT
+public:
+    using Boxes = std::vector<std::pair<std::string, QLineEdit*>>;
+
+    Working(QWidget* form, const Boxes& boxes);
+    ~Working() override;
+
+    // The key that opens the window: one that neither Qt nor the program already uses.
+    static QKeySequence key();
+
+    // After a press has written its boxes back: `steps` (which must outlive the next
+    // record()) becomes the work shown. Only the boxes the press wrote tell a step.
+    void record(const Steps& steps);
+    // Opens the window, or brings it to the front.
+    void open();
+
+    QAction* action() const { return action_; }
+    // The open window, or nullptr.
+    WorkingWindow* window() const { return window_; }
+    // The step a box's tool tip tells, or empty when it tells none.
+    QString stepOf(const QObject* box) const { return steps_.value(box); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* form_;
+    QAction* action_;
+    Boxes boxes_;
+    const Steps* last_ = nullptr;
+    QHash<const QObject*, QString> steps_;  // box -> its step's line
+    QPointer<WorkingWindow> window_;
+    // The window's MDI child window, when it has one.
+    QPointer<QWidget> frame_;
+};
+
+}  // namespace ampora
