@@ -5,11 +5,11 @@
 // over a large fixed set of inputs, and prints one digest per calculator and button of
 // everything that came back: the boxes and what the press told. A second digest per button
 // holds the recorded work of every eighth press, as an explanation shows it. The inputs
-// come from this file alone, never from the code under test, and each button's from a seed
-// of its own names, so a calculator added to the registry is probed without a change here
-// and leaves the others' inputs as they were; a changed unit that leaves every digest as
-// it was gives the same results for all of them. run.py builds it against each surviving
-// mutant.
+// come from this file and the forms' declarations, never from the code under test, each
+// button's drawn from a seed of its form's and its own name: a calculator added to the
+// registry is probed without a change here and leaves the others' inputs as they were. A
+// changed unit that leaves every digest as it was gives the same results for all of them.
+// run.py builds it against each surviving mutant.
 #include "calc/registry.h"
 #include "core/component_list.h"
 #include "core/control_list.h"
@@ -22,11 +22,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {

@@ -21,6 +21,7 @@ that changes only the recorded work (what --explain shows) survives as well, and
     tools/mutation/run.py                  # every fault; about 10 minutes on 2 cores
     tools/mutation/run.py --list           # the faults it would plant
     tools/mutation/run.py --only swap      # the faults whose description contains "swap"
+    tools/mutation/run.py --only circle.cpp --only relation.cpp    # those of either
 
 The scratch copy lives in --scratch (default /tmp/ampora-mutation) and is reused, so a
 second run rebuilds little (the first builds the tests once, some 5 minutes more); the
@@ -528,11 +529,12 @@ def verdict(original, probed):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--scratch", default="/tmp/ampora-mutation", type=Path)
-    parser.add_argument("--only", help="plant only the faults whose description contains this text")
+    parser.add_argument("--only", action="append",
+                        help="plant only the faults whose description contains this text (repeat for several)")
     parser.add_argument("--list", action="store_true", help="list the faults and stop")
     args = parser.parse_args()
 
-    planted = [m for m in mutants() if not args.only or args.only in f"{m.path} {m.kind} {m.where}"]
+    planted = [m for m in mutants() if not args.only or any(o in f"{m.path} {m.kind} {m.where}" for o in args.only)]
     texts = {m.path: (ROOT / m.path).read_text() for m in planted}
     if args.list:
         for k, m in enumerate(planted, 1):
@@ -577,11 +579,13 @@ def main():
     count = {o: sum(1 for _, outcome, _ in results if outcome == o)
              for o in ("caught", "SURVIVED", "equivalent", "does not compile")}
     live = count["caught"] + count["SURVIVED"]
+    work_only = sum(1 for _, outcome, detail in results if outcome == "SURVIVED" and "recorded work" in detail)
     print()
-    print(f"planted {len(results)}: caught {count['caught']}, survived {count['SURVIVED']}, equivalent "
-          f"{count['equivalent']}, did not compile {count['does not compile']}")
+    print(f"planted {len(results)}: caught {count['caught']}, survived {count['SURVIVED']} ({work_only} of them "
+          f"change only the recorded work), equivalent {count['equivalent']}, did not compile "
+          f"{count['does not compile']}")
     if live:
-        print(f"score: {count['caught']} of {live} faults that change a result caught "
+        print(f"score: {count['caught']} of {live} faults that change a result or the recorded work caught "
               f"({100.0 * count['caught'] / live:.1f} %)")
     for m, outcome, detail in results:
         if outcome in ("SURVIVED", "equivalent"):
