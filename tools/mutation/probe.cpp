@@ -1,34 +1,33 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Presses every calculator unit, and calls the conversions, over a large fixed set of
-// inputs, and prints one digest per unit of everything that came back: box texts and
-// fault reports. The inputs come from this file alone, never from the code under test,
-// so a changed unit that leaves every digest as it was gives the same results for all
-// of them. run.py builds it against each surviving mutant.
-#include "calc/electrical/alternating_current.h"
-#include "calc/electrical/basic_electricity.h"
-#include "calc/electrical/capacitance.h"
-#include "calc/electrical/colour_code.h"
-#include "calc/electrical/conductance.h"
-#include "calc/electrical/fuse_size.h"
-#include "calc/electrical/resistance.h"
-#include "calc/geometry/circle.h"
-#include "calc/geometry/right_triangle.h"
-#include "calc/instruments/ammeter.h"
-#include "calc/instruments/oscilloscope.h"
-#include "calc/magnetism/electro_magnetism.h"
-#include "calc/magnetism/inductance.h"
-#include "calc/magnetism/transformer.h"
+// Presses every button of every calculator in the registry, and calls the conversions,
+// over a large fixed set of inputs, and prints one digest per calculator and button of
+// everything that came back: the boxes and what the press told. A second digest per button
+// holds the recorded work of every eighth press, as an explanation shows it. The inputs
+// come from this file and the forms' declarations, never from the code under test, each
+// button's drawn from a seed of its form's and its own name: a calculator added to the
+// registry is probed without a change here and leaves the others' inputs as they were. A
+// changed unit that leaves every digest as it was gives the same results for all of them.
+// run.py builds it against each surviving mutant.
+#include "calc/registry.h"
+#include "core/component_list.h"
+#include "core/control_list.h"
 #include "core/conversions.h"
 #include "core/fault.h"
+#include "core/form_state.h"
+#include "request/settings.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <random>
+#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -37,15 +36,9 @@ using Random = std::mt19937_64;
 
 struct Digest {
     std::uint64_t h = 14695981039346656037u;
-    void add(const std::string& text) {
-        for (char c : text + '\x1f') h = (h ^ static_cast<unsigned char>(c)) * 1099511628211u;
-    }
-    void add(const Boxes& boxes) {
-        for (const std::string& box : boxes) add(box);
-    }
-    void add(const Outcome& outcome) {
-        add(outcome.boxes);
-        add(outcome.fault ? outcome.fault->describe() : std::string("-"));
+    void add(std::string_view text) {
+        for (char c : text) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211u;
+        h = (h ^ 0x1fu) * 1099511628211u;
     }
 };
 
@@ -56,6 +49,8 @@ const char* const kOddTexts[] = {"abc", " ",     "7abc",   "1 000", "90 ohms", "
                                  "1E",  "1E400", "-1E400", "1E308", "1E-308",  "5E-324", "1.7E308", "-0"};
 const char* const kRoundTexts[] = {"0",  "1",  "2",   "3",   "4",   "5",   "7",   "10",  "12",   "0.5",
                                    "90", "30", "180", "270", "360", "-90", "-45", "100", "1000", "0.1"};
+// A component list's count: each number of rows, halves that round either way, and worse.
+const char* const kCounts[] = {"0", "1", "2", "3", "5", "10", "12", "2.5", "3.5", "-1", "abc", ""};
 
 // A box text: a number of any size and sign, with few or many digits, a round number, or
 // text that is not a plain number.
@@ -75,57 +70,83 @@ std::string Text(Random& random) {
     return text;
 }
 
-// Every pattern of filled and empty boxes, each with several draws of texts.
-void EverySubset(int boxes, const std::function<void(const Boxes&)>& press) {
-    Random random(boxes);
-    const int draws = std::max(4, 120000 >> boxes);
-    for (int draw = 0; draw < draws; ++draw) {
-        Boxes texts(boxes);
-        for (auto& text : texts) text = Text(random);
-        // Equal texts in two boxes now and then: equal currents, equal loads.
-        if (random() % 4 == 0) texts[random() % boxes] = texts[random() % boxes];
-        for (std::uint32_t set = 0; set < (1u << boxes); ++set) {
-            Boxes in(boxes);
-            for (int b = 0; b < boxes; ++b)
-                if (set >> b & 1) in[b] = texts[b];
-            press(in);
+// What a user can set on a form, as ApplySetting names it: its boxes, a box among them
+// that counts a component list's rows, its groups of options and its lists.
+struct Settable {
+    explicit Settable(const FormDecl& decl) : controls(decl) {
+        for (const Control& c : controls.all()) {
+            if (c.kind == Kind::Box) {
+                if (decl.list && std::string_view(c.name) == component_list::kCountBox) count = boxes.size();
+                boxes.push_back(c.name);
+            } else if (c.kind == Kind::List) {
+                lists.push_back({c.name, ListEntries(c).size()});
+            } else if (c.kind == Kind::Option) {
+                const auto group = controls.optionGroup(c.name);
+                if (group.front() == c.name) groups.push_back(group);
+            }
         }
     }
+    ControlList controls;
+    std::vector<std::string_view> boxes;
+    std::size_t count = SIZE_MAX;
+    std::vector<std::vector<std::string_view>> groups;
+    std::vector<std::pair<std::string_view, std::size_t>> lists;  // each list and its number of entries
+};
+
+void Set(const Settable& form, FormState& state, std::string_view name, std::string_view text) {
+    const std::string refused = request::ApplySetting(form.controls, state, name, text);
+    if (!refused.empty()) throw std::logic_error(refused);
 }
 
-component_list::List RandomList(Random& random) {
-    component_list::List list;
-    const char* const counts[] = {"0", "1", "2", "3", "5", "10", "12", "2.5", "3.5", "-1", "abc", ""};
-    list.count = counts[random() % std::size(counts)];
-    for (auto& row : list.rows)
-        if (random() % 4 != 0) row = Text(random);
-    if (random() % 3 == 0)
-        list.rows[random() % component_list::kRows] = list.rows[random() % component_list::kRows];
-    return list;
-}
-
-template <Boxes (*solve)(Boxes, const component_list::List&, component_list::Option)>
-void Combination(Digest& digest, int boxes) {
-    Random random(100 + boxes);
-    for (int press = 0; press < 60000; ++press) {
-        Boxes in(boxes);
-        for (auto& box : in)
-            if (random() % 2 == 0) box = Text(random);
-        const auto option = random() % 2 ? component_list::Option::Series : component_list::Option::Parallel;
-        digest.add(solve(in, RandomList(random), option));
+// What the press told, or the exception that escaped it (which the program never lets
+// happen, but a planted fault may).
+std::string Run(const Press& press, FormState& state, Steps* steps) {
+    try {
+        return press.run(state, steps).text();
+    } catch (const std::exception& e) {
+        return std::string("escaped: ") + e.what();
     }
 }
 
-void ColourCode(Digest& digest) {
-    const char* const digits[] = {"",           "0 - Black",  "1 - Brown", "2 - Red",
-                                  "3 - Orange", "4 - Yellow", "5 - Green", "6 - Blue",
-                                  "7 - Violet", "8 - Grey",   "9 - White", "x"};
-    const char* const tolerances[] = {"", "Gold 5%", "Silver 10%", "gold"};
-    for (const char* unit : digits)
-        for (const char* tens : digits)
-            for (const char* power : digits)
-                for (const char* tolerance : tolerances)
-                    digest.add(colour_code::Solve({unit, tens, power, tolerance}, {"a", "", "b"}));
+// Presses `press` over every pattern of filled and empty boxes, each with several draws
+// of texts (fewer for a form with many boxes), with each option group and each list in a
+// random state: an entry, or nothing chosen.
+void Probe(const Settable& form, const Press& press, Digest& results, Digest& explained) {
+    const std::string name = std::string(form.controls.form().name) + "/" + press.button;
+    Digest seed;
+    seed.add(name);
+    Random random(seed.h);
+    const int boxes = static_cast<int>(form.boxes.size());
+    const bool every = boxes <= 17;  // every pattern; past that, patterns drawn at random
+    const int draws = every ? std::max(4, (1 << 17) >> boxes) : 1 << 19;
+    const FormState initial = FormState::initial(form.controls.form());
+    for (int draw = 0; draw < draws; ++draw) {
+        std::vector<std::string> texts(form.boxes.size());
+        for (auto& text : texts) text = Text(random);
+        if (form.count < texts.size()) texts[form.count] = kCounts[random() % std::size(kCounts)];
+        // Equal texts in two boxes now and then: equal currents, equal loads.
+        if (boxes > 0 && random() % 4 == 0) texts[random() % boxes] = texts[random() % boxes];
+        for (std::uint32_t set = 0; set < (every ? 1u << boxes : 1u); ++set) {
+            FormState state = initial;
+            for (int b = 0; b < boxes; ++b) {
+                const bool filled = every ? set >> b & 1 : random() % 2;
+                Set(form, state, form.boxes[b], filled ? texts[b] : "");
+            }
+            for (const auto& group : form.groups) Set(form, state, group[random() % group.size()], "1");
+            for (const auto& [list, entries] : form.lists) {
+                const std::size_t chosen = random() % (entries + 1);
+                Set(form, state, list, chosen == entries ? std::string() : std::to_string(chosen));
+            }
+            if (random() % 8 == 0) {
+                FormState copy = state;
+                Steps steps;
+                explained.add(Run(press, copy, &steps));
+                for (const Step& step : steps) explained.add(StepLine(step));
+            }
+            results.add(Run(press, state, nullptr));
+            for (const auto& [box, text] : state.allBoxes()) results.add(text);
+        }
+    }
 }
 
 // Text as a number is written, and nearly: a sign, digits with long runs of zeros, a
@@ -180,41 +201,26 @@ void Conversions(Digest& digest) {
     }
 }
 
+void Print(const std::string& name, const Digest& digest) {
+    std::printf("%s %016llx\n", name.c_str(), static_cast<unsigned long long>(digest.h));
+    std::fflush(stdout);
+}
+
 }  // namespace
 
 int main() {
-    const auto run = [](const char* name, const std::function<void(Digest&)>& probe) {
-        Digest digest;
-        probe(digest);
-        std::printf("%s %016llx\n", name, static_cast<unsigned long long>(digest.h));
-    };
-    const auto pass = [&](const char* name, int boxes, auto solve) {
-        run(name,
-            [&](Digest& digest) { EverySubset(boxes, [&](const Boxes& in) { digest.add(solve(in)); }); });
-    };
-    pass("basic_electricity", basic_electricity::kBoxes, basic_electricity::Solve);
-    pass("electro_magnetism", electro_magnetism::kBoxes, electro_magnetism::Solve);
-    pass("alternating_current", alternating_current::kBoxes, alternating_current::Solve);
-    pass("conductance", conductance::kBoxes, conductance::Solve);
-    pass("transformer", transformer::kBoxes, transformer::Solve);
-    pass("ammeter", ammeter::kBoxes, ammeter::Solve);
-    pass("oscilloscope_frequency", oscilloscope::kFrequencyBoxes, oscilloscope::SolveFrequency);
-    pass("oscilloscope_voltage", oscilloscope::kVoltageBoxes, [](const Boxes& in) {
-        const auto out = oscilloscope::SolveVoltage(in);
-        Boxes all = out.boxes;
-        all.push_back(out.message.value_or("-"));
-        return all;
-    });
-    pass("right_triangle", right_triangle::kBoxes, right_triangle::Solve);
-    pass("circle", circle::kBoxes, circle::Solve);
-    run("resistance", [](Digest& d) { Combination<resistance::Solve>(d, resistance::kBoxes); });
-    run("capacitance", [](Digest& d) { Combination<capacitance::Solve>(d, capacitance::kBoxes); });
-    run("inductance", [](Digest& d) { Combination<inductance::Solve>(d, inductance::kBoxes); });
-    run("fuse_size", [](Digest& digest) {
-        Random random(11);
-        for (int press = 0; press < 100000; ++press) digest.add(fuse_size::Solve(RandomList(random)));
-    });
-    run("colour_code", ColourCode);
-    run("conversions", Conversions);
+    for (const FormDecl* decl : Calculators()) {
+        const Settable form(*decl);
+        for (const Press& press : decl->presses) {
+            Digest results, explained;
+            Probe(form, press, results, explained);
+            const std::string name = std::string(decl->name) + "/" + press.button;
+            Print(name, results);
+            Print(name + "/explained", explained);
+        }
+    }
+    Digest conversions;
+    Conversions(conversions);
+    Print("conversions", conversions);
     return 0;
 }
