@@ -59,6 +59,17 @@ void TestCalcBatch::answers_data() {
                R"({"boxes":{"r":"0","c":""},"fault":null,"steps":[{"box":"c","block":2,"rule":1,)"
                R"("relation":"1 / r","substituted":"1 / 0","fault":"The calculation divides by zero."}],)"
                R"("reports":[]})");
+    QTest::newRow("explained: a row that is no number, named as its form names it")
+        << QByteArray(R"({"calc":"res","set":{"nc":"1","ct0":"x","pc":"1"},"explain":true})")
+        << QByteArray(R"({"boxes":{"nc":"1","ct0":"x","ct1":"","ct2":"","ct3":"","ct4":"","ct5":"","ct6":"",)"
+                      R"("ct7":"","ct8":"","ct9":"","v":"","qc":"","ans":""},"fault":null,"steps":[)"
+                      R"({"box":"d","relation":"0","substituted":"0","result":"0"},)"
+                      R"({"box":"1/ct0","relation":"1 / ct0","substituted":"1 / \"x\"",)"
+                      R"("fault":"The Resistor # 1 box does not hold a number."},)"
+                      R"({"box":"d","relation":"d + 1/ct0","substituted":"0 + 1/ct0",)"
+                      R"("fault":"The Resistor # 1 box does not hold a number."},)"
+                      R"({"box":"ans","relation":"1 / d","substituted":"1 / 0",)"
+                      R"("fault":"The calculation divides by zero."}],"reports":[]})");
     QTest::newRow("explained: a message has its title")
         << QByteArray(R"({"calc":"oscil","press":"Command1","set":{"vs":"2"},"explain":true})")
         << QByteArray(R"({"boxes":{"vs":"2","vd":"","v":"","t":"","hd":"","hs":"","f":"","w":""},)"

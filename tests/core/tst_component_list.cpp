@@ -105,6 +105,10 @@ void TestComponentList::reciprocalSum_data() {
                                             << "1";
     QTest::newRow("reciprocals pass through text") << "2" << QStringList{"3", "6"} << "2"
                                                    << "0.5";
+    // 1/7 and 1/22 each rounded to 15 digits before they are added: without, 1.45283018867925.
+    QTest::newRow("each reciprocal is rounded as its text")
+        << "3" << QStringList{"2", "7", "22"} << "1.45283018867924"
+        << "0.688311688311689";
     QTest::newRow("a zero row short-circuits") << "4" << QStringList{"2", "0", "", "2"} << "0"
                                                << "1";
     QTest::newRow("a zero row beyond the count is not read") << "2" << QStringList{"2", "2", "0"} << "1"

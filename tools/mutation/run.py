@@ -11,7 +11,7 @@ operator swapped in a formula, a product regrouped, a lenient reading made stric
 other way round, a rounding through text dropped, a comparison or a constant changed, a
 condition negated, a rule or a block deleted, two rules or two blocks swapped, an operand
 list changed. For each fault it rebuilds the tests that exercise the units and the core
-(tst_core, tst_ui, tst_calc_<area> of every area with tests, and the replays of the fuzz
+(tst_core, tst_ui, tst_cli, tst_calc_<area> of every area with tests, and the replays of the fuzz
 corpora), runs them and records whether any failed. A fault that no test catches is then
 pressed side by side with the original over a large fixed set of inputs (probe.cpp, which
 presses every button of every calculator in the registry); when every result is the same
@@ -55,10 +55,11 @@ def registry_units():
 
 def test_targets():
     """The tests that exercise the units and the core, as build targets and as ctest names:
-    the core's and the form framework's, each area's that has tests, and each fuzz corpus
-    replayed."""
+    the core's and the form framework's, each area's that has tests, the command line's
+    (its worked examples explained, and its agreement with the desktop) and each fuzz
+    corpus replayed."""
     areas = sorted({path.split("/")[1] for path in registry_units()})
-    targets = ["tst_core", "tst_ui"]
+    targets = ["tst_core", "tst_ui", "tst_cli"]
     targets += [f"tst_calc_{area}" for area in areas if any((ROOT / "tests/calc" / area).glob("*.cpp"))]
     fuzzers = re.search(r"set\(AMPORA_FUZZ_TARGETS ([^)]*)\)", (ROOT / "fuzz/CMakeLists.txt").read_text())
     names = list(targets)
