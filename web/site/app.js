@@ -5,7 +5,7 @@
 // time (index.html#CALC, or #CALC?NAME=TEXT&... to open it with controls set), messages
 // and fault reports as modal dialogs, the work behind the last press, share links, and
 // Tab following each form's declared order. Everything is drawn from the engine's forms
-// document.
+// document, which the build writes beside the engine as forms.json.
 import {loadEngine} from './engine.js';
 import {CalculatorForm, kWide, place} from './forms.js';
 import {layoutOf} from './layout.js';
@@ -19,8 +19,8 @@ function element(tag, className, text) {
   return e;
 }
 
-const engine = await loadEngine();
-const forms = engine.forms();
+// The document and the engine load side by side.
+const [engine, forms] = await Promise.all([loadEngine(), fetch('forms.json').then((r) => r.json())]);
 const declarations = new Map(forms.calculators.map((c) => [c.name, c]));
 const opened = new Map();  // the form table: one form per calculator for the visit
 let current = null;        // the calculator shown

@@ -21,7 +21,8 @@ export async function loadEngine(options = {}) {
   }
 
   return {
-    // {"version", "panel", "chooser", "calculators"}: web/forms_document.h.
+    // {"version", "panel", "chooser", "calculators"}: web/forms_document.h (the build
+    // writes it as forms.json).
     forms: () => JSON.parse(module.UTF8ToString(module._ampora_forms())),
     // A request object in, the answer object out.
     answer: (request) =>

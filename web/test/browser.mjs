@@ -31,7 +31,9 @@ const kTypes = {
   '.json': 'application/json',
 };
 
-// Serves `site` on a free port of 127.0.0.1. `served` lists every path asked for.
+// Serves `site` on a free port of 127.0.0.1 as a plain static host does: each file with
+// its type and a validator, so that a browser asking again for a file it holds is told
+// "304 Not Modified". `served` lists every answer, {path, status}.
 export async function serve(site) {
   const root = path.resolve(site);
   const served = [];
@@ -44,9 +46,16 @@ export async function serve(site) {
     }
     try {
       if (statSync(file).isDirectory()) file = path.join(file, 'index.html');
+      const {mtimeMs, size} = statSync(file);
+      const tag = `"${Math.floor(mtimeMs).toString(36)}-${size.toString(36)}"`;
+      if (request.headers['if-none-match'] === tag) {
+        served.push({path: url.pathname, status: 304});
+        response.writeHead(304, {ETag: tag}).end();
+        return;
+      }
       const body = readFileSync(file);
-      served.push(url.pathname);
-      response.writeHead(200, {'Content-Type': kTypes[path.extname(file)] || 'application/octet-stream',
+      served.push({path: url.pathname, status: 200});
+      response.writeHead(200, {'Content-Type': kTypes[path.extname(file)] || 'application/octet-stream', ETag: tag,
                                'Cache-Control': 'no-cache'});
       response.end(body);
     } catch {
@@ -65,14 +74,18 @@ export async function serve(site) {
   };
 }
 
+const kBrowser = {
+  executablePath: process.env.AMPORA_CHROMIUM || '/usr/bin/chromium',
+  headless: true,
+  args: ['--headless', '--no-sandbox', '--disable-background-networking', '--disable-component-update',
+         '--disable-gpu', '--no-first-run', '--disable-sync'],
+};
+
 // A browser with a fresh profile; close() also removes the profile.
 export async function launch(options = {}) {
   const profile = mkdtempSync(path.join(os.tmpdir(), 'ampora-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
-    executablePath: process.env.AMPORA_CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    args: ['--headless', '--no-sandbox', '--disable-background-networking', '--disable-component-update',
-           '--disable-gpu', '--no-first-run', '--disable-sync'],
+    ...kBrowser,
     viewport: {width: 1280, height: 900},
     ...options,
   });
@@ -84,5 +97,9 @@ export async function launch(options = {}) {
     },
   };
 }
+
+// A browser whose every new context is a first visit: playwright keeps its profile in a
+// temporary folder of its own and removes it when the browser closes.
+export const launchBrowser = () => chromium.launch(kBrowser);
 
 export const here = path.dirname(fileURLToPath(import.meta.url));

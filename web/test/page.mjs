@@ -38,6 +38,7 @@ const {default: createAmporaEngine} = await import(pathToFileURL(path.join(site,
 const engine = await createAmporaEngine({wasmBinary: readFileSync(path.join(site, 'ampora_engine.wasm'))});
 const forms = JSON.parse(engine.UTF8ToString(engine._ampora_forms()));
 const declarations = new Map(forms.calculators.map((c) => [c.name, c]));
+check(same(JSON.parse(readFileSync(path.join(site, 'forms.json'), 'utf8')), forms), 'forms.json is the engine\'s forms document');
 
 // ampora-calc's answers to request objects, with the work explained.
 function native(requests) {
