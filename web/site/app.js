@@ -8,7 +8,6 @@
 // document, which the build writes beside the engine as forms.json.
 import {loadEngine} from './engine.js';
 import {CalculatorForm, kWide, place} from './forms.js';
-import {layoutOf} from './layout.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -89,41 +88,41 @@ function drawPanel(rows, into, name) {
   const origin = Math.min(...controls.filter((c) => !c.parent).map((c) => c.at.top)) - 120;
   root.style.setProperty('--w', `${width / 15}px`);
   root.style.setProperty('--h', `${(height - origin) / 15}px`);
-  const render = (node, parent) => {
-    if (node.type === 'stack' || node.type === 'line') {
-      const group = element('div', node.type);
-      node.children.forEach((child) => render(child, group));
-      parent.append(group);
-    } else if (node.type === 'frame') {
-      const frame = element('div', 'frame');
-      frame.setAttribute('role', 'group');
-      const caption = element('span', 'frame-caption', node.control.caption);
-      caption.id = `${name}-${node.control.name}`;
-      frame.setAttribute('aria-labelledby', caption.id);
-      frame.append(caption);
-      place(frame, {...node.control.at, top: node.control.at.top - origin});
-      render(node.content, frame);
-      parent.append(frame);
+  // In the panel's own order: each frame with its buttons, then the buttons on the panel.
+  const button = (c) => {
+    const target = opens.get(c.name);
+    let b;
+    if (target === 'frmAbout') {
+      b = element('button', 'button', c.caption);
+      b.type = 'button';
+      b.addEventListener('click', () => openAbout(b));
     } else {
-      const c = node.control;
-      const target = opens.get(c.name);
-      const at = c.parent ? c.at : {...c.at, top: c.at.top - origin};
-      let button;
-      if (target === 'frmAbout') {
-        button = element('button', 'button', c.caption);
-        button.type = 'button';
-        button.addEventListener('click', () => openAbout(button));
-      } else {
-        button = element('a', 'button', c.caption);
-        button.href = `#${target}`;
-      }
-      if (c.at.height >= 450) button.classList.add('two-lines');
-      button.dataset.opens = target;
-      place(button, at);
-      parent.append(button);
+      b = element('a', 'button', c.caption);
+      b.href = `#${target}`;
     }
+    if (c.at.height >= 450) b.classList.add('two-lines');
+    b.dataset.opens = target;
+    place(b, c.parent ? c.at : {...c.at, top: c.at.top - origin});
+    return b;
   };
-  render(layoutOf({controls, labels: {}, clears: []}), root);
+  const stack = element('div', 'stack');
+  for (const c of controls.filter((x) => !x.parent)) {
+    if (c.kind !== 'Frame') {
+      stack.append(button(c));
+      continue;
+    }
+    const frame = element('div', 'frame');
+    frame.setAttribute('role', 'group');
+    const caption = element('span', 'frame-caption', c.caption);
+    caption.id = `${name}-${c.name}`;
+    frame.setAttribute('aria-labelledby', caption.id);
+    const inside = element('div', 'stack');
+    inside.append(...controls.filter((x) => x.parent === c.name).map(button));
+    frame.append(caption, inside);
+    place(frame, {...c.at, top: c.at.top - origin});
+    stack.append(frame);
+  }
+  root.append(stack);
   into.append(root);
 }
 

@@ -98,7 +98,7 @@ process.exit(failures.length ? 1 : 0);
 async function formsPart() {
   browser.context.setDefaultTimeout(5000);
   const page = watch(await browser.context.newPage());
-  const parts = [() => workedExamples(page), () => componentList(page), () => messagesAndButtons(page),
+  const parts = [() => panel(page), () => workedExamples(page), () => componentList(page), () => messagesAndButtons(page),
                  () => shareLinks(page), offline, () => accessibility(page), phone];
   if (process.env.AMPORA_WEB_SCREENSHOTS === '1') parts.push(screenshots);
   // A part that stops on an error fails; the others still run.
@@ -109,6 +109,24 @@ async function formsPart() {
       check(false, `${error.stack.split('\n').slice(0, 4).join(' ')}`);
     }
   }
+}
+
+// The panel offers every calculator under the desktop's frames and captions; "Trigonometry"
+// leads to the chooser; "About" tells the version.
+async function panel(page) {
+  await open(page, '');
+  const offered = await page.locator('#panel [data-opens]').evaluateAll((all) => all.map((e) => [e.textContent, e.dataset.opens]));
+  check(same(offered, forms.panel.filter((r) => r.opens).map((r) => [r.caption, r.opens])), `the panel offers ${JSON.stringify(offered)}`);
+  const frames = await page.locator('#panel .frame-caption').allTextContents();
+  check(same(frames, ['Electrical', 'Testing tools', 'Magnetism', 'Mathematics']), `the panel's frames read ${frames}`);
+  await page.getByRole('link', {name: 'Trigonometry'}).click();
+  await page.getByRole('link', {name: 'Circle'}).click();
+  check((await page.locator('#calculator-caption').textContent()) === 'Circle', 'the chooser opens the circle');
+  await page.locator('#panel').getByRole('button', {name: 'About'}).click();
+  check((await page.locator('dialog[open] h2').textContent()) === 'Ampora' &&
+        (await page.locator('dialog[open]').textContent()).includes(`Version: ${forms.version}`), 'About tells the version');
+  await page.keyboard.press('Enter');
+  check(!(await page.locator('dialog[open]').count()), 'Enter closes About');
 }
 
 // Every calculator's worked example, typed with the keyboard and pressed with the mouse.
