@@ -19,7 +19,11 @@ function element(tag, className, text) {
 }
 
 // The document and the engine load side by side.
-const [engine, forms] = await Promise.all([loadEngine(), fetch('forms.json').then((r) => r.json())]);
+const [engine, forms] = await Promise.all([loadEngine(), fetch('forms.json').then((r) => r.json())]).catch((error) => {
+  $('unknown').hidden = false;
+  $('unknown').textContent = `The calculators could not be loaded: ${error.message}`;
+  throw error;
+});
 const declarations = new Map(forms.calculators.map((c) => [c.name, c]));
 const opened = new Map();  // the form table: one form per calculator for the visit
 let current = null;        // the calculator shown
@@ -213,6 +217,10 @@ function openCalculator(decl, link) {
 }
 
 function route() {
+  // What the calculator left shown goes with it.
+  queue.length = 0;
+  focusAfter = null;
+  if ($('message').open) $('message').close();
   const link = parseLink(location.hash);
   const decl = declarations.get(link.name);
   if (decl) {

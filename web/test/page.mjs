@@ -236,6 +236,12 @@ async function messagesAndButtons(page) {
   check(afterClear.p === '' && afterClear.v === '2', '"*" empties its own box only');
   await control(page, 'Command1').click();
   check(Object.values(await boxesOf(page, declarations.get('pd'))).every((t) => t === ''), 'Reset empties every box');
+  await control(page, 'p').fill('x');
+  await control(page, 'r').fill('1');
+  await control(page, 'calc').click();
+  await page.evaluate(() => { location.hash = '#cond'; });
+  await page.waitForSelector('#form-slot [data-form="cond"]');
+  check(!(await page.locator('dialog[open]').count()), 'opening another calculator closes the last one\'s report');
 
   // Tab follows the declared order: the triangle's starts with "Calculate".
   await open(page, '#ratri');
