@@ -96,7 +96,7 @@ process.exit(failures.length ? 1 : 0);
 // ---------------------------------------------------------------------------------------
 
 async function formsPart() {
-  browser.context.setDefaultTimeout(5000);
+  browser.context.setDefaultTimeout(10000);
   const page = watch(await browser.context.newPage());
   const parts = [() => panel(page), () => workedExamples(page), () => componentList(page), () => messagesAndButtons(page),
                  () => shareLinks(page), offline, () => accessibility(page), phone];
@@ -349,6 +349,19 @@ async function accessibility(page) {
       await control(page, d.list.ok).click();
     }
     await audit(d.name);
+    // Each box and list is named by its caption and described by its unit in words, as on
+    // the desktop.
+    const wrong = await page.evaluate((d) => {
+      const spoken = Object.fromEntries(d.spokenNames.map((s) => [s.control, s.name]));
+      return Object.entries(d.labels).filter(([name, l]) => {
+        const e = document.querySelector(`#form-slot [data-name="${name}"]`);
+        if (e.hidden) return false;
+        const described = e.getAttribute('aria-describedby');
+        const words = described ? document.getElementById(described).textContent : '';
+        return e.getAttribute('aria-label') !== (spoken[name] || l.caption) || words !== (l.unitWords || l.unit);
+      }).map(([name]) => name);
+    }, d);
+    check(!wrong.length, `${d.name}: ${wrong.join(', ')} not named or described as on the desktop`);
   }
   await open(page, '#oscil');
   await control(page, 'Command1').click();
