@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The calculators' engine, compiled to WebAssembly, behind three calls: the forms document,
-// the answer to one request line (exactly as "ampora-calc --json" answers it) and the
-// rows a component list's count covers. Texts cross as UTF-8 through the module's heap.
+// The calculators' engine, compiled to WebAssembly, behind two calls: the answer to one
+// request line (exactly as "ampora-calc --json" answers it) and the rows a component
+// list's count covers. (The build writes its forms document as forms.json.) Texts cross
+// as UTF-8 through the module's heap.
 import createAmporaEngine from './ampora_engine.js';
 
 export async function loadEngine(options = {}) {
@@ -21,9 +22,6 @@ export async function loadEngine(options = {}) {
   }
 
   return {
-    // {"version", "panel", "chooser", "calculators"}: web/forms_document.h (the build
-    // writes it as forms.json).
-    forms: () => JSON.parse(module.UTF8ToString(module._ampora_forms())),
     // A request object in, the answer object out.
     answer: (request) =>
       JSON.parse(withText(JSON.stringify(request), (at) => module.UTF8ToString(module._ampora_answer(at)))),
