@@ -12,11 +12,11 @@ set -euo pipefail
 # dbus, at-spi2-core and python3-pyatspi let the accessibility test read the program as a
 # screen reader does; libmpfr-dev gives the correctly rounded sine the portable one is
 # tested against; emscripten builds the web page's WebAssembly engine (its nodejs runs the
-# engine's test).
+# engine's test); chromium is the browser the web edition's tests drive, headless.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
           xvfb xauth clang libclang-rt-14-dev desktop-file-utils appstream librsvg2-bin
           dpkg-dev fakeroot file clang-format lintian man-db reuse dbus at-spi2-core python3-pyatspi
-          libmpfr-dev emscripten)
+          libmpfr-dev emscripten chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -27,4 +27,20 @@ if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   $sudo apt-get update -q
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The web edition's browser tests drive chromium with playwright-core and check it with
+# axe-core, both from npm at the versions web/test/package-lock.json fixes; playwright-core
+# never downloads a browser. Installed again only when the lock file has changed.
+if ! command -v npm > /dev/null; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends npm
+fi
+web_tests="$(dirname "$0")/../web/test"
+stamp="$web_tests/node_modules/.ampora-lock"
+if ! cmp -s "$web_tests/package-lock.json" "$stamp"; then
+  (cd "$web_tests" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund)
+  cp "$web_tests/package-lock.json" "$stamp"
 fi

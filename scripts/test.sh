@@ -5,8 +5,8 @@
 # Sets up, builds and runs every test headless; ends with ctest's summary.
 #
 # Stages: the format, include and licence checks; the release build, with the desktop files, the
-# manual pages and the Debian package checked; the web page's engine, built with Emscripten and
-# held against the release build's ampora-calc; the debug preset (AddressSanitizer and
+# manual pages and the Debian package checked; the web edition, built with Emscripten, its
+# engine and its page (in headless chromium) held against the release build's ampora-calc; the debug preset (AddressSanitizer and
 # UndefinedBehaviorSanitizer) and its tests; the fuzz targets, built with clang and run for
 # FUZZ_SECONDS each from their corpora; then the release tests, whose summary ends the
 # output. Any stage that fails ends the run with a failure.
@@ -41,10 +41,10 @@ cmake --build --preset release
   { echo "build/release/ampora-calc does not print the seven boxes of basic electricity" >&2; exit 1; }
 scripts/check_package.sh
 
-stage "web engine"
+stage "web edition"
 # The calculators as the web page's WebAssembly module, answering in node exactly as the
-# release build's ampora-calc does, line for line. The build's output goes to a log, shown
-# when it fails.
+# release build's ampora-calc does, line for line, and the site around it driven in
+# headless chromium. The build's output goes to a log, shown when it fails.
 if ! { cmake --preset web && cmake --build --preset web; } > build/web.log 2>&1; then
   tail -n 40 build/web.log
   exit 1

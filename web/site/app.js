@@ -1,0 +1,284 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The web edition's page: the main panel and the trigonometry chooser, one calculator at a
+// time (index.html#CALC, or #CALC?NAME=TEXT&... to open it with controls set), messages
+// and fault reports as modal dialogs, the work behind the last press, share links, and
+// Tab following each form's declared order. Everything is drawn from the engine's forms
+// document, which the build writes beside the engine as forms.json.
+import {loadEngine} from './engine.js';
+import {CalculatorForm, kWide, place} from './forms.js';
+
+const $ = (id) => document.getElementById(id);
+
+function element(tag, className, text) {
+  const e = document.createElement(tag);
+  if (className) e.className = className;
+  if (text !== undefined) e.textContent = text;
+  return e;
+}
+
+// The document and the engine load side by side.
+const [engine, forms] = await Promise.all([loadEngine(), fetch('forms.json').then((r) => r.json())]).catch((error) => {
+  $('unknown').hidden = false;
+  $('unknown').textContent = `The calculators could not be loaded: ${error.message}`;
+  throw error;
+});
+const declarations = new Map(forms.calculators.map((c) => [c.name, c]));
+const opened = new Map();  // the form table: one form per calculator for the visit
+let current = null;        // the calculator shown
+
+// ---- messages and fault reports: one modal dialog at a time, in the order told
+
+const queue = [];
+let focusAfter = null;
+
+function showNext() {
+  const dialog = $('message');
+  const next = queue.shift();
+  if (!next) {
+    if (focusAfter?.isConnected) focusAfter.focus();
+    focusAfter = null;
+    return;
+  }
+  $('message-title').textContent = next.title;
+  $('message-text').textContent = next.text;
+  dialog.showModal();
+  $('message-ok').focus();
+}
+
+$('message-ok').addEventListener('click', () => $('message').close());
+$('message').addEventListener('close', showNext);
+
+function report(reports, returnTo = document.activeElement) {
+  queue.push(...reports);
+  if (!focusAfter) focusAfter = returnTo;
+  if (!$('message').open) showNext();
+}
+
+// ---- the work behind the last press
+
+function stepLine(step) {
+  const line = `${step.box} = ${step.relation} = ${step.substituted}`;
+  return step.fault === undefined ? `${line} = ${step.result}` : `${line}: ${step.fault}`;
+}
+
+function showSteps(steps, form) {
+  form.steps = steps;
+  if (form === current) drawSteps(form);
+}
+
+function drawSteps(form) {
+  const list = $('steps');
+  list.replaceChildren();
+  const steps = form.steps;
+  $('work-none').hidden = steps === undefined || steps.length > 0;
+  $('work-empty').hidden = steps !== undefined;
+  for (const step of steps || []) list.append(element('li', step.fault === undefined ? '' : 'fault', stepLine(step)));
+}
+
+const ui = {report, showSteps, pressed: () => {}};
+
+// ---- the main panel and the chooser, drawn from their rows
+
+function drawPanel(rows, into, name) {
+  // Each row is a control of the panel; a button's row also names the form it opens.
+  const controls = rows;
+  const opens = new Map(rows.map((r) => [r.name, r.opens]));
+  const root = element('div', 'form panel');
+  root.dataset.form = name;
+  const width = Math.max(...controls.filter((c) => !c.parent).map((c) => c.at.left + c.at.width)) + 120;
+  const height = Math.max(...controls.filter((c) => !c.parent).map((c) => c.at.top + c.at.height)) + 120;
+  const origin = Math.min(...controls.filter((c) => !c.parent).map((c) => c.at.top)) - 120;
+  root.style.setProperty('--w', `${width / 15}px`);
+  root.style.setProperty('--h', `${(height - origin) / 15}px`);
+  // In the panel's own order: each frame with its buttons, then the buttons on the panel.
+  const button = (c) => {
+    const target = opens.get(c.name);
+    let b;
+    if (target === 'frmAbout') {
+      b = element('button', 'button', c.caption);
+      b.type = 'button';
+      b.addEventListener('click', () => openAbout(b));
+    } else {
+      b = element('a', 'button', c.caption);
+      b.href = `#${target}`;
+    }
+    if (c.at.height >= 450) b.classList.add('two-lines');
+    b.dataset.opens = target;
+    place(b, c.parent ? c.at : {...c.at, top: c.at.top - origin});
+    return b;
+  };
+  const stack = element('div', 'stack');
+  for (const c of controls.filter((x) => !x.parent)) {
+    if (c.kind !== 'Frame') {
+      stack.append(button(c));
+      continue;
+    }
+    const frame = element('div', 'frame');
+    frame.setAttribute('role', 'group');
+    const caption = element('span', 'frame-caption', c.caption);
+    caption.id = `${name}-${c.name}`;
+    frame.setAttribute('aria-labelledby', caption.id);
+    const inside = element('div', 'stack');
+    inside.append(...controls.filter((x) => x.parent === c.name).map(button));
+    frame.append(caption, inside);
+    place(frame, {...c.at, top: c.at.top - origin});
+    stack.append(frame);
+  }
+  root.append(stack);
+  into.append(root);
+}
+
+function openAbout(returnTo) {
+  const about = $('about');
+  about.showModal();
+  $('about-ok').focus();
+  about.addEventListener('close', () => returnTo?.focus(), {once: true});
+}
+$('about-ok').addEventListener('click', () => $('about').close());
+$('about-version').textContent = `Version: ${forms.version}`;
+$('about-open').addEventListener('click', () => openAbout($('about-open')));
+
+// ---- share links
+
+// "#CALC?NAME=TEXT&NAME=TEXT": the calculator and its settings, in order. A text is
+// decoded as a URL component ("+" stays "+"); one that is not well encoded is taken as
+// it stands.
+function parseLink(hash) {
+  const text = hash.replace(/^#/, '');
+  const mark = text.indexOf('?');
+  const name = mark < 0 ? text : text.slice(0, mark);
+  const decode = (s) => {
+    try {
+      return decodeURIComponent(s);
+    } catch {
+      return s;
+    }
+  };
+  const settings = [];
+  if (mark >= 0) {
+    for (const pair of text.slice(mark + 1).split('&')) {
+      if (!pair) continue;
+      const equals = pair.indexOf('=');
+      settings.push(equals < 0 ? [decode(pair), ''] : [decode(pair.slice(0, equals)), decode(pair.slice(equals + 1))]);
+    }
+  }
+  return {name: decode(name), settings, hasSettings: mark >= 0};
+}
+
+function linkTo(form) {
+  const settings = form.settings().map(([n, t]) => `${encodeURIComponent(n)}=${encodeURIComponent(t)}`);
+  const base = `${location.origin}${location.pathname}`;
+  return `${base}#${form.decl.name}${settings.length ? '?' + settings.join('&') : ''}`;
+}
+
+$('copy-link').addEventListener('click', async () => {
+  if (!current) return;
+  const link = linkTo(current);
+  const shown = $('link');
+  shown.value = link;
+  shown.hidden = false;
+  try {
+    await navigator.clipboard.writeText(link);
+    $('link-status').textContent = 'Link copied.';
+  } catch {
+    shown.select();
+    $('link-status').textContent = 'Copy the link from the box.';
+  }
+});
+
+// ---- views
+
+function show(view) {
+  document.body.dataset.view = view;
+  $('calculator').hidden = view !== 'calculator';
+  $('chooser').hidden = view !== 'chooser';
+  $('welcome').hidden = view !== 'panel';
+}
+
+function openCalculator(decl, link) {
+  let form = opened.get(decl.name);
+  if (!form || link.hasSettings) {
+    form = new CalculatorForm(decl, engine, ui);
+    opened.set(decl.name, form);
+  }
+  const ignored = link.hasSettings ? form.apply(link.settings) : [];
+  current = form;
+  $('calculator-caption').textContent = decl.caption;
+  $('form-slot').replaceChildren(form.element);
+  $('link').hidden = true;
+  $('link-status').textContent = ignored.length ? `The link names nothing called ${ignored.join(', ')}.` : '';
+  drawSteps(form);
+  document.title = `${decl.caption} - Ampora`;
+  show('calculator');
+  form.fitCaptions();
+  form.focusStart();
+}
+
+function route() {
+  // What the calculator left shown goes with it.
+  queue.length = 0;
+  focusAfter = null;
+  if ($('message').open) $('message').close();
+  const link = parseLink(location.hash);
+  const decl = declarations.get(link.name);
+  if (decl) {
+    openCalculator(decl, link);
+    return;
+  }
+  current = null;
+  $('form-slot').replaceChildren();
+  document.title = 'Ampora';
+  if (link.name === 'trigono') {
+    show('chooser');
+    $('chooser').querySelector('a')?.focus();
+  } else {
+    show('panel');
+    $('unknown').hidden = link.name === '';
+    $('unknown').textContent = link.name ? `Ampora has no calculator called "${link.name}".` : '';
+  }
+}
+
+// ---- Tab in the declared order of the form shown
+
+const kFocusable = 'a[href], button, input, select, textarea, [tabindex]';
+
+function tabStops() {
+  const visible = (e) => e.getClientRects().length > 0 && !e.disabled && e.tabIndex >= 0 && !e.closest('[inert]');
+  const all = [...document.querySelectorAll(kFocusable)].filter(visible);
+  const formElement = current.element;
+  const outside = all.filter((e) => !formElement.contains(e));
+  const before = outside.filter((e) => formElement.compareDocumentPosition(e) & Node.DOCUMENT_POSITION_PRECEDING);
+  const after = outside.filter((e) => formElement.compareDocumentPosition(e) & Node.DOCUMENT_POSITION_FOLLOWING);
+  return [...before, ...current.tabSequence(), ...after];
+}
+
+document.addEventListener('keydown', (event) => {
+  if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey || !current) return;
+  if (document.querySelector('dialog[open]') || !current.element.isConnected) return;
+  const stops = tabStops();
+  const at = stops.indexOf(document.activeElement);
+  if (at < 0) return;
+  const next = stops[at + (event.shiftKey ? -1 : 1)];
+  if (!next) return;
+  event.preventDefault();
+  next.focus();
+});
+
+// ---- start
+
+drawPanel(forms.panel, $('panel-forms'), 'Form1');
+drawPanel(forms.chooser, $('chooser-forms'), 'trigono');
+window.addEventListener('hashchange', route);
+matchMedia(kWide).addEventListener('change', () => current?.fitCaptions());
+route();
+document.documentElement.dataset.ready = 'true';
+performance.mark('ampora-ready');
+
+// Every file of the site kept for offline use, once the page has loaded.
+if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+  const register = () => navigator.serviceWorker.register('sw.js').catch(() => {});
+  if (document.readyState === 'complete') register();
+  else window.addEventListener('load', register, {once: true});
+}

@@ -1,0 +1,538 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The web edition in Debian's chromium, served on 127.0.0.1 by this process and driven as
+// a user drives it, held against "ampora-calc --json":
+//   node page.mjs SITE_DIR AMPORA_CALC forms   every worked example typed and pressed; a
+//       component list through its count and "OK"; messages, fault reports, Reset, "*",
+//       Enter and Tab; share links, hostile ones too; offline after one visit; axe-core
+//       on the panel and every calculator; no control over another or cut off at 360
+//       pixels wide. AMPORA_WEB_SCREENSHOTS=1 also writes docs/screenshots/web-*.png.
+//   node page.mjs SITE_DIR AMPORA_CALC differential   generated inputs typed into every
+//       calculator's page, whose boxes, dialogs and steps must be ampora-calc's.
+import {spawnSync} from 'node:child_process';
+import {readFileSync} from 'node:fs';
+import path from 'node:path';
+import {pathToFileURL} from 'node:url';
+
+import {here, launch, serve} from './browser.mjs';
+import {generator} from './requests.mjs';
+
+const [site, calc, part] = process.argv.slice(2);
+if (!site || !calc || !['forms', 'differential'].includes(part)) {
+  console.error('usage: node page.mjs SITE_DIR AMPORA_CALC forms|differential');
+  process.exit(2);
+}
+
+let passed = 0;
+const failures = [];
+function check(ok, what) {
+  if (ok) ++passed;
+  else failures.push(what);
+  return ok;
+}
+const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
+
+// The forms document, from the engine itself.
+const {default: createAmporaEngine} = await import(pathToFileURL(path.join(site, 'ampora_engine.js')));
+const engine = await createAmporaEngine({wasmBinary: readFileSync(path.join(site, 'ampora_engine.wasm'))});
+const forms = JSON.parse(engine.UTF8ToString(engine._ampora_forms()));
+const declarations = new Map(forms.calculators.map((c) => [c.name, c]));
+check(same(JSON.parse(readFileSync(path.join(site, 'forms.json'), 'utf8')), forms), 'forms.json is the engine\'s forms document');
+
+// ampora-calc's answers to request objects, with the work explained.
+function native(requests) {
+  const input = requests.map((r) => JSON.stringify({...r, explain: true})).join('\n') + '\n';
+  const run = spawnSync(calc, ['--json'], {input, encoding: 'utf8', maxBuffer: 1 << 28});
+  if (run.status !== 0) throw new Error(`${calc} --json failed: ${run.stderr}`);
+  return run.stdout.trim().split('\n').map((line) => JSON.parse(line));
+}
+const stepLine = (s) => `${s.box} = ${s.relation} = ${s.substituted}` + (s.fault === undefined ? ` = ${s.result}` : `: ${s.fault}`);
+
+const server = await serve(site);
+const browser = await launch();
+const problems = [];  // console errors and uncaught exceptions, from any page
+function watch(page) {
+  page.on('console', (m) => {
+    // The help manual names no icon, so offline the browser's own look for one fails.
+    if (m.type() === 'error' && !m.location().url.endsWith('/favicon.ico'))
+      problems.push(`console: ${m.text()} (${m.location().url})`);
+  });
+  page.on('pageerror', (e) => problems.push(`exception: ${e.message}`));
+  page.on('dialog', (d) => {
+    problems.push(`a browser dialog: ${d.message()}`);
+    d.dismiss();
+  });
+  return page;
+}
+// Loads the page afresh (a new hash alone would only open another calculator).
+async function open(page, hash) {
+  await page.goto('about:blank');
+  await page.goto(`${server.url}index.html${hash}`);
+  await page.waitForSelector('html[data-ready]');
+}
+// The open calculator's control `name`.
+const control = (page, name) => page.locator(`#form-slot [data-name="${name}"]`);
+
+async function boxesOf(page, decl) {
+  return page.evaluate((names) => Object.fromEntries(
+    names.map((n) => [n, document.querySelector(`#form-slot [data-name="${n}"]`).value])), decl.visibleBoxes);
+}
+const stepsShown = (page) => page.locator('#steps li').allTextContents();
+
+try {
+  if (part === 'forms') await formsPart();
+  else await differentialPart();
+} finally {
+  await browser.close();
+  await server.close();
+}
+
+for (const p of problems) failures.push(p);
+for (const f of failures) console.log(`FAIL: ${f}`);
+console.log(`${passed} passed, ${failures.length} failed`);
+process.exit(failures.length ? 1 : 0);
+
+// ---------------------------------------------------------------------------------------
+
+async function formsPart() {
+  browser.context.setDefaultTimeout(10000);
+  const page = watch(await browser.context.newPage());
+  const parts = [() => panel(page), () => workedExamples(page), () => componentList(page), () => messagesAndButtons(page),
+                 () => shareLinks(page), offline, () => accessibility(page), phone];
+  if (process.env.AMPORA_WEB_SCREENSHOTS === '1') parts.push(screenshots);
+  // A part that stops on an error fails; the others still run.
+  for (const run of parts) {
+    try {
+      await run();
+    } catch (error) {
+      check(false, `${error.stack.split('\n').slice(0, 4).join(' ')}`);
+    }
+  }
+}
+
+// The panel offers every calculator under the desktop's frames and captions; "Trigonometry"
+// leads to the chooser; "About" tells the version.
+async function panel(page) {
+  await open(page, '');
+  const offered = await page.locator('#panel [data-opens]').evaluateAll((all) => all.map((e) => [e.textContent, e.dataset.opens]));
+  check(same(offered, forms.panel.filter((r) => r.opens).map((r) => [r.caption, r.opens])), `the panel offers ${JSON.stringify(offered)}`);
+  const frames = await page.locator('#panel .frame-caption').allTextContents();
+  check(same(frames, ['Electrical', 'Testing tools', 'Magnetism', 'Mathematics']), `the panel's frames read ${frames}`);
+  await page.getByRole('link', {name: 'Trigonometry'}).click();
+  await page.getByRole('link', {name: 'Circle'}).click();
+  check((await page.locator('#calculator-caption').textContent()) === 'Circle', 'the chooser opens the circle');
+  await page.locator('#panel').getByRole('button', {name: 'About'}).click();
+  check((await page.locator('dialog[open] h2').textContent()) === 'Ampora' &&
+        (await page.locator('dialog[open]').textContent()).includes(`Version: ${forms.version}`), 'About tells the version');
+  await page.keyboard.press('Enter');
+  check(!(await page.locator('dialog[open]').count()), 'Enter closes About');
+}
+
+// Every calculator's worked example, typed with the keyboard and pressed with the mouse.
+async function workedExamples(page) {
+  const requests = forms.calculators.map((d) => ({
+    calc: d.name, press: d.example.press,
+    set: Object.fromEntries(d.example.settings.map((s) => [s.control, s.text]))}));
+  const answers = native(requests);
+  for (const [i, d] of forms.calculators.entries()) {
+    await open(page, `#${d.name}`);
+    for (const s of d.example.settings) {
+      const kind = d.controls.find((c) => c.name === s.control).kind;
+      const target = control(page, s.control);
+      if (kind === 'List') await target.selectOption({label: s.text});
+      else if (kind === 'Option') await target.check();
+      else await target.fill(s.text);
+      // The count box's Enter presses "OK", which shows the rows.
+      if (d.list && s.control === d.list.countBox) await target.press('Enter');
+    }
+    await control(page, d.example.press).click();
+    const boxes = await boxesOf(page, d);
+    check(same(boxes, answers[i].boxes), `${d.name}'s example gives ${JSON.stringify(boxes)}, ampora-calc ${JSON.stringify(answers[i].boxes)}`);
+    const steps = await stepsShown(page);
+    check(same(steps, answers[i].steps.map(stepLine)), `${d.name}'s example shows the steps ${JSON.stringify(steps)}`);
+    check(!(await page.locator('dialog[open]').count()), `${d.name}'s example opens a dialog`);
+  }
+}
+
+// A component list: rows hidden until "OK" shows those the count covers; Enter in the
+// count box presses "OK", then "Calculate".
+async function componentList(page) {
+  const d = declarations.get('res');
+  await open(page, '#res');
+  const shownRows = () => page.evaluate((rows) => rows.map((r) => {
+    const box = document.querySelector(`#form-slot [data-name="${r}"]`);
+    return box.getClientRects().length > 0;
+  }).lastIndexOf(true) + 1, d.list.rows);
+  const visible = (name) => control(page, name).isVisible();
+  check((await shownRows()) === 0 && !(await visible('Frame1')) && !(await visible('Label2')) && !(await visible('d')),
+        'res opens with rows, the combination frame and "Answer:" shown');
+  const count = control(page, 'nc');
+  for (const [text, rows] of [['3', 3], ['2.5', 3], ['12', 10], ['0', 0], ['abc', 0], ['5', 5], ['3', 3]]) {
+    await count.fill(text);
+    await count.press('Enter');
+    check((await shownRows()) === rows && (await visible('Frame1')) && (await visible('Label2')),
+          `count "${text}" and OK show ${await shownRows()} rows, not ${rows}`);
+  }
+  // The count still has the focus: Enter now presses "Calculate".
+  for (const [k, value] of ['100', '220', '470'].entries()) await control(page, `ct${k}`).fill(value);
+  await count.focus();
+  await count.press('Enter');
+  check((await control(page, 'ans').inputValue()) === '', 'Enter in the count box after typing in it presses "OK" only');
+  await count.press('Enter');
+  check((await control(page, 'ans').inputValue()) === '790', 'the second Enter in the count box presses "Calculate"');
+  check(await control(page, 'Command2').evaluate((b) => b.classList.contains('default')), '"Calculate" is marked the default');
+  await count.fill('4');
+  check(await control(page, 'Command1').evaluate((b) => b.classList.contains('default')), 'typing a count makes "OK" the default');
+  await count.press('Enter');
+  await control(page, 'pc').check();
+  await control(page, 'Command5').click();  // "*" empties the answer
+  await control(page, 'ct3').fill('');
+  await control(page, 'ct0').press('Enter');
+  check((await control(page, 'ans').inputValue()) === native([{calc: 'res', press: 'Command2',
+        set: {nc: '4', ct0: '100', ct1: '220', ct2: '470', pc: '1'}}])[0].boxes.ans, 'parallel over four rows, one empty');
+}
+
+// Messages and fault reports as modal dialogs; Reset, "*", Enter and Tab.
+async function messagesAndButtons(page) {
+  const dialog = async () => {
+    const open = page.locator('dialog[open]');
+    if (!(await open.count())) return null;
+    const shown = {title: await open.locator('h2').textContent(), text: await open.locator('p').first().textContent()};
+    await open.getByRole('button', {name: 'OK'}).click();
+    return shown;
+  };
+  await open(page, '#oscil');
+  await control(page, 'vs').press('Enter');  // two empty boxes
+  check(same(await dialog(), {title: 'Error!', text: 'Leave one field blank!'}), 'the oscilloscope tells "Leave one field blank!" under "Error!"');
+  check(!(await page.locator('dialog[open]').count()), 'OK closes the message');
+  check(await control(page, 'vs').evaluate((e) => e === document.activeElement), 'the focus goes back to the box after the message');
+  await control(page, 't').fill('0.01');
+  await control(page, 'hs').fill('0.002');
+  await control(page, 'hs').press('Enter');  // the frequency panel's own default
+  check((await control(page, 'f').inputValue()) === '100' && (await control(page, 'hd').inputValue()) === '5',
+        'Enter in a frequency box presses the frequency panel\'s "Calculate"');
+  await control(page, 'v').fill('10');
+  await control(page, 'vd').fill('4');
+  await control(page, 'vd').press('Enter');
+  check((await control(page, 'vs').inputValue()) === '2.5', 'Enter in a voltage box presses the voltage panel\'s "Calculate"');
+  await control(page, 'Command3').click();
+  check((await boxesOf(page, declarations.get('oscil'))).t === '0.01' && (await control(page, 'v').inputValue()) === '',
+        'the voltage panel\'s Reset empties its boxes only');
+
+  await open(page, '#pd');
+  await control(page, 'p').fill('abc');
+  await control(page, 'v').fill('2');
+  await control(page, 'v').press('Enter');
+  const fault = native([{calc: 'pd', set: {p: 'abc', v: '2'}}])[0].reports[0];
+  check(same(await dialog(), fault), 'a fault is reported under the form\'s caption with ampora-calc\'s sentence');
+  check(same(await stepsShown(page), ['i = p / v = "abc" / 2: The Power box does not hold a number.']), 'the failed step is shown');
+  await control(page, 'p').fill('100');
+  await control(page, 'p').press('Enter');
+  check((await control(page, 'i').inputValue()) !== '', 'Enter in a box presses "Calculate"');
+  check((await control(page, 'Command30').getAttribute('aria-label')) === 'Clear Power', 'a "*" button is named after its box');
+  await control(page, 'Command30').click();
+  const afterClear = await boxesOf(page, declarations.get('pd'));
+  check(afterClear.p === '' && afterClear.v === '2', '"*" empties its own box only');
+  await control(page, 'Command1').click();
+  check(Object.values(await boxesOf(page, declarations.get('pd'))).every((t) => t === ''), 'Reset empties every box');
+  await control(page, 'p').fill('x');
+  await control(page, 'r').fill('1');
+  await control(page, 'calc').click();
+  await page.evaluate(() => { location.hash = '#cond'; });
+  await page.waitForSelector('#form-slot [data-form="cond"]');
+  check(!(await page.locator('dialog[open]').count()), 'opening another calculator closes the last one\'s report');
+
+  // Tab follows the declared order: the triangle's starts with "Calculate".
+  await open(page, '#ratri');
+  const order = [];
+  for (let n = 0; n < 6; ++n) {
+    order.push(await page.evaluate(() => document.activeElement.dataset.name));
+    await page.keyboard.press('Tab');
+  }
+  check(same(order, declarations.get('ratri').tabOrder), `Tab visits ${order.join(' ')} on the triangle`);
+  await page.keyboard.press('Shift+Tab');
+  check((await page.evaluate(() => document.activeElement.dataset.name)) === 'C', 'Shift+Tab goes back');
+}
+
+// Share links open filled and press nothing; texts in them are only ever values.
+async function shareLinks(page) {
+  await open(page, '#pd?p=100&v=230');
+  check((await control(page, 'p').inputValue()) === '100' && (await control(page, 'v').inputValue()) === '230' &&
+        (await control(page, 'i').inputValue()) === '', 'a link fills its boxes and presses nothing');
+  check((await stepsShown(page)).length === 0, 'a link shows no steps');
+  await open(page, '#res?nc=2&c0=60&ct1=30&pc=1');
+  check(await control(page, 'pc').isChecked(), 'a link chooses an option with 1');
+  check((await control(page, 'ct0').isVisible()) && (await control(page, 'ct1').isVisible()) &&
+        !(await control(page, 'ct2').isVisible()) && (await control(page, 'ct0').inputValue()) === '60',
+        'a link that sets the count shows the rows it covers; a row is also named by its caption');
+  await control(page, 'Command2').click();
+  check((await control(page, 'ans').inputValue()) === '20', 'the linked resistors in parallel give 20');
+  await open(page, '#rcc?unit=4%20-%20Yellow&tens=7%20-%20Violet&pten=2%20-%20Red&toller=Gold%205%25');
+  check((await control(page, 'toller').evaluate((s) => s.options[s.selectedIndex].text)) === 'Gold 5%', 'a link picks a list entry by its text');
+
+  // Copy link makes a link that opens the same.
+  await page.getByRole('button', {name: 'Copy link'}).click();
+  const link = await page.locator('#link').inputValue();
+  check(link.endsWith('#rcc?unit=4%20-%20Yellow&tens=7%20-%20Violet&pten=2%20-%20Red&toller=Gold%205%25'), `Copy link gives ${link}`);
+
+  const hostile = {
+    p: '<img src=x onerror="window.pwned=1">',
+    v: '</script><script>window.pwned=2</script>',
+    i: '"><svg onload=window.pwned=3>',
+    r: '1E+5 & <b>bold</b>',
+  };
+  const query = Object.entries(hostile).map(([n, t]) => `${n}=${encodeURIComponent(t)}`).join('&');
+  const before = problems.length;
+  await open(page, `#pd?${query}`);
+  await page.waitForTimeout(100);
+  for (const [name, text] of Object.entries(hostile))
+    check((await control(page, name).inputValue()) === text, `a hostile link's ${name} shows as typed`);
+  check((await page.evaluate(() => window.pwned)) === undefined, 'a hostile link runs nothing');
+  check(!(await page.locator('dialog[open]').count()) && !(await page.locator('#form-slot img, #form-slot b, #form-slot script').count()),
+        'a hostile link makes no element and opens no dialog');
+  await page.goto(`${server.url}index.html#<img src=x onerror=window.pwned=4>?<svg onload=window.pwned=5>=1`);
+  await page.waitForSelector('html[data-ready]');
+  check((await page.evaluate(() => window.pwned)) === undefined && (await page.locator('main img, main svg[onload]').count()) === 0,
+        'a hostile calculator name runs nothing');
+  check(problems.length === before, `hostile links cause ${problems.slice(before).join('; ')}`);
+}
+
+// After one visit the site works with the network off.
+async function offline() {
+  const {context, close} = await launch();
+  const page = watch(await context.newPage());
+  try {
+    await open(page, '#cond');
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, {timeout: 15000});
+    const cached = await page.evaluate(async () => {
+      const names = await caches.keys();
+      return {names, files: names.length ? (await (await caches.open(names[0])).keys()).length : 0};
+    });
+    check(cached.names.length === 1 && cached.names[0].startsWith('ampora-') && cached.files >= 14,
+          `the service worker keeps the site: ${JSON.stringify(cached)}`);
+    await context.setOffline(true);
+    await page.reload();
+    await page.waitForSelector('html[data-ready]');
+    await control(page, 'r').fill('4');
+    await control(page, 'r').press('Enter');
+    check((await control(page, 'c').inputValue()) === '0.25', 'offline, the conductance of 4 ohms is 0.25');
+    await page.goto(`${server.url}help.html`);
+    check((await page.locator('h1').count()) > 0, 'offline, the help manual opens');
+    await context.setOffline(false);
+  } finally {
+    await close();
+  }
+}
+
+// axe-core: no serious or critical violation on the panel, the chooser, any calculator, or
+// with a message open.
+async function accessibility(page) {
+  const axe = readFileSync(path.join(here, 'node_modules', 'axe-core', 'axe.min.js'), 'utf8');
+  const audit = async (what) => {
+    if (!(await page.evaluate(() => typeof window.axe === 'object'))) await page.evaluate(axe);
+    const violations = await page.evaluate(async () => {
+      const result = await window.axe.run(document, {resultTypes: ['violations']});
+      return result.violations.filter((v) => v.impact === 'serious' || v.impact === 'critical')
+          .map((v) => `${v.id} (${v.nodes.map((n) => n.target.join(' ')).slice(0, 3).join(', ')})`);
+    });
+    check(!violations.length, `axe on ${what}: ${violations.join('; ')}`);
+  };
+  for (const [hash, what] of [['', 'the panel'], ['#trigono', 'the chooser']]) {
+    await open(page, hash);
+    await audit(what);
+  }
+  for (const d of forms.calculators) {
+    await open(page, `#${d.name}`);
+    if (d.list) {
+      await control(page, d.list.countBox).fill('10');
+      await control(page, d.list.ok).click();
+    }
+    await audit(d.name);
+    // Each box and list is named by its caption and described by its unit in words, as on
+    // the desktop.
+    const wrong = await page.evaluate((d) => {
+      const spoken = Object.fromEntries(d.spokenNames.map((s) => [s.control, s.name]));
+      return Object.entries(d.labels).filter(([name, l]) => {
+        const e = document.querySelector(`#form-slot [data-name="${name}"]`);
+        if (e.hidden) return false;
+        const described = e.getAttribute('aria-describedby');
+        const words = described ? document.getElementById(described).textContent : '';
+        return e.getAttribute('aria-label') !== (spoken[name] || l.caption) || words !== (l.unitWords || l.unit);
+      }).map(([name]) => name);
+    }, d);
+    check(!wrong.length, `${d.name}: ${wrong.join(', ')} not named or described as on the desktop`);
+  }
+  await open(page, '#oscil');
+  await control(page, 'Command1').click();
+  await audit('a message');
+  const words = await page.evaluate(() => {
+    const box = document.querySelector('[data-name="v"]');
+    return box.getAttribute('aria-label');
+  });
+  check(words === 'D.C Voltage', `the oscilloscope's voltage box is named "${words}"`);
+}
+
+// At 360 pixels wide no control covers another and none is cut off.
+async function phone() {
+  const page = watch(await browser.context.newPage());
+  await page.setViewportSize({width: 360, height: 740});
+  for (const d of [{name: ''}, ...forms.calculators]) {
+    await open(page, d.name ? `#${d.name}` : '');
+    if (d.list) {
+      await control(page, d.list.countBox).fill('10');
+      await control(page, d.list.ok).click();
+    }
+    const found = await page.evaluate(() => {
+      const shown = [...document.querySelectorAll('main [data-name], main [data-opens]')]
+          .filter((e) => !e.closest('svg') && !e.matches('.frame, .picture, .copy'))
+          .map((e) => (e.type === 'radio' ? e.parentElement : e))
+          .filter((e) => e.getClientRects().length > 0);
+      const width = document.documentElement.clientWidth;
+      const problems = [];
+      const rects = shown.map((e) => [e.dataset.name || e.dataset.opens || e.querySelector('input')?.dataset.name, e.getBoundingClientRect(), e]);
+      for (const [name, r, e] of rects) {
+        if (r.left < -0.5 || r.right > width + 0.5) problems.push(`${name} reaches ${r.left}..${r.right}`);
+        if (e.scrollWidth > e.clientWidth + 1 && !(e instanceof HTMLInputElement)) problems.push(`${name}'s text is cut off`);
+      }
+      for (let i = 0; i < rects.length; ++i) {
+        for (let j = i + 1; j < rects.length; ++j) {
+          const [a, ra] = rects[i];
+          const [b, rb] = rects[j];
+          const across = Math.min(ra.right, rb.right) - Math.max(ra.left, rb.left);
+          const down = Math.min(ra.bottom, rb.bottom) - Math.max(ra.top, rb.top);
+          if (across > 0.5 && down > 0.5) problems.push(`${a} and ${b} overlap`);
+        }
+      }
+      if (document.documentElement.scrollWidth > width) problems.push(`the page is ${document.documentElement.scrollWidth} pixels wide`);
+      return {problems, count: rects.length};
+    });
+    check(!found.problems.length && found.count > 0, `at 360 pixels, ${d.name || 'the panel'}: ${found.problems.join('; ')}`);
+  }
+  await page.close();
+}
+
+// The README's two pictures: a calculator in use on a wide screen and on a phone.
+async function screenshots() {
+  const out = path.join(here, '..', '..', 'docs', 'screenshots');
+  const page = watch(await browser.context.newPage());
+  for (const [width, height, hash, file] of [[1280, 640, '#res?nc=3&ct0=100&ct1=220&ct2=470&v=12', 'web-wide.png'],
+                                             [360, 740, '#pd?v=12&r=4', 'web-phone.png']]) {
+    await page.setViewportSize({width, height});
+    await open(page, hash);
+    const decl = declarations.get(hash.slice(1, hash.indexOf('?')));
+    await control(page, decl.example.press).click();
+    await page.evaluate(() => document.activeElement.blur());
+    await page.screenshot({path: path.join(out, file)});
+  }
+  await page.close();
+}
+
+// ---------------------------------------------------------------------------------------
+
+// Generated inputs typed into each calculator through its page: the boxes, the dialogs and
+// the steps must be ampora-calc's for the same request.
+async function differentialPart() {
+  const page = watch(await browser.context.newPage());
+  await open(page, '');
+  const g = generator(0x5173n);
+  const kPerCalculator = 200;
+  let typed = 0;
+  let told = 0;
+  for (const d of forms.calculators) {
+    const cases = [];
+    while (cases.length < kPerCalculator) {
+      const {set, press} = g.settings(d);
+      const settled = typeable(d, set);
+      if (settled) cases.push({calc: d.name, set: settled, press});
+    }
+    const answers = native(cases);
+    const shown = await page.evaluate(drive, {decl: d, cases});
+    for (const [i, c] of cases.entries()) {
+      const want = answers[i];
+      const got = shown[i];
+      const steps = c.press || d.presses.length === 1 ? want.steps.map(stepLine) : got.steps;
+      if (!check(same(got.boxes, want.boxes) && same(got.dialogs, want.reports) && same(got.steps, steps),
+                 `${JSON.stringify(c)}\n  page:        ${JSON.stringify(got).slice(0, 600)}\n  ampora-calc: ${JSON.stringify(want).slice(0, 600)}`) &&
+          failures.length > 10)
+        return;
+      ++typed;
+      if (got.dialogs.length) ++told;
+    }
+  }
+  console.log(`${typed} inputs typed into ${forms.calculators.length} calculators, ${told} of them answered with a dialog`);
+}
+
+// A generated request as a user can give it: a list's entry by its text. Null for one
+// that names no control of the form or no entry of a list.
+function typeable(decl, set) {
+  const out = {};
+  for (const [name, text] of Object.entries(set)) {
+    const c = decl.controls.find((x) => x.name === name);
+    if (!c || !['Box', 'Option', 'List'].includes(c.kind)) return null;
+    if (c.kind === 'List' && text !== '' && !c.entries.includes(text)) {
+      if (!/^[0-9]{1,3}$/.test(text) || Number(text) >= c.entries.length) return null;
+      out[name] = c.entries[Number(text)];
+    } else {
+      out[name] = text;
+    }
+  }
+  return out;
+}
+
+// In the page: each case typed into the calculator as it opens and its buttons pressed;
+// what the boxes, the dialogs and the steps then show.
+async function drive({decl, cases}) {
+  const tick = () => new Promise((resolve) => setTimeout(resolve, 0));
+  if (location.hash !== `#${decl.name}`) {
+    location.hash = `#${decl.name}`;
+    while (!document.querySelector(`#form-slot [data-form="${decl.name}"]`)) await tick();
+  }
+  const at = (name) => document.querySelector(`#form-slot [data-name="${name}"]`);
+  const type = (name, text) => {
+    const box = at(name);
+    box.focus();
+    box.value = text;
+    box.dispatchEvent(new Event('input', {bubbles: true}));
+  };
+  const dialogs = async () => {
+    const told = [];
+    await tick();
+    for (let dialog = document.querySelector('dialog[open]'); dialog; dialog = document.querySelector('dialog[open]')) {
+      told.push({title: dialog.querySelector('h2').textContent, text: dialog.querySelector('p').textContent});
+      dialog.querySelector('button').click();
+      await tick();
+    }
+    return told;
+  };
+  const results = [];
+  for (const c of cases) {
+    if (decl.list) {
+      // Every row shown, so that every row can be typed into.
+      type(decl.list.countBox, '10');
+      at(decl.list.ok).click();
+    }
+    for (const name of decl.visibleBoxes) if (!(decl.list && name === decl.list.countBox)) type(name, c.set[name] ?? '');
+    if (decl.list) type(decl.list.countBox, c.set[decl.list.countBox] ?? '');
+    for (const o of decl.controls.filter((x) => x.kind === 'Option')) at(o.name).checked = decl.chosenAtStart.includes(o.name);
+    for (const l of decl.controls.filter((x) => x.kind === 'List')) {
+      const list = at(l.name);
+      const text = c.set[l.name] ?? '';
+      list.focus();
+      list.selectedIndex = l.entries.indexOf(text);
+      list.dispatchEvent(new Event('change', {bubbles: true}));
+    }
+    for (const o of decl.controls.filter((x) => x.kind === 'Option' && c.set[x.name] === '1')) at(o.name).click();
+    const told = [];
+    for (const button of c.press ? [c.press] : decl.presses.map((p) => p.button)) {
+      at(button).click();
+      told.push(...await dialogs());
+    }
+    results.push({
+      boxes: Object.fromEntries(decl.visibleBoxes.map((n) => [n, at(n).value])),
+      dialogs: told,
+      steps: [...document.querySelectorAll('#steps li')].map((li) => li.textContent),
+    });
+  }
+  return results;
+}
