@@ -3,6 +3,7 @@
 
 #include "usage.h"
 
+#include "calc/panel.h"
 #include "calc/registry.h"
 #include "core/box_labels.h"
 #include "core/component_list.h"
@@ -143,7 +144,9 @@ std::string GeneralUsage() {
            "                  position from 0\n"
            "  --press BUTTON  press only this button, on a form with more than one\n"
            "  -h, --help      print this help; after CALC, the names that calculator takes\n"
-           "  --list          print every calculator's name and window caption\n"
+           "  --list          print one line per calculator: its name, its button's caption on\n"
+           "                  the main panel (or the trigonometry chooser) and its window\n"
+           "                  caption, in columns apart by two blanks or more\n"
            "  --json          read one calculation per line of standard input as a JSON object,\n"
            "                  {\"calc\":\"pd\",\"set\":{\"p\":\"100\",\"v\":\"230\"}} (with "
            "\"press\":\"BUTTON\"\n"
@@ -158,8 +161,14 @@ std::string GeneralUsage() {
 
 std::string CalculatorList() {
     std::vector<std::vector<std::string>> rows;
-    for (const FormDecl* form : Calculators()) rows.push_back({form->name, form->caption});
-    // At the margin: the list is data for scripts as much as text for people.
+    for (const FormDecl* form : Calculators()) {
+        // A calculator the panel does not offer keeps its column filled, so that every line
+        // splits into the same three.
+        const char* panel = PanelCaption(form->name);
+        rows.push_back({form->name, panel ? panel : "-", form->caption});
+    }
+    // At the margin: the list is data for scripts as much as text for people. Captions hold
+    // single blanks only, so two or more part the columns.
     return Table(rows, 0);
 }
 
