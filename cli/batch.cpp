@@ -61,21 +61,27 @@ private:
 
 }  // namespace
 
-std::string RunBatch(int in, std::FILE* out) {
+BatchEnd RunBatch(int in, std::FILE* out) {
+    BatchEnd end;
     request::Calculations calculations;
     LineReader reader(in);
     std::string line;
     bool whole = true;
     while (reader.next(line, whole)) {
+        bool refused = true;
         std::string answer =
-            whole ? request::AnswerLine(calculations, line)
+            whole ? request::AnswerLine(calculations, line, &refused)
                   : request::ErrorLine("the line is longer than " + std::to_string(kMaxLine) + " bytes");
+        end.refused += refused;
         answer += '\n';
-        if (std::fwrite(answer.data(), 1, answer.size(), out) != answer.size() || std::fflush(out) != 0)
-            return std::string("cannot write the answers: ") + std::strerror(errno);
+        if (std::fwrite(answer.data(), 1, answer.size(), out) != answer.size() || std::fflush(out) != 0) {
+            end.failure = std::string("cannot write the answers: ") + std::strerror(errno);
+            return end;
+        }
     }
-    if (reader.error() != 0) return std::string("cannot read the requests: ") + std::strerror(reader.error());
-    return {};
+    if (reader.error() != 0)
+        end.failure = std::string("cannot read the requests: ") + std::strerror(reader.error());
+    return end;
 }
 
 }  // namespace ampora::cli

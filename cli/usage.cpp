@@ -156,7 +156,10 @@ std::string GeneralUsage() {
            "\n"
            "Exit status: 0 when done; 1 when a press stopped on a fault or showed a message\n"
            "(told on standard error, after the boxes) or the output could not be written; 2\n"
-           "when the command line is refused, and then nothing is computed.\n";
+           "when the command line is refused, and then nothing is computed. With --json: 0\n"
+           "when every line was answered, faults and all (each answer's \"fault\" tells them);\n"
+           "2 when a line was refused with an \"error\", though every line is answered; 1 when\n"
+           "the input could not be read or the answers not written.\n";
 }
 
 std::string CalculatorList() {
