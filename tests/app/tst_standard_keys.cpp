@@ -27,7 +27,7 @@ std::vector<FormEntry> FormsWithEmptyHelp() {
     return forms;
 }
 
-QString ActiveForm(const MainWindow& w) {
+QString ActiveFormName(const MainWindow& w) {
     QMdiSubWindow* sub = w.area()->activeSubWindow();
     return sub && sub->widget() ? sub->widget()->objectName() : QString();
 }
@@ -87,7 +87,7 @@ void TestStandardKeys::f1OpensHelp() {
     QLineEdit* box = OpenConductance(w);
     QVERIFY(box);
     QTest::keyClick(box, Qt::Key_F1);
-    QCOMPARE(ActiveForm(w), active);
+    QCOMPARE(ActiveFormName(w), active);
     QCOMPARE(bool(w.forms().form(kHelpViewer)), withViewer);
 }
 
@@ -95,14 +95,14 @@ void TestStandardKeys::f1OpensHelp() {
 void TestStandardKeys::ctrlTabAndCtrlF4MoveBetweenAndCloseCalculators() {
     MainWindow w(FormsWithEmptyHelp());
     QVERIFY(OpenConductance(w));
-    QCOMPARE(ActiveForm(w), QStringLiteral("cond"));
+    QCOMPARE(ActiveFormName(w), QStringLiteral("cond"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(ActiveForm(w), QStringLiteral("Form1"));
+    QCOMPARE(ActiveFormName(w), QStringLiteral("Form1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(ActiveForm(w), QStringLiteral("cond"));
+    QCOMPARE(ActiveFormName(w), QStringLiteral("cond"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
     QTRY_COMPARE(w.area()->subWindowList().size(), 1);
-    QCOMPARE(ActiveForm(w), QStringLiteral("Form1"));
+    QCOMPARE(ActiveFormName(w), QStringLiteral("Form1"));
 }
 
 AMPORA_TEST(TestStandardKeys)
