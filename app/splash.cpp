@@ -49,7 +49,7 @@ constexpr int kHandOverTick = 30;
 // read as one word, and the subtitle; each with a white copy 20 twips up and to the left,
 // drawn over the rings.
 // clang-format off
-const Title kTitles[] = {
+const Title kSplashTitles[] = {
     {"Label1", "Label11", "A", {2040, 480, 360, 615}, 20, 20.25, false, kTextColour, "Arial", true, false},
     {"Label2", "Label12", "MPORA", {2400, 480, 2535, 615}, 20, 15.75, false, kTextColour, "Arial", true, false},
     {"Label8", "Label19", "(In S.I. Units)", {3240, 1920, 1935, 375}, 20, 12, false, kTextColour, "Verdana",
@@ -93,7 +93,7 @@ Splash::Splash(std::function<void()> openMain, QWidget* parent)
         ->setObjectName(QStringLiteral("Shape3"));
     SketchShape::ring(Px(Twips{840, 360, 1575, 1215}), QColor(0x80, 0xff, 0xff), frame)
         ->setObjectName(QStringLiteral("Shape4"));
-    for (const Title& title : kTitles) AddRaisedTitle(title, frame);
+    for (const Title& title : kSplashTitles) AddRaisedTitle(title, frame);
 
     lblVersion_ = PlainLabel(frame, "lblVersion", QStringLiteral("Version 1.0"), {5400, 2400, 1275, 285});
     QFont versionFont(QStringLiteral("Arial"));

@@ -13,18 +13,17 @@
 namespace ampora::cli {
 namespace {
 
-// Reads lines of any length, keeping at most kMaxLine bytes of each. It reads what the
-// input has ready rather than waiting for a full buffer, so that a program that writes one
+// Reads lines of any length, keeping at most one byte more of each than a request may
+// have (request::kMaxLine), enough for its answer to refuse it. It reads what the input
+// has ready rather than waiting for a full buffer, so that a program that writes one
 // request and waits for its answer gets it.
 class LineReader {
 public:
     explicit LineReader(int in) : in_(in) {}
 
-    // The next line without its break, or false at the end. `whole` is false when the
-    // line was longer than kMaxLine and `line` holds only its start.
-    bool next(std::string& line, bool& whole) {
+    // The next line without its break, or false at the end.
+    bool next(std::string& line) {
         line.clear();
-        whole = true;
         for (;;) {
             if (at_ == size_) {
                 ssize_t got;
@@ -33,13 +32,13 @@ public:
                 at_ = 0;
                 size_ = got > 0 ? static_cast<std::size_t>(got) : 0;
                 if (got < 0) error_ = errno;
-                if (size_ == 0) return !line.empty() || !whole;
+                if (size_ == 0) return !line.empty();
             }
             const char* start = buffer_ + at_;
             const void* end = std::memchr(start, '\n', size_ - at_);
             const std::size_t length = end ? static_cast<const char*>(end) - start : size_ - at_;
-            const std::size_t room = kMaxLine - std::min(kMaxLine, line.size());
-            if (length > room) whole = false;
+            constexpr std::size_t kKept = request::kMaxLine + 1;
+            const std::size_t room = kKept - std::min(kKept, line.size());
             line.append(start, std::min(length, room));
             at_ += length;
             if (end) {
@@ -61,21 +60,24 @@ private:
 
 }  // namespace
 
-std::string RunBatch(int in, std::FILE* out) {
+BatchEnd RunBatch(int in, std::FILE* out) {
+    BatchEnd end;
     request::Calculations calculations;
     LineReader reader(in);
     std::string line;
-    bool whole = true;
-    while (reader.next(line, whole)) {
-        std::string answer =
-            whole ? request::AnswerLine(calculations, line)
-                  : request::ErrorLine("the line is longer than " + std::to_string(kMaxLine) + " bytes");
+    while (reader.next(line)) {
+        bool refused = true;
+        std::string answer = request::AnswerLine(calculations, line, &refused);
+        end.refused += refused;
         answer += '\n';
-        if (std::fwrite(answer.data(), 1, answer.size(), out) != answer.size() || std::fflush(out) != 0)
-            return std::string("cannot write the answers: ") + std::strerror(errno);
+        if (std::fwrite(answer.data(), 1, answer.size(), out) != answer.size() || std::fflush(out) != 0) {
+            end.failure = std::string("cannot write the answers: ") + std::strerror(errno);
+            return end;
+        }
     }
-    if (reader.error() != 0) return std::string("cannot read the requests: ") + std::strerror(reader.error());
-    return {};
+    if (reader.error() != 0)
+        end.failure = std::string("cannot read the requests: ") + std::strerror(reader.error());
+    return end;
 }
 
 }  // namespace ampora::cli

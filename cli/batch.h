@@ -8,17 +8,18 @@
 #include <string_view>
 
 // Batches: one calculation per line of standard input as a JSON object, answered by one
-// JSON object per line, in order (request/answer_line.h). A line that fails gets its
+// JSON object per line, in order (request/answer_line.h). A line that is refused gets its
 // error and the batch goes on.
 namespace ampora::cli {
 
-// Lines longer than this are refused unread, so that a runaway input cannot take the
-// machine's memory.
-inline constexpr std::size_t kMaxLine = 1 << 20;
+// How a batch ended.
+struct BatchEnd {
+    std::string failure;      // why the input could not be read or the output not be written, or ""
+    std::size_t refused = 0;  // how many lines were answered with an error
+};
 
 // Answers every line read from the file descriptor `in` on `out` until `in` ends, flushing
-// each answer so that a program feeding the batch can read it at once. Returns "", or why
-// the input could not be read or the output not be written.
-std::string RunBatch(int in, std::FILE* out);
+// each answer so that a program feeding the batch can read it at once.
+BatchEnd RunBatch(int in, std::FILE* out);
 
 }  // namespace ampora::cli

@@ -68,12 +68,16 @@ int RunProgram(int argc, char** argv) {
         case Command::Version:
             Print(stdout, "Ampora " AMPORA_VERSION "\n");
             return Finished(kDone);
-        case Command::Batch:
-            if (const std::string failed = RunBatch(0, stdout); !failed.empty()) {
-                Print(stderr, std::string(kProgram) + ": " + failed + "\n");
+        case Command::Batch: {
+            // A refused line is told in its answer; the status lets a script notice it without
+            // reading them all. Faults are answers, not refusals.
+            const BatchEnd end = RunBatch(0, stdout);
+            if (!end.failure.empty()) {
+                Print(stderr, std::string(kProgram) + ": " + end.failure + "\n");
                 return kFaulted;
             }
-            return kDone;
+            return end.refused > 0 ? kRefused : kDone;
+        }
         case Command::Refused:
             break;
     }

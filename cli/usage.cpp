@@ -3,6 +3,7 @@
 
 #include "usage.h"
 
+#include "calc/panel.h"
 #include "calc/registry.h"
 #include "core/box_labels.h"
 #include "core/component_list.h"
@@ -145,7 +146,9 @@ std::string GeneralUsage() {
            "  --explain       after the boxes, the work behind each value written, a line per\n"
            "                  step: NAME = RELATION = RELATION WITH THE TEXTS READ = RESULT\n"
            "  -h, --help      print this help; after CALC, the names that calculator takes\n"
-           "  --list          print every calculator's name and window caption\n"
+           "  --list          print one line per calculator: its name, its button's caption on\n"
+           "                  the main panel (or the trigonometry chooser) and its window\n"
+           "                  caption, in columns apart by two blanks or more\n"
            "  --json          read one calculation per line of standard input as a JSON object,\n"
            "                  {\"calc\":\"pd\",\"set\":{\"p\":\"100\",\"v\":\"230\"}} (with "
            "\"press\":\"BUTTON\"\n"
@@ -156,13 +159,22 @@ std::string GeneralUsage() {
            "\n"
            "Exit status: 0 when done; 1 when a press stopped on a fault or showed a message\n"
            "(told on standard error, after the boxes) or the output could not be written; 2\n"
-           "when the command line is refused, and then nothing is computed.\n";
+           "when the command line is refused, and then nothing is computed. With --json: 0\n"
+           "when every line was answered, faults and all (each answer's \"fault\" tells them);\n"
+           "2 when a line was refused with an \"error\", though every line is answered; 1 when\n"
+           "the input could not be read or the answers not written.\n";
 }
 
 std::string CalculatorList() {
     std::vector<std::vector<std::string>> rows;
-    for (const FormDecl* form : Calculators()) rows.push_back({form->name, form->caption});
-    // At the margin: the list is data for scripts as much as text for people.
+    for (const FormDecl* form : Calculators()) {
+        // A calculator the panel does not offer keeps its column filled, so that every line
+        // splits into the same three.
+        const char* panel = PanelCaption(form->name);
+        rows.push_back({form->name, panel ? panel : "-", form->caption});
+    }
+    // At the margin: the list is data for scripts as much as text for people. Captions hold
+    // single blanks only, so two or more part the columns.
     return Table(rows, 0);
 }
 

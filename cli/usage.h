@@ -14,7 +14,8 @@ namespace ampora::cli {
 inline constexpr char kProgram[] = "ampora-calc";
 
 std::string GeneralUsage();
-// Every calculator's name and window caption, one per line.
+// Every calculator's name, its caption on the main panel (or the trigonometry chooser)
+// and its window caption, one per line in three columns.
 std::string CalculatorList();
 // A calculator's usage line and the names it takes, in brief.
 std::string CalculatorUsage(const FormDecl& form);

@@ -3,8 +3,9 @@
 
 // A line of a batch, whatever it holds, taken the whole way: read as JSON, made a
 // request, pressed, and answered. The answer is always one line of JSON that reads back
-// as an error or as the calculator's boxes with what its presses told; and any text the
-// reader accepts, or any bytes at all written as a string, read back as they were.
+// as an error (and only then is the line said to be refused) or as the calculator's boxes
+// with what its presses told; and any text the reader accepts, or any bytes at all
+// written as a string, read back as they were.
 #include "calc/registry.h"
 #include "core/control_list.h"
 #include "fuzz_check.h"
@@ -22,7 +23,7 @@ using namespace ampora;
 
 bool IsText(const json::Value* value) { return value && std::holds_alternative<std::string>(*value); }
 
-void CheckAnswer(std::string_view line, const std::string& answer) {
+void CheckAnswer(std::string_view line, const std::string& answer, bool refused) {
     FUZZ_CHECK(answer.find('\n') == std::string::npos, "the answer spans lines: %s", answer.c_str());
     json::Value read;
     try {
@@ -32,7 +33,10 @@ void CheckAnswer(std::string_view line, const std::string& answer) {
     }
     const auto* object = std::get_if<json::Object>(&read);
     FUZZ_CHECK(object, "the answer is no object: %s", answer.c_str());
-    if (object->size() == 1 && IsText(json::Find(*object, "error"))) return;
+    const bool error = object->size() == 1 && IsText(json::Find(*object, "error"));
+    FUZZ_CHECK(refused == error, "the line is %s, but the answer is: %s", refused ? "refused" : "answered",
+               answer.c_str());
+    if (error) return;
 
     const json::Value* boxes = json::Find(*object, "boxes");
     const json::Value* fault = json::Find(*object, "fault");
@@ -92,11 +96,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view line(reinterpret_cast<const char*>(data), size);
     static request::Calculations calculations;
     const std::optional<std::string> plain = Explained(line, false);
-    CheckAnswer(plain ? *plain : line, request::AnswerLine(calculations, plain ? *plain : line));
+    bool refused = false;
+    const std::string answer = request::AnswerLine(calculations, plain ? *plain : line, &refused);
+    CheckAnswer(plain ? *plain : line, answer, refused);
     CheckRoundTrips(line);
     // Explained, the same answer with the steps and the reports after it.
     if (const std::optional<std::string> explained = Explained(line, true)) {
-        const std::string answer = request::AnswerLine(calculations, *plain);
         const std::string withSteps = request::AnswerLine(calculations, *explained);
         FUZZ_CHECK(answer.starts_with("{\"error\"")
                        ? withSteps == answer

@@ -54,7 +54,8 @@ std::string ErrorLine(std::string_view reason) {
     return json::Write(json::Object{{"error", std::string(reason)}});
 }
 
-std::string AnswerLine(Calculations& calculations, std::string_view line) {
+std::string AnswerLine(Calculations& calculations, std::string_view line, bool* refused) {
+    if (refused) *refused = true;
     if (line.size() > kMaxLine)
         return ErrorLine("the line is longer than " + std::to_string(kMaxLine) + " bytes");
     Request request;
@@ -65,6 +66,7 @@ std::string AnswerLine(Calculations& calculations, std::string_view line) {
     }
     const Answer answer = calculations.run(request);
     if (!answer.error.empty()) return ErrorLine(answer.error);
+    if (refused) *refused = false;
     json::Object boxes;
     boxes.reserve(answer.boxes.size());
     for (const auto& [name, text] : answer.boxes) boxes.push_back({std::string(name), text});

@@ -27,8 +27,10 @@ namespace ampora::request {
 // machine's memory.
 inline constexpr std::size_t kMaxLine = 1 << 20;
 
-// The answer to one line (without its line break), as a JSON object on one line.
-std::string AnswerLine(Calculations& calculations, std::string_view line);
+// The answer to one line (without its line break), as a JSON object on one line. Where
+// `refused` is given, it tells whether the answer refuses the line ({"error":...}) rather
+// than answer it with the calculator's boxes, whatever their "fault" says.
+std::string AnswerLine(Calculations& calculations, std::string_view line, bool* refused = nullptr);
 
 // The answer that refuses a line for `reason`.
 std::string ErrorLine(std::string_view reason);

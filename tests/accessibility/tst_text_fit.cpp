@@ -73,7 +73,7 @@ QString Clipped(const QWidget* w) {
     return {};
 }
 
-double Luminance(const QColor& c) { return 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF(); }
+double Luma(const QColor& c) { return 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF(); }
 
 }  // namespace
 
@@ -143,7 +143,7 @@ void TestTextFit::titleCopiesStandOut() {
         const QWidget* behind = copy->parentWidget();
         const QColor ground = behind->palette().color(behind->backgroundRole());
         const QColor text = copy->palette().color(copy->foregroundRole());
-        QVERIFY2(std::abs(Luminance(text) - Luminance(ground)) > 0.1,
+        QVERIFY2(std::abs(Luma(text) - Luma(ground)) > 0.1,
                  qPrintable(copy->objectName() + QLatin1String(" on ") + ground.name()));
     }
 }

@@ -18,6 +18,7 @@ private slots:
     void answers_data();
     void answers();
     void stringsRoundTrip();
+    void goesOnInOrder_data();
     void goesOnInOrder();
 };
 
@@ -134,7 +135,11 @@ void TestCalcBatch::answers() {
     QFETCH(QByteArray, line);
     QFETCH(QByteArray, answer);
     request::Calculations calculations;
-    QCOMPARE(QByteArray::fromStdString(request::AnswerLine(calculations, line.toStdString())), answer);
+    bool refused = false;
+    QCOMPARE(QByteArray::fromStdString(request::AnswerLine(calculations, line.toStdString(), &refused)),
+             answer);
+    // A fault is an answer; only an error refuses the line.
+    QCOMPARE(refused, answer.startsWith("{\"error\":"));
 }
 
 // Any text written as a JSON string reads back as itself; bytes that are no UTF-8 (which
@@ -159,17 +164,49 @@ void TestCalcBatch::stringsRoundTrip() {
     QCOMPARE(std::get<std::string>(json::Parse(written)), "a\xef\xbf\xbd\xef\xbf\xbd");
 }
 
-// Through the program: one answer per line in order, a failing line among good ones.
-void TestCalcBatch::goesOnInOrder() {
+// Through the program: one answer per line in order, whatever the lines hold; the status
+// tells a script whether any line was refused, not whether a calculation faulted.
+void TestCalcBatch::goesOnInOrder_data() {
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QByteArray>("answers");
+    QTest::addColumn<int>("status");
     const QByteArray good = R"({"calc":"cond","set":{"r":"4"}})";
     const QByteArray answer = R"({"boxes":{"r":"4","c":"0.25"},"fault":null})";
     const QByteArray longLine =
-        R"({"calc":"cond","set":{"r":")" + QByteArray(int(cli::kMaxLine), '1') + "\"}}";
-    const test::CalcRun run = test::RunCalc({"--json"}, good + "\n{\n" + longLine + "\n" + good);
-    QCOMPARE(run.status, 0);
+        R"({"calc":"cond","set":{"r":")" + QByteArray(int(request::kMaxLine), '1') + "\"}}";
+
+    QTest::newRow("refused lines among good ones: every line answered, status 2")
+        << good + "\n{\n" + longLine + "\n" + good
+        << answer + "\n" + R"({"error":"column 2: expected a name in quotes"})" + "\n" +
+               R"({"error":"the line is longer than 1048576 bytes"})" + "\n" + answer + "\n"
+        << 2;
+    QTest::newRow("one unknown calculator among good ones: status 2")
+        << good + "\n" + R"({"calc":"volts"})" + "\n" + good + "\n"
+        << answer + "\n" + R"({"error":"there is no calculator named \"volts\""})" + "\n" + answer + "\n"
+        << 2;
+    QTest::newRow("faults and messages only: status 0")
+        << QByteArray(R"({"calc":"pd","set":{"v":"12","i":"x"}})"
+                      "\n"
+                      R"({"calc":"oscil","set":{"hs":"0.005","hd":"4"}})")
+        << QByteArray(
+               R"({"boxes":{"p":"","i":"x","v":"12","r":"","w":"","q":"","t":""},"fault":"Ampora could )"
+               R"(not work out the Power.\nThe Current box does not hold a number."})"
+               "\n"
+               R"({"boxes":{"vs":"","vd":"","v":"","t":"0.02","hd":"4","hs":"0.005","f":"50",)"
+               R"("w":"6000000"},"fault":"Leave one field blank!"})"
+               "\n")
+        << 0;
+    QTest::newRow("no lines") << QByteArray() << QByteArray() << 0;
+}
+
+void TestCalcBatch::goesOnInOrder() {
+    QFETCH(QByteArray, lines);
+    QFETCH(QByteArray, answers);
+    QFETCH(int, status);
+    const test::CalcRun run = test::RunCalc({"--json"}, lines);
+    QCOMPARE(run.out, answers);
     QCOMPARE(run.err, QByteArray());
-    QCOMPARE(run.out, answer + "\n" + R"({"error":"column 2: expected a name in quotes"})" + "\n" +
-                          R"({"error":"the line is longer than 1048576 bytes"})" + "\n" + answer + "\n");
+    QCOMPARE(run.status, status);
 }
 
 AMPORA_TEST(TestCalcBatch)
