@@ -61,11 +61,13 @@ std::string NumberToText(double x) {
     if (!std::isfinite(x)) throw Fault(FaultKind::Arithmetic, "overflows the range of numbers");
     if (x == 0.0) return "0";
     const decimal::Digits15 rounded = decimal::Round15(x);
-    const bool negative = rounded.negative;
-    const int exponent = rounded.exponent;
-    std::string digits(rounded.digits.begin(), rounded.digits.end());
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    return DigitsToText(rounded.negative, std::string_view(rounded.digits.data(), rounded.digits.size()),
+                        rounded.exponent);
+}
 
+std::string DigitsToText(bool negative, std::string_view significant, int exponent) {
+    std::string digits(significant);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     std::string out = negative ? "-" : "";
     if (exponent >= -4 && exponent <= 14) {
         if (exponent < 0) {

@@ -24,6 +24,11 @@ double LeadingNumber(std::string_view text);
 // A non-finite value is an arithmetic fault (overflow), so no box ever shows "inf" or "nan".
 std::string NumberToText(double x);
 
+// Significant digits d1 d2 ... (as many as given), the value d1.d2... times ten to the
+// `exponent`, laid out as NumberToText lays out its 15: plain for exponents -4 to 14, else
+// "1.5E-300"; trailing zeros of the fraction dropped.
+std::string DigitsToText(bool negative, std::string_view digits, int exponent);
+
 // Nearest whole number, ties to even; a fault outside -32768..32767.
 std::int16_t RoundToInteger(double x);
 // The same with the 32-bit range.

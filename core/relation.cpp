@@ -100,6 +100,10 @@ std::string Sentence(const Fault& fault) {
     return Fault(fault.kind(), fault.reason(), fault.operand()).describe();
 }
 
+// A step's relation and substituted relation, from the tree below `root`.
+void FillTexts(const std::vector<Node>& nodes, const Scope& scope, const std::vector<std::string>& rounded,
+               int root, Step& step);
+
 // Works a tree out, the right operand of an operation before its left one. With `steps`,
 // every rounded value becomes a step of its own and its text is kept for the printing.
 class Evaluation {
@@ -168,7 +172,7 @@ private:
         }
     }
 
-    void Fill(Step& step, int root) const;
+    void Fill(Step& step, int root) const { FillTexts(nodes_, scope_, *rounded_, root, step); }
 
     const std::vector<Node>& nodes_;
     const Scope& scope_;
@@ -280,9 +284,10 @@ private:
     const std::vector<std::string>* rounded_;
 };
 
-void Evaluation::Fill(Step& step, int root) const {
-    step.relation = Printer(nodes_, scope_, false, rounded_).print(root).text;
-    step.substituted = Printer(nodes_, scope_, true, rounded_).print(root).text;
+void FillTexts(const std::vector<Node>& nodes, const Scope& scope, const std::vector<std::string>& rounded,
+               int root, Step& step) {
+    step.relation = Printer(nodes, scope, false, &rounded).print(root).text;
+    step.substituted = Printer(nodes, scope, true, &rounded).print(root).text;
 }
 
 }  // namespace
@@ -297,12 +302,10 @@ Num Relation::explain(const Scope& scope, Step& step, Steps& steps) const {
     const int root = static_cast<int>(nodes_.size()) - 1;
     try {
         const Num value = evaluation.value(root);
-        step.relation = Printer(nodes_, scope, false, &rounded).print(root).text;
-        step.substituted = Printer(nodes_, scope, true, &rounded).print(root).text;
+        FillTexts(nodes_, scope, rounded, root, step);
         return value;
     } catch (const Fault& fault) {
-        step.relation = Printer(nodes_, scope, false, &rounded).print(root).text;
-        step.substituted = Printer(nodes_, scope, true, &rounded).print(root).text;
+        FillTexts(nodes_, scope, rounded, root, step);
         step.fault = Sentence(fault);
         throw;
     }
@@ -320,28 +323,14 @@ std::string Relation::text(const Scope& scope) const {
 
 namespace {
 
-// "d.ddde+XX" (as printf's %e writes it) in NumberToText's style: plain for exponents -4
-// to 14, else "1.5E-300"; trailing zeros of the fraction dropped.
+// "-d.ddde+XX" as printf's %e writes it, in NumberToText's style.
 std::string Laid(std::string_view scientific) {
-    const bool negative = scientific.front() == '-';
     const std::size_t e = scientific.find('e');
     std::string digits;
     for (const char c : scientific.substr(0, e))
         if (c >= '0' && c <= '9') digits += c;
-    const int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    std::string out = negative ? "-" : "";
-    if (exponent >= -4 && exponent <= 14) {
-        if (exponent < 0)
-            return out + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-        const auto whole = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= whole) return out + digits + std::string(whole - digits.size(), '0');
-        return out + digits.substr(0, whole) + "." + digits.substr(whole);
-    }
-    out += digits.substr(0, 1);
-    if (digits.size() > 1) out += "." + digits.substr(1);
-    const int magnitude = std::abs(exponent);
-    return out + (exponent < 0 ? "E-" : "E+") + (magnitude < 10 ? "0" : "") + std::to_string(magnitude);
+    return DigitsToText(scientific.front() == '-', digits,
+                        std::atoi(std::string(scientific.substr(e + 1)).c_str()));
 }
 
 }  // namespace

@@ -187,7 +187,7 @@ void Conversions(Digest& digest) {
                                               : NumberToText(double(bits % 100000) / 8);
         try {
             digest.add(NumberToText(TextToNumber(text)));
-            digest.add(std::to_string(TextToInteger(text)));
+            digest.add(std::to_string(RoundToInteger(TextToNumber(text))));
         } catch (const Fault& fault) {
             digest.add(fault.describe());
         }
