@@ -256,7 +256,8 @@ public:
             case Node::Div:
                 return binary(n, " / ");
             case Node::Pow:
-                return binary(n, "^");
+                // A power binds tighter than the operations around it.
+                return {binary(n, "^").text, false};
             case Node::Sqrt:
                 return {"sqrt(" + print(n.left).text + ")", false};
             case Node::Sin:

@@ -54,6 +54,9 @@ void TestCapacitance::calculate_data() {
     QTest::newRow("a shorted capacitor in series gives 0")
         << false << "2" << QStringList{"0", "4"} << QStringList{"10", "", "", ""}
         << QStringList{"10", "0", "0", "0", "0.25"};
+    QTest::newRow("a charge with a unit is no number: no capacitance")
+        << true << "0" << QStringList{} << QStringList{"4", "8x", "", ""}
+        << QStringList{"4", "8x", "", "", "0"};
     QTest::newRow("zero voltage leaves the capacitance empty")
         << true << "0" << QStringList{} << QStringList{"0", "50", "", ""}
         << QStringList{"0", "50", "", "", "0"};

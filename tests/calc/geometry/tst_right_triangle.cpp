@@ -58,6 +58,8 @@ void TestRightTriangle::solve_data() {
                                     << QStringList{"", "", "", "30", "60"};
     QTest::newRow("angle A from C") << QStringList{"", "", "", "", "45.5"}
                                     << QStringList{"", "", "", "44.5", "45.5"};
+    QTest::newRow("an angle is read strictly: with letters, no other angle")
+        << QStringList{"", "", "", "", "30x"} << QStringList{"", "", "", "", "30x"};
     QTest::newRow("both angles typed are never checked")
         << QStringList{"", "", "", "30", "70"} << QStringList{"", "", "", "30", "70"};
     QTest::newRow("one press fills one angle and one side")

@@ -100,6 +100,8 @@ void TestOscilloscope::frequency_data() {
     row("zero frequency is silent", {"", "", "", "0", ""}, {"", "", "", "0", ""});
     row("an unreadable period is not passed over for the wavelength", {"", "", "abc", "", "600"},
         {"", "", "abc", "", "600"});
+    row("a period with a unit is no number: nothing follows from it", {"", "4", "0.02s", "", ""},
+        {"", "4", "0.02s", "", ""});
     row("all filled: nothing changes", {"1", "2", "3", "4", "5"}, {"1", "2", "3", "4", "5"});
 }
 
