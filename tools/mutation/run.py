@@ -146,17 +146,17 @@ def masked(text):
     return "".join(out)
 
 
-def closing(code, i):
-    """The index after the brace that closes the one at i."""
+def closing(code, i, pair="{}"):
+    """The index after the bracket that closes the one at i: a brace, or the pair given."""
     depth = 0
     for j in range(i, len(code)):
-        if code[j] == "{":
+        if code[j] == pair[0]:
             depth += 1
-        elif code[j] == "}":
+        elif code[j] == pair[1]:
             depth -= 1
             if depth == 0:
                 return j + 1
-    raise ValueError("unbalanced braces")
+    raise ValueError("unbalanced " + pair)
 
 
 def groups(code, i):
@@ -170,19 +170,6 @@ def groups(code, i):
         else:
             j += 1
     return spans
-
-
-def closing_paren(code, i):
-    """The index after the parenthesis that closes the one at i."""
-    depth = 0
-    for j in range(i, len(code)):
-        if code[j] == "(":
-            depth += 1
-        elif code[j] == ")":
-            depth -= 1
-            if depth == 0:
-                return j + 1
-    raise ValueError("unbalanced parentheses")
 
 
 @dataclasses.dataclass
@@ -237,7 +224,7 @@ def formula_spans(code):
         spans.append((match.start(), closing(code, match.end() - 1), "a formula"))
     for match in re.finditer(r"\bconst (?:std::vector<)?Relation>? (\w+)(\(|\s*=)", code):
         if match.group(2) == "(":
-            spans.append((match.start(), closing_paren(code, match.end() - 1), match.group(1)))
+            spans.append((match.start(), closing(code, match.end() - 1, "()"), match.group(1)))
     for match in re.finditer(r"\b(?:Term|std::vector<Relation>) (\w+)\([^)]*\)(?: const)? \{", code):
         spans.append((match.start(), closing(code, match.end() - 1), match.group(1)))
     return spans
@@ -390,7 +377,7 @@ def candidates(path, text):
         add("read", match.start(), old, new, f"{old} -> {new}")
     # A value no longer rounded through its text.
     for match in re.finditer(r"\bRounded\(", code):
-        end = closing_paren(code, match.end() - 1)
+        end = closing(code, match.end() - 1, "()")
         inner = code[match.end():end - 1]
         value = text[match.end():match.end() + inner.rindex(",")]
         add("unround", match.start(), text[match.start():end], f"({value})",
@@ -406,10 +393,10 @@ def candidates(path, text):
         add("constant", match.start(), literal, bumped(literal),
             f"{around(match.start())}: {literal} -> {bumped(literal)}")
     for match in re.finditer(r"\bif \(!", code):
-        cond = text[match.start():closing_paren(code, match.end() - 2)]
+        cond = text[match.start():closing(code, match.end() - 2, "()")]
         add("negate", match.start(), "if (!", "if (", f"{' '.join(cond.split())}: drops the '!'")
     for match in re.finditer(r"\bif \((?!!)", code):
-        end = closing_paren(code, match.end() - 1)
+        end = closing(code, match.end() - 1, "()")
         cond = text[match.end():end - 1]
         if cond.startswith("const "):  # a declaration, not a condition
             continue
