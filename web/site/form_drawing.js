@@ -1,0 +1,261 @@
+// SPDX-FileCopyrightText: 2026 The Ampora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A calculator's form drawn from its declaration in the forms document: every control as
+// an element carrying its name, at its declared rectangle on a wide screen and grouped
+// into fields, pictures, sketches and frames on a narrow one, named for screen readers
+// as the desktop names them. Drawing only: what the controls do is forms.js's.
+import {drawingSvg, sketchSvg} from './drawing.js';
+import {clearOfEachOther, layoutOf} from './layout.js';
+
+const kTwipsPerPixel = 15;
+const px = (twips) => `${twips / kTwipsPerPixel}px`;
+// Where the style sheet lays a form out at its declared size.
+export const kWide = '(min-width: 600px)';
+// A button this high (twips) wraps its caption over two lines.
+const kTwoLines = 450;
+
+export function element(tag, className, text) {
+  const e = document.createElement(tag);
+  if (className) e.className = className;
+  if (text !== undefined) e.textContent = text;
+  return e;
+}
+
+// Places `e` at a rectangle in twips; the style sheet decides where that counts.
+export function place(e, at, prefix = '') {
+  e.classList.add('at');
+  e.style.setProperty(`--${prefix}x`, px(at.left));
+  e.style.setProperty(`--${prefix}y`, px(at.top));
+  e.style.setProperty(`--${prefix}w`, px(at.width));
+  e.style.setProperty(`--${prefix}h`, px(at.height));
+}
+
+let uniqueIds = 0;
+const nextId = (stem) => `${stem}-${++uniqueIds}`;
+
+export class FormDrawing {
+  // `decl`: the calculator from the forms document.
+  constructor(decl) {
+    this.decl = decl;
+    this.controls = new Map();  // name -> the element carrying data-name
+    this.fields = new Map();    // a box's name -> its field's element
+    this.element = this.#build();
+  }
+
+  #build() {
+    const d = this.decl;
+    const root = element('div', 'form');
+    root.dataset.form = d.name;
+    root.style.setProperty('--w', px(d.client.width));
+    root.style.setProperty('--h', px(d.client.height));
+    for (const t of d.titles) {
+      // The white copy first, behind the title, as a raised look.
+      const copy = element('div', 'title copy', t.text);
+      copy.dataset.name = t.copyName;
+      copy.setAttribute('aria-hidden', 'true');
+      place(copy, {...t.at, left: t.at.left - t.offset, top: t.at.top - t.offset});
+      const title = element('div', 'title', t.text);
+      title.dataset.name = t.name;
+      place(title, t.at);
+      for (const e of [copy, title]) {
+        e.style.fontFamily = `"${t.family}", "DejaVu Sans", Verdana, sans-serif`;
+        e.style.fontSize = `${t.points}pt`;
+        if (t.underline) e.classList.add('underline');
+        if (t.onBottomLine) e.classList.add('bottom-line');
+      }
+      if (t.colour) title.style.color = t.colour;
+      root.append(copy, title);
+    }
+    this.#render(layoutOf(d), root);
+    // Controls no layout shows (the scratch box) still exist, hidden, as on the desktop.
+    for (const c of d.controls) {
+      if (this.controls.has(c.name)) continue;
+      const hidden = this.#control(c);
+      hidden.hidden = true;
+      root.append(hidden);
+    }
+    for (const f of d.fonts) {
+      const label = this.controls.get(f.label);
+      label.style.fontFamily = `"${f.family}", "DejaVu Sans", sans-serif`;
+      label.style.fontSize = `${f.points}pt`;
+    }
+    for (const name of d.rightAligned) this.controls.get(name).classList.add('right');
+    this.#name(root);
+    return root;
+  }
+
+  #render(node, into) {
+    switch (node.type) {
+      case 'stack':
+      case 'line': {
+        const group = element('div', node.type);
+        for (const child of node.children) this.#render(child, group);
+        into.append(group);
+        break;
+      }
+      case 'field': {
+        const field = element('div', 'field');
+        const members = [node.box, ...node.clears, node.unit].filter(Boolean).sort((a, b) => a.at.left - b.at.left);
+        if (node.caption) members.unshift(node.caption);
+        for (const c of members) {
+          const e = this.#control(c);
+          place(e, c.at);
+          field.append(e);
+        }
+        if (node.caption) this.controls.get(node.caption.name).classList.add('caption');
+        if (node.unit) this.controls.get(node.unit.name).classList.add('unit');
+        this.fields.set(node.box.name, field);
+        into.append(field);
+        break;
+      }
+      case 'frame': {
+        const frame = this.#control(node.control);
+        place(frame, node.control.at);
+        this.#render(node.content, frame);
+        into.append(frame);
+        break;
+      }
+      case 'picture':
+      case 'sketch': {
+        let block;
+        if (node.type === 'picture') {
+          block = this.#control(node.control);
+          const drawing = this.decl.drawings.find((dr) => dr.picture === node.control.name);
+          if (drawing) block.append(drawingSvg(drawing));
+        } else {
+          block = element('div', 'sketch');
+          block.append(sketchSvg(node.children.filter((c) => c.control.kind !== 'Label'), node.rect));
+        }
+        block.classList.add('block');
+        place(block, node.rect);
+        const narrow = clearOfEachOther(node.children, this.decl.clears, node.rect.height);
+        block.style.setProperty('--bh', px(narrow.height));
+        for (const {control, at} of node.children) {
+          if (control.kind === 'Line' || control.kind === 'Circle') continue;
+          const e = this.#control(control);
+          place(e, at);
+          place(e, narrow.placed.get(control.name), 'f');
+          block.append(e);
+        }
+        into.append(block);
+        break;
+      }
+      case 'control': {
+        const e = this.#control(node.control);
+        if (node.control.kind !== 'StatusBar') place(e, node.control.at);
+        into.append(e);
+        break;
+      }
+    }
+  }
+
+  // The element of one declared control, carrying its name.
+  #control(c) {
+    let e;
+    let named;
+    switch (c.kind) {
+      case 'Label': {
+        const captionOf = Object.entries(this.decl.labels).find(([, l]) => l.captionLabel === c.name);
+        e = element(captionOf ? 'label' : 'span', 'label', c.caption);
+        if (captionOf) e.dataset.captionOf = captionOf[0];
+        break;
+      }
+      case 'Box':
+        e = element('input', 'box');
+        e.type = 'text';
+        e.value = c.caption;
+        e.autocomplete = 'off';
+        e.spellcheck = false;
+        e.setAttribute('autocapitalize', 'off');
+        break;
+      case 'Button':
+        e = element('button', 'button', c.caption);
+        e.type = 'button';
+        if (c.at.height >= kTwoLines) e.classList.add('two-lines');
+        if (c.caption === '*') e.classList.add('clear');
+        break;
+      case 'Option': {
+        e = element('label', 'option');
+        named = element('input');
+        named.type = 'radio';
+        named.name = `${this.decl.name}-${c.parent || 'form'}`;
+        e.append(named, element('span', '', c.caption));
+        break;
+      }
+      case 'List':
+        e = element('select', 'list');
+        for (const entry of c.entries) e.append(element('option', '', entry));
+        e.selectedIndex = -1;
+        break;
+      case 'Frame': {
+        e = element('div', 'frame');
+        e.setAttribute('role', 'group');
+        const caption = element('span', 'frame-caption', c.caption);
+        caption.id = nextId('caption');
+        e.setAttribute('aria-labelledby', caption.id);
+        e.append(caption);
+        break;
+      }
+      case 'StatusBar':
+        e = element('div', 'status-bar', c.caption);
+        break;
+      case 'Picture':
+        e = element('div', 'picture');
+        break;
+      default:
+        e = element('span', 'shape');
+    }
+    (named || e).dataset.name = c.name;
+    this.controls.set(c.name, named || e);
+    return e;
+  }
+
+  // Every box and list named by its caption and described by its unit in words, every "*"
+  // button named "Clear " and its box's name, as the desktop names them.
+  #name(root) {
+    const d = this.decl;
+    const spoken = new Map(d.spokenNames.map((s) => [s.control, s.name]));
+    for (const [name, labels] of Object.entries(d.labels)) {
+      const e = this.controls.get(name);
+      e.id = nextId(`${d.name}-${name}`);
+      const caption = spoken.get(name) || labels.caption;
+      if (caption) e.setAttribute('aria-label', caption);
+      const label = this.controls.get(labels.captionLabel);
+      if (label && label.tagName === 'LABEL') label.htmlFor = e.id;
+      const words = labels.unitWords || labels.unit;
+      if (words) {
+        const description = element('span', '', words);
+        description.id = nextId('unit');
+        description.hidden = true;
+        root.append(description);
+        e.setAttribute('aria-describedby', description.id);
+      }
+    }
+    for (const k of d.clears) {
+      const box = this.controls.get(k.box);
+      const quantity = box.getAttribute('aria-label') || k.box;
+      this.controls.get(k.button).setAttribute('aria-label', spoken.get(k.button) || `Clear ${quantity}`);
+    }
+    for (const [control, name] of spoken) {
+      const e = this.controls.get(control);
+      if (e && e.tagName === 'BUTTON') e.setAttribute('aria-label', name);
+    }
+  }
+
+  // On a wide screen every control keeps its declared rectangle: a caption wider than
+  // its rectangle in the fonts at hand is set smaller until it fits, rather than cut off
+  // or run over its neighbour.
+  fitCaptions() {
+    for (const e of this.element.querySelectorAll('.fitted')) e.classList.remove('fitted');
+    if (!this.element.isConnected || !matchMedia(kWide).matches) return;
+    const tight = [...this.element.querySelectorAll('.label.at, .button.at, .option.at')]
+                      .filter((e) => e.getClientRects().length && e.scrollWidth > e.clientWidth + 1);
+    const sizes = tight.map((e) => [e, parseFloat(getComputedStyle(e).fontSize), e.clientWidth / e.scrollWidth]);
+    for (const [e, size, ratio] of sizes) {
+      e.style.setProperty('--fit', `${Math.max(8, Math.floor(size * ratio * 2) / 2)}px`);
+      e.classList.add('fitted');
+    }
+  }
+
+}
