@@ -111,9 +111,16 @@ std::string UsageLine(const FormDecl& form) {
     if (form.presses.size() > 1) {
         line += " [--press ";
         for (const Press& p : form.presses)
-            line += std::string(p.button) + (&p == &form.presses.back() ? "]" : "|");
+            line += std::string(p.role ? p.role : p.button) + (&p == &form.presses.back() ? "]" : "|");
     }
     return line + " [--explain] [NAME=TEXT]...\n";
+}
+
+// The press of the worked example, or nullptr.
+const Press* ExamplePress(const FormDecl& form) {
+    for (const Press& p : form.presses)
+        if (form.example.press && p.button == std::string_view(form.example.press)) return &p;
+    return nullptr;
 }
 
 std::vector<const Control*> OfKind(const ControlList& controls, Kind kind) {
@@ -127,11 +134,18 @@ std::vector<const Control*> OfKind(const ControlList& controls, Kind kind) {
 
 std::string GeneralUsage() {
     std::vector<std::string> names;
-    for (const FormDecl* form : Calculators()) names.emplace_back(form->name);
+    std::string roles;  // "oscil: voltage, frequency", for each form with more than one press
+    for (const FormDecl* form : Calculators()) {
+        names.emplace_back(form->name);
+        if (form->presses.size() < 2) continue;
+        roles += std::string(roles.empty() ? "" : "; ") + form->name + ":";
+        for (const Press& p : form->presses)
+            roles += std::string(&p == &form->presses.front() ? " " : ", ") + (p.role ? p.role : p.button);
+    }
     const std::string program = kProgram;
-    return "Usage: " + program + " CALC [--press BUTTON] [--explain] [NAME=TEXT]...\n" +  //
-           "       " + program + " CALC --help\n" +                                       //
-           "       " + program + " --json\n" +                                            //
+    return "Usage: " + program + " CALC [--press PRESS] [--explain] [NAME=TEXT]...\n" +  //
+           "       " + program + " CALC --help\n" +                                      //
+           "       " + program + " --json\n" +                                           //
            "       " + program + " --list | --help | --version\n" +
            "\n"
            "Runs one of Ampora's calculators as its \"Calculate\" button does, and prints every\n"
@@ -142,7 +156,10 @@ std::string GeneralUsage() {
            "  NAME=TEXT       a box's name and its text exactly as typed; an option's name and 1\n"
            "                  to choose it; a list's name and an entry as it reads, or its\n"
            "                  position from 0\n"
-           "  --press BUTTON  press only this button, on a form with more than one\n"
+           "  --press PRESS   on a form with more than one press, run only this one: named by\n"
+           "                  what it works out (" +
+           roles +
+           ") or by its button\n"
            "  --explain       after the boxes, the work behind each value written, a line per\n"
            "                  step: NAME = RELATION = RELATION WITH THE TEXTS READ = RESULT\n"
            "  -h, --help      print this help; after CALC, the names that calculator takes\n"
@@ -151,10 +168,11 @@ std::string GeneralUsage() {
            "                  caption, in columns apart by two blanks or more\n"
            "  --json          read one calculation per line of standard input as a JSON object,\n"
            "                  {\"calc\":\"pd\",\"set\":{\"p\":\"100\",\"v\":\"230\"}} (with "
-           "\"press\":\"BUTTON\"\n"
+           "\"press\":\"PRESS\"\n"
            "                  where the command line says --press), and write one JSON object\n"
-           "                  per line: {\"boxes\":{...},\"fault\":null}, or {\"error\":\"...\"};\n"
-           "                  with \"explain\":true, the answer adds \"steps\":[...]\n"
+           "                  per line: {\"boxes\":{...},\"fault\":null,\"reports\":[]}, or\n"
+           "                  {\"error\":\"...\"}; with \"explain\":true, the answer adds\n"
+           "                  \"steps\":[...]\n"
            "  -v, --version   print the version\n"
            "\n"
            "Exit status: 0 when done; 1 when a press stopped on a fault or showed a message\n"
@@ -245,20 +263,22 @@ std::string CalculatorHelp(const FormDecl& form) {
             std::string about = button ? button->caption : "";
             if (const std::string panel = button ? FrameCaption(controls, *button) : ""; !panel.empty())
                 about = panel + ": " + about;
-            rows.push_back({p.button, about});
+            rows.push_back({p.role ? p.role : p.button, p.role ? p.button : "", about});
         }
-        out += "\nPresses, --press BUTTON for one alone; without it each runs, in this order:\n" +
-               Table(rows) +
-               "A message a press shows is told like a fault, so name the press of the panel you\n"
-               "fill in.\n";
+        out +=
+            "\nPresses, --press PRESS (what it works out, or its button) for one alone; without\n"
+            "it each runs, in this order:\n" +
+            Table(rows) +
+            "A message a press shows is told like a fault, so name the press of the panel you\n"
+            "fill in.\n";
     }
     return out + "\nExample:\n  " + ExampleCommand(form) + '\n';
 }
 
 std::string ExampleCommand(const FormDecl& form) {
     std::string command = std::string(kProgram) + ' ' + form.name;
-    if (form.presses.size() > 1 && form.example.press)
-        command += std::string(" --press ") + form.example.press;
+    if (const Press* p = form.presses.size() > 1 ? ExamplePress(form) : nullptr)
+        command += std::string(" --press ") + (p->role ? p->role : p->button);
     for (const Setting& s : form.example.settings) command += ' ' + ShellArgument(s.control, s.text);
     return command;
 }

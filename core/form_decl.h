@@ -110,6 +110,9 @@ struct Press {
     // Boxes the handler writes even when they hold text (answers worked out afresh on
     // every press, scratch values); it never changes any other filled box.
     std::span<const char* const> rewrites = {};
+    // What the press works out, in a word, where the form has more than one press
+    // ("voltage"): requests may name it so instead of by its button.
+    const char* role = nullptr;
 };
 
 // A "*" button that empties one box.

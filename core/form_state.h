@@ -76,18 +76,24 @@ Report SolveBoxes(FormState& form, const BoxTable<N>& table, Steps* steps, Outco
 
 // A button whose handler is a unit run over the form's boxes `table`, in the unit's order.
 template <const auto& table, auto solve>
-constexpr Press SolvePress(const char* button) {
-    return {button, [](FormState& form, Steps* steps) { return SolveBoxes(form, table, steps, solve); }};
+constexpr Press SolvePress(const char* button, const char* role = nullptr) {
+    return {button,
+            [](FormState& form, Steps* steps) { return SolveBoxes(form, table, steps, solve); },
+            {},
+            role};
 }
 
 // A button whose handler is only the unit's pass `rules()`, run under resume-next over the
 // form's boxes `table`.
 template <const auto& table, const Pass& (*rules)()>
-constexpr Press PassPress(const char* button) {
-    return {button, [](FormState& form, Steps* steps) -> Report {
+constexpr Press PassPress(const char* button, const char* role = nullptr) {
+    return {button,
+            [](FormState& form, Steps* steps) -> Report {
                 form.setBoxes(table, SolveByPass(rules(), form.boxes(table), steps));
                 return {};
-            }};
+            },
+            {},
+            role};
 }
 
 }  // namespace ampora

@@ -10,6 +10,7 @@
 #include "core/control_list.h"
 #include "fuzz_check.h"
 #include "request/answer_line.h"
+#include "request/form_events.h"
 #include "request/json.h"
 
 #include <cstdint>
@@ -27,7 +28,7 @@ void CheckAnswer(std::string_view line, const std::string& answer, bool refused)
     FUZZ_CHECK(answer.find('\n') == std::string::npos, "the answer spans lines: %s", answer.c_str());
     json::Value read;
     try {
-        read = json::Parse(answer);
+        read = json::Parse(answer, json::Arrays::Read);
     } catch (const json::Error& e) {
         FUZZ_CHECK(false, "the answer is no JSON (%s): %s", e.what(), answer.c_str());
     }
@@ -40,9 +41,21 @@ void CheckAnswer(std::string_view line, const std::string& answer, bool refused)
 
     const json::Value* boxes = json::Find(*object, "boxes");
     const json::Value* fault = json::Find(*object, "fault");
-    FUZZ_CHECK(object->size() == 2 && boxes && std::holds_alternative<json::Object>(*boxes) && fault &&
-                   (IsText(fault) || std::holds_alternative<std::nullptr_t>(*fault)),
-               "the answer is neither an error nor boxes and a fault: %s", answer.c_str());
+    const json::Value* reports = json::Find(*object, "reports");
+    FUZZ_CHECK(object->size() == 3 && boxes && std::holds_alternative<json::Object>(*boxes) && fault &&
+                   (IsText(fault) || std::holds_alternative<std::nullptr_t>(*fault)) && reports &&
+                   std::holds_alternative<json::Array>(*reports),
+               "the answer is neither an error nor boxes, a fault and reports: %s", answer.c_str());
+    // A fault's sentence is what its reports tell, one on a line.
+    std::string told;
+    for (const json::Value& report : std::get<json::Array>(*reports)) {
+        const auto* r = std::get_if<json::Object>(&report);
+        FUZZ_CHECK(r && IsText(json::Find(*r, "title")) && IsText(json::Find(*r, "text")),
+                   "a report is not a title and a text: %s", answer.c_str());
+        told += (told.empty() ? "" : "\n") + std::get<std::string>(*json::Find(*r, "text"));
+    }
+    FUZZ_CHECK(told == (IsText(fault) ? std::get<std::string>(*fault) : std::string()),
+               "the fault and the reports tell different things: %s", answer.c_str());
     // The request was read, so it named its calculator: the boxes are that form's.
     const json::Value request = json::Parse(line);
     const FormDecl* form =
@@ -70,8 +83,9 @@ void CheckRoundTrips(std::string_view bytes) {
     }
     // What the reader accepts it writes again, and that reads back the same.
     try {
-        const std::string once = json::Write(json::Parse(bytes));
-        FUZZ_CHECK(json::Write(json::Parse(once)) == once, "written again, %s changes", once.c_str());
+        const std::string once = json::Write(json::Parse(bytes, json::Arrays::Read));
+        FUZZ_CHECK(json::Write(json::Parse(once, json::Arrays::Read)) == once, "written again, %s changes",
+                   once.c_str());
     } catch (const json::Error&) {
     }
 }
@@ -100,13 +114,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string answer = request::AnswerLine(calculations, plain ? *plain : line, &refused);
     CheckAnswer(plain ? *plain : line, answer, refused);
     CheckRoundTrips(line);
-    // Explained, the same answer with the steps and the reports after it.
+    // Explained, the same answer with the steps before its reports.
     if (const std::optional<std::string> explained = Explained(line, true)) {
         const std::string withSteps = request::AnswerLine(calculations, *explained);
+        const std::size_t reports = answer.rfind(",\"reports\":[");
         FUZZ_CHECK(answer.starts_with("{\"error\"")
                        ? withSteps == answer
-                       : withSteps.starts_with(answer.substr(0, answer.size() - 1) + ",\"steps\":["),
+                       : reports != std::string::npos &&
+                             withSteps.starts_with(answer.substr(0, reports) + ",\"steps\":[") &&
+                             withSteps.ends_with(answer.substr(reports)),
                    "explained, the answer changes: %s\n%s", answer.c_str(), withSteps.c_str());
+    }
+    // The same line as an event of a form the web page draws: always one JSON object.
+    const std::string event = request::EventAnswer(calculations, line);
+    try {
+        FUZZ_CHECK(std::holds_alternative<json::Object>(json::Parse(event, json::Arrays::Read)),
+                   "an event's answer is no object: %s", event.c_str());
+    } catch (const json::Error& e) {
+        FUZZ_CHECK(false, "an event's answer is no JSON (%s): %s", e.what(), event.c_str());
     }
     return 0;
 }

@@ -48,11 +48,11 @@ Request RequestOf(std::string_view line) {
     return request;
 }
 
-}  // namespace
-
 std::string ErrorLine(std::string_view reason) {
     return json::Write(json::Object{{"error", std::string(reason)}});
 }
+
+}  // namespace
 
 std::string AnswerLine(Calculations& calculations, std::string_view line, bool* refused) {
     if (refused) *refused = true;
@@ -89,12 +89,12 @@ std::string AnswerLine(Calculations& calculations, std::string_view line, bool* 
                 s.push_back({"result", step.result});
             steps.push_back(std::move(s));
         }
-        json::Array reports;
-        for (const Message& report : answer.reports)
-            reports.push_back(json::Object{{"title", report.title}, {"text", report.text}});
         out.push_back({"steps", std::move(steps)});
-        out.push_back({"reports", std::move(reports)});
     }
+    json::Array reports;
+    for (const Message& report : answer.reports)
+        reports.push_back(json::Object{{"title", report.title}, {"text", report.text}});
+    out.push_back({"reports", std::move(reports)});
     return json::Write(out);
 }
 

@@ -3,11 +3,12 @@
 
 #pragma once
 
-#include "core/control_list.h"
-#include "core/form_state.h"
+#include "core/form_behaviour.h"
+#include "settings.h"
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,9 +21,11 @@
 namespace ampora::request {
 
 struct Request {
-    std::string calc;   // the form's name, "pd"
-    std::string press;  // the button of one press, or "" for every press of the form in turn
-    std::vector<std::pair<std::string, std::string>> settings;  // control name, text
+    std::string calc;  // the form's name, "pd"
+    // One press, by its button ("Command2") or by what it does ("frequency"); "" for every
+    // press of the form in turn.
+    std::string press;
+    Settings settings;     // control name, text
     bool explain = false;  // record the work behind every box the presses write
 };
 
@@ -42,6 +45,10 @@ struct Answer {
     Steps steps;
 };
 
+// What a press's report tells, under the title the desktop shows it under: a fault under
+// the form's caption, a message under its own title; nothing when it tells nothing.
+std::optional<Message> Told(const FormDecl& form, const Report& report);
+
 // Runs requests, keeping what it learns of each calculator's form for the next one.
 class Calculations {
 public:
@@ -49,10 +56,11 @@ public:
     ~Calculations();
     Answer run(const Request& request);
 
+    // The behaviour of the calculator `calc`, or nullptr when there is none of that name.
+    const FormBehaviour* behaviour(std::string_view calc);
+
 private:
-    struct Form;
-    const Form& form(const FormDecl& decl);
-    std::map<const FormDecl*, std::unique_ptr<Form>> forms_;
+    std::map<const FormDecl*, std::unique_ptr<FormBehaviour>> forms_;
 };
 
 }  // namespace ampora::request

@@ -56,7 +56,7 @@ void AppendUtf8(std::string& out, unsigned long code) {
 
 class Reader {
 public:
-    explicit Reader(std::string_view text) : text_(text) {}
+    Reader(std::string_view text, Arrays arrays) : text_(text), arrays_(arrays) {}
 
     Value document() {
         Value value = this->value(0);
@@ -98,8 +98,29 @@ private:
             at_ += word.size();
             return truth;
         }
+        if (c == '[' && arrays_ == Arrays::Read) return array(depth + 1);
         if (c == '[') fail("arrays are not taken");
         fail(at_ < text_.size() ? "expected a string or an object" : "the text ends where a value should be");
+    }
+
+    Array array(int depth) {
+        if (depth > kMaxDepth) fail("values nested more than " + std::to_string(kMaxDepth) + " deep");
+        ++at_;  // the '['
+        Array items;
+        skipBlanks();
+        if (at_ < text_.size() && text_[at_] == ']') {
+            ++at_;
+            return items;
+        }
+        for (;;) {
+            items.push_back(value(depth));
+            skipBlanks();
+            if (at_ < text_.size() && text_[at_] == ']') {
+                ++at_;
+                return items;
+            }
+            expect(',');
+        }
     }
 
     Object object(int depth) {
@@ -224,6 +245,7 @@ private:
     }
 
     std::string_view text_;
+    Arrays arrays_;
     std::size_t at_ = 0;
 };
 
@@ -257,7 +279,7 @@ void AppendValue(std::string& out, const Value& value) {
 
 }  // namespace
 
-Value Parse(std::string_view text) { return Reader(text).document(); }
+Value Parse(std::string_view text, Arrays arrays) { return Reader(text, arrays).document(); }
 
 void AppendString(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";

@@ -11,10 +11,11 @@
 #include <vector>
 
 // The part of JSON (RFC 8259) that requests are made of: objects, strings, true, false and
-// null. Numbers and arrays are refused with a reason, like any other text that is not
-// JSON; a box's text is always a string. The writer also writes arrays and numbers, for
-// the answers and documents the program makes itself (the steps of an explained answer,
-// the description of the forms for the web page), which are never read back here.
+// null, and where asked arrays of them (an answer's reports, an event's settings). Numbers
+// are refused with a reason, like any other text that is not JSON; a box's text is always
+// a string. The writer also writes numbers, for the answers and documents the program
+// makes itself (the steps of an explained answer, the description of the forms for the
+// web page), which are never read back here.
 namespace ampora::json {
 
 struct Member;
@@ -42,11 +43,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Whether a text may hold arrays: a request never does, an answer or an event may.
+enum class Arrays { Refused, Read };
+
 // `text` as one value with blanks around it. Strings come back as UTF-8, every escape
 // decoded (a surrogate pair to its one character, "\u0000" to a NUL byte); text that is
 // not UTF-8, a lone surrogate, a control character left unescaped, a name given twice in
 // one object or objects nested more than 16 deep are refused.
-Value Parse(std::string_view text);
+Value Parse(std::string_view text, Arrays arrays = Arrays::Refused);
 
 // Appends `text` as a JSON string, quotes included. Control characters, '"' and '\' are
 // escaped and UTF-8 is copied as it is. A byte that is not part of a UTF-8 character

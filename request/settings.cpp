@@ -16,12 +16,13 @@ std::string Quoted(std::string_view text) {
 
 const Control* SettingTarget(const ControlList& controls, std::string_view name) {
     const Control* control = controls.find(name);
+    if (!controls.form().list || !control) return control;
     // A row is also known by its caption's name.
-    if (control && control->kind == Kind::Label && controls.form().list) {
-        const auto& labels = component_list::kRowLabels;
-        const auto row = std::find(labels.begin(), labels.end(), name);
-        if (row != labels.end()) control = controls.find(component_list::kRowBoxes[row - labels.begin()]);
-    }
+    const auto& labels = component_list::kRowLabels;
+    if (const auto row = std::find(labels.begin(), labels.end(), name); row != labels.end())
+        return controls.find(component_list::kRowBoxes[row - labels.begin()]);
+    // The scratch box only ever holds what the form's own press writes there.
+    if (name == component_list::kScratchBox) return nullptr;
     return control;
 }
 
@@ -64,6 +65,35 @@ std::string ApplySetting(const ControlList& controls, FormState& form, std::stri
         default:
             return quoted + " is not a box, an option or a list";
     }
+}
+
+Applied ApplySettings(const FormBehaviour& form, FormView& view, const Settings& settings, Taken taken) {
+    Applied applied;
+    std::vector<const Control*> set;
+    bool counted = false;
+    for (const auto& [name, text] : settings) {
+        const Control* target = SettingTarget(form.controls(), name);
+        if (taken == Taken::Strictly && target && std::find(set.begin(), set.end(), target) != set.end()) {
+            // Two texts for one control are a mistake in the request, not a choice to make.
+            applied.error = name == target->name
+                                ? Quoted(name) + " is set twice"
+                                : Quoted(name) + " sets " + Quoted(target->name) + " a second time";
+            return applied;
+        }
+        std::string refused = ApplySetting(form.controls(), view.state, name, text);
+        if (refused.empty()) {
+            set.push_back(target);
+            counted =
+                counted || (form.form().list && target->name == std::string_view(component_list::kCountBox));
+        } else if (taken == Taken::Strictly) {
+            applied.error = std::move(refused);
+            return applied;
+        } else {
+            applied.ignored.push_back(name);
+        }
+    }
+    if (taken == Taken::Leniently && counted) form.confirmCount(view);
+    return applied;
 }
 
 }  // namespace ampora::request

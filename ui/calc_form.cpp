@@ -127,20 +127,41 @@ CalcForm::CalcForm(const FormDecl& form, QWidget* parent)
     }
     for (const char* name : form.rightAligned) label(name)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (const Drawing& d : form.drawings) label(d.picture)->setPixmap(QPixmap::fromImage(DrawingImage(d)));
-    const FormState start = FormState::initial(form);
-    for (const auto& [name, chosen] : start.allOptions()) option(name)->setChecked(chosen);
     if (const auto order = controls.tabOrder(); !order.empty()) setTabOrder(order);
-    if (form.defaultButton) setDefaultButton(form.defaultButton);
     // Two captions may read alike ("Current") or a box may have none: such controls are
     // named plainly for screen readers (the "*" buttons follow their boxes).
     for (const SpokenName& n : form.spokenNames)
         control(n.control)->setAccessibleName(QString::fromUtf8(n.name));
 
-    for (const FocusDefault& f : form.focusDefaults)
-        onFocusIn(box(f.box), [this, button = f.button] { setDefaultButton(button); });
-    for (const Press& p : form.presses) onClick(p.button, [this, &p] { press(p); });
-    for (const ClearButton& c : form.clears) clearButton(c.button, c.box);
-    for (const ResetButton& r : form.resets) onClick(r.button, [this, &r] { reset(r); });
+    behaviour_ = std::make_unique<const FormBehaviour>(form);
+    view_ = behaviour_->opening();
+    for (const auto& [name, chosen] : view_.state.allOptions()) option(name)->setChecked(chosen);
+    showView(view_);
+    for (const Control& c : controls.all()) {
+        if (c.kind == Kind::Button) {
+            onClick(c.name, [this, name = std::string(c.name)] { click(name); });
+        } else if (c.kind == Kind::Box) {
+            // Typing in a box, or a press writing it, may move the default button.
+            connect(box(c.name), &QLineEdit::textChanged, this, [this, name = std::string(c.name)] {
+                behaviour_->edited(view_, name);
+                setDefaultButton(view_.defaultButton);
+            });
+        }
+        if (c.kind == Kind::Box || c.kind == Kind::Button || c.kind == Kind::List || c.kind == Kind::Option) {
+            QWidget* w = control(c.name);
+            const std::string name = c.name;
+            onFocusIn(w, [this, name] {
+                behaviour_->focusIn(view_, name);
+                setDefaultButton(view_.defaultButton);
+            });
+            onFocusOut(w, [this, name] {
+                behaviour_->focusOut(view_, name);
+                setDefaultButton(view_.defaultButton);
+            });
+        }
+    }
+    // The "*" buttons are named after their boxes once the boxes are named (finish()).
+    for (const ClearButton& c : form.clears) clearButtons_.emplace_back(button(c.button), box(c.box));
     if (!form.presses.empty()) working_ = new Working(this, boxes_);
     if (form.focus) control(form.focus)->setFocus();
 }
@@ -303,28 +324,36 @@ void CalcForm::writeBack(const FormState& state) {
     }
 }
 
-void CalcForm::press(const Press& press) {
-    FormState state = this->state();
-    steps_.clear();
-    const Report report = press.run(state, &steps_);
-    writeBack(state);
+void CalcForm::click(std::string_view button) {
+    view_.state = state();
+    Steps steps;
+    const Clicked clicked = behaviour_->click(view_, button, &steps);
+    showView(view_, clicked.changed);
+    if (clicked.what != Clicked::Pressed) return;
+    steps_ = std::move(steps);
     if (working_) working_->record(steps_);
+    const Report& report = clicked.report;
     if (report.fault) reportFault(*report.fault);
     if (report.message)
         ShowMessage(this, QString::fromStdString(report.message->title),
                     QString::fromStdString(report.message->text));
 }
 
-void CalcForm::reset(const ResetButton& reset) {
-    for (const char* name : reset.order) {
-        if (name == std::string_view(component_list::kEveryRow)) {
-            for (const char* row : component_list::kRowBoxes) box(row)->setText(QString());
-        } else if (QComboBox* picked = list(name)) {
-            picked->setCurrentIndex(-1);
-        } else {
-            box(name)->setText(QString());
-        }
+void CalcForm::showView(const FormView& view, const std::vector<std::string>& first) {
+    for (const std::string& name : first) {
+        if (QComboBox* picked = list(name))
+            picked->setCurrentIndex(picked->findText(QString::fromStdString(view.state.list(name))));
+        else
+            box(name)->setText(QString::fromStdString(view.state.box(name)));
     }
+    writeBack(view.state);
+    for (const Control& c : behaviour_->controls().all()) {
+        QWidget* w = control(c.name);
+        // A control not hidden shows once its form (or frame) shows.
+        const bool shown = !view.isHidden(c.name);
+        if (w && w->isVisibleTo(w->parentWidget()) != shown) w->setVisible(shown);
+    }
+    setDefaultButton(view.defaultButton);
 }
 
 void CalcForm::reportFault(const Fault& fault) {

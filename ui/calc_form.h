@@ -5,6 +5,7 @@
 
 #include "control_table.h"
 #include "core/fault.h"
+#include "core/form_behaviour.h"
 #include "core/form_decl.h"
 #include "core/form_state.h"
 #include "default_button.h"
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -33,8 +35,9 @@ class Working;
 
 // The base of every form of the program: builds controls from a table, draws raised
 // titles, owns the default-button mechanism and reports faults. A calculator's form is
-// built whole from its declaration (core/form_decl.h): its controls and titles, tab
-// order, default button, and the handlers of its "Calculate", "Reset" and "*" buttons.
+// built whole from its declaration (core/form_decl.h): its controls and titles and its tab
+// order; what its buttons do, what it shows and which button Enter presses follow the
+// declaration's behaviour (core/form_behaviour.h), which this form only shows.
 class CalcForm : public QWidget {
     Q_OBJECT
 public:
@@ -76,9 +79,10 @@ public:
     // untouched boxes raise no change. A result longer than its box shows its leading
     // digits.
     void writeBack(const FormState& state);
-    // Runs a declared press as its button does: reads the controls, works the press out,
-    // writes the boxes back, then tells the user what the press reports.
-    void press(const Press& press);
+    // A declared form's button clicked: the controls read, the click worked out by the
+    // form's behaviour, and what it left shown (the boxes and lists it changed, what it
+    // shows and hides, the default button); after a press, what the press tells.
+    void click(std::string_view button);
     // The work of the last press, step by step.
     const Steps& lastSteps() const { return steps_; }
     // How the form shows that work (ui/working.h): on a declared form with presses, else
@@ -102,10 +106,14 @@ protected:
 
 private:
     QWidget* create(const Control& c);
-    void reset(const ResetButton& reset);
+    // Shows the view: the boxes and lists named in `first` in that order, then every
+    // other box that differs, what is hidden and the default button.
+    void showView(const FormView& view, const std::vector<std::string>& first = {});
     void finish();
 
     const FormDecl* declaration_ = nullptr;
+    std::unique_ptr<const FormBehaviour> behaviour_;
+    FormView view_;
     DefaultButton default_;
     bool finished_ = false;
     QStringList tabOrder_;

@@ -11,11 +11,8 @@ class QLineEdit;
 namespace ampora {
 
 // A form that takes a list of up to ten component values (its declaration has a
-// ListDecl; core/component_list.h names the controls the list adds).
-//
-// "OK" shows the rows the count covers and hides the others (their texts stay), so the
-// screen always shows the rows that Calculate reads. Enter presses "OK" while the count
-// is being edited and "Calculate" once it has been confirmed or left.
+// ListDecl; core/component_list.h names the controls the list adds, and
+// core/form_behaviour.h tells what its "OK" shows and when Enter presses "OK").
 class ComponentListForm : public CalcForm {
     Q_OBJECT
 public:
@@ -25,8 +22,6 @@ public:
     QLabel* rowLabel(int k) const;
 
 private:
-    void confirmCount();
-
     std::vector<QLabel*> labels_;
     std::vector<QLineEdit*> rows_;
 };

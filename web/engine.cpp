@@ -13,10 +13,10 @@
 //     engine.stringToUTF8(line, at, size);
 //     const answer = engine.UTF8ToString(engine._ampora_answer(at));
 //     engine._free(at);
-#include "core/component_list.h"
 #include "forms_document.h"
 #include "request/answer_line.h"
 #include "request/calculation.h"
+#include "request/form_events.h"
 
 #include <emscripten/emscripten.h>
 
@@ -53,9 +53,9 @@ EMSCRIPTEN_KEEPALIVE const char* ampora_forms() {
     return Returned(ampora::web::FormsDocument(AMPORA_VERSION));
 }
 
-// How many value rows the component list's loops cover for the count box's text, as its
-// "OK" shows them.
-EMSCRIPTEN_KEEPALIVE int ampora_rows_covered(const char* count) {
-    return ampora::component_list::RowsCovered(count ? count : "");
+// The answer to one event of a form the page draws (request/form_events.h): the form's
+// view after the event, which the page shows.
+EMSCRIPTEN_KEEPALIVE const char* ampora_event(const char* line) {
+    return Returned(ampora::request::EventAnswer(TheCalculations(), line ? line : ""));
 }
 }

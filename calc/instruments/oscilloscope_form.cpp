@@ -49,8 +49,8 @@ Report Voltage(FormState& form, Steps* steps) {
 
 // The voltage panel first, as the panels stand on the form.
 constexpr Press kPresses[] = {
-    {"Command1", Voltage},
-    PassPress<kFrequencyBoxes, FrequencyRules>("Command2"),
+    {"Command1", Voltage, {}, "voltage"},
+    PassPress<kFrequencyBoxes, FrequencyRules>("Command2", "frequency"),
 };
 
 // Enter presses the "Calculate" of the panel being typed in.

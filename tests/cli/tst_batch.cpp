@@ -27,7 +27,7 @@ void TestCalcBatch::answers_data() {
     QTest::addColumn<QByteArray>("answer");
     const auto ac = [](const char* avg) {
         return "{\"boxes\":{\"avg\":" + QByteArray(avg) +
-               ",\"peak\":\"\",\"p2p\":\"\",\"rms\":\"\"},\"fault\":null}";
+               ",\"peak\":\"\",\"p2p\":\"\",\"rms\":\"\"},\"fault\":null,\"reports\":[]}";
     };
     const auto error = [](const char* reason) { return "{\"error\":\"" + QByteArray(reason) + "\"}"; };
 
@@ -42,17 +42,22 @@ void TestCalcBatch::answers_data() {
         << QByteArray(R"({"calc":"ac","set":{"avg":"1\u00002"}})") << ac(R"("1\u00002")");
     QTest::newRow("blanks between tokens, a carriage return at the end")
         << QByteArray(" { \"set\" : { \"r\" : \"4\" } ,\t\"calc\" : \"cond\" } \r")
-        << QByteArray(R"({"boxes":{"r":"4","c":"0.25"},"fault":null})");
-    QTest::newRow("a press named") << QByteArray(
-                                          R"({"calc":"oscil","press":"Command1","set":{"vs":"2","vd":"3"}})")
-                                   << QByteArray(
-                                          R"({"boxes":{"vs":"2","vd":"3","v":"6","t":"","hd":"","hs":"",)"
-                                          R"("f":"","w":""},"fault":null})");
+        << QByteArray(R"({"boxes":{"r":"4","c":"0.25"},"fault":null,"reports":[]})");
+    QTest::newRow("a press named by its button")
+        << QByteArray(R"({"calc":"oscil","press":"Command1","set":{"vs":"2","vd":"3"}})")
+        << QByteArray(R"({"boxes":{"vs":"2","vd":"3","v":"6","t":"","hd":"","hs":"",)"
+                      R"("f":"","w":""},"fault":null,"reports":[]})");
     QTest::newRow("a fault") << QByteArray(R"({"calc":"pd","set":{"v":"12","i":"x"}})")
                              << QByteArray(
                                     R"({"boxes":{"p":"","i":"x","v":"12","r":"","w":"","q":"","t":""},)"
                                     R"("fault":"Ampora could not work out the Power.\nThe Current box does )"
-                                    R"(not hold a number."})");
+                                    R"(not hold a number.","reports":[{"title":"Basic Electricity","text":)"
+                                    R"("Ampora could not work out the Power.\nThe Current box does not hold )"
+                                    R"(a number."}]})");
+    QTest::newRow("a press named by what it does")
+        << QByteArray(R"({"calc":"oscil","press":"frequency","set":{"t":"0.01","vs":"2","vd":"3"}})")
+        << QByteArray(R"({"boxes":{"vs":"2","vd":"3","v":"","t":"0.01","hd":"","hs":"","f":"100",)"
+                      R"("w":"3000000"},"fault":null,"reports":[]})");
 
     QTest::newRow("explained: every step, and what a press told under its title")
         << QByteArray(R"({"calc":"cond","set":{"r":"0"},"explain":true})")
@@ -171,7 +176,7 @@ void TestCalcBatch::goesOnInOrder_data() {
     QTest::addColumn<QByteArray>("answers");
     QTest::addColumn<int>("status");
     const QByteArray good = R"({"calc":"cond","set":{"r":"4"}})";
-    const QByteArray answer = R"({"boxes":{"r":"4","c":"0.25"},"fault":null})";
+    const QByteArray answer = R"({"boxes":{"r":"4","c":"0.25"},"fault":null,"reports":[]})";
     const QByteArray longLine =
         R"({"calc":"cond","set":{"r":")" + QByteArray(int(request::kMaxLine), '1') + "\"}}";
 
@@ -190,10 +195,13 @@ void TestCalcBatch::goesOnInOrder_data() {
                       R"({"calc":"oscil","set":{"hs":"0.005","hd":"4"}})")
         << QByteArray(
                R"({"boxes":{"p":"","i":"x","v":"12","r":"","w":"","q":"","t":""},"fault":"Ampora could )"
-               R"(not work out the Power.\nThe Current box does not hold a number."})"
+               R"(not work out the Power.\nThe Current box does not hold a number.","reports":[{"title":)"
+               R"("Basic Electricity","text":"Ampora could not work out the Power.\nThe Current box does )"
+               R"(not hold a number."}]})"
                "\n"
                R"({"boxes":{"vs":"","vd":"","v":"","t":"0.02","hd":"4","hs":"0.005","f":"50",)"
-               R"("w":"6000000"},"fault":"Leave one field blank!"})"
+               R"("w":"6000000"},"fault":"Leave one field blank!","reports":[{"title":"Error!","text":)"
+               R"("Leave one field blank!"}]})"
                "\n")
         << 0;
     QTest::newRow("no lines") << QByteArray() << QByteArray() << 0;

@@ -58,26 +58,21 @@ function report(reports, returnTo = document.activeElement) {
 
 // ---- the work behind the last press
 
-function stepLine(step) {
-  const line = `${step.box} = ${step.relation} = ${step.substituted}`;
-  return step.fault === undefined ? `${line} = ${step.result}` : `${line}: ${step.fault}`;
+function showWork(work, form) {
+  form.work = work;
+  if (form === current) drawWork(form);
 }
 
-function showSteps(steps, form) {
-  form.steps = steps;
-  if (form === current) drawSteps(form);
-}
-
-function drawSteps(form) {
+function drawWork(form) {
   const list = $('steps');
   list.replaceChildren();
-  const steps = form.steps;
-  $('work-none').hidden = steps === undefined || steps.length > 0;
-  $('work-empty').hidden = steps !== undefined;
-  for (const step of steps || []) list.append(element('li', step.fault === undefined ? '' : 'fault', stepLine(step)));
+  const work = form.work;
+  $('work-none').hidden = work === undefined || work.length > 0;
+  $('work-empty').hidden = work !== undefined;
+  for (const step of work || []) list.append(element('li', step.faulted ? 'fault' : '', step.line));
 }
 
-const ui = {report, showSteps, pressed: () => {}};
+const ui = {report, showWork};
 
 // ---- the main panel and the chooser, drawn from their rows
 
@@ -140,42 +135,12 @@ $('about-ok').addEventListener('click', () => $('about').close());
 $('about-version').textContent = `Version: ${forms.version}`;
 $('about-open').addEventListener('click', () => openAbout($('about-open')));
 
-// ---- share links
-
-// "#CALC?NAME=TEXT&NAME=TEXT": the calculator and its settings, in order. A text is
-// decoded as a URL component ("+" stays "+"); one that is not well encoded is taken as
-// it stands.
-function parseLink(hash) {
-  const text = hash.replace(/^#/, '');
-  const mark = text.indexOf('?');
-  const name = mark < 0 ? text : text.slice(0, mark);
-  const decode = (s) => {
-    try {
-      return decodeURIComponent(s);
-    } catch {
-      return s;
-    }
-  };
-  const settings = [];
-  if (mark >= 0) {
-    for (const pair of text.slice(mark + 1).split('&')) {
-      if (!pair) continue;
-      const equals = pair.indexOf('=');
-      settings.push(equals < 0 ? [decode(pair), ''] : [decode(pair.slice(0, equals)), decode(pair.slice(equals + 1))]);
-    }
-  }
-  return {name: decode(name), settings, hasSettings: mark >= 0};
-}
-
-function linkTo(form) {
-  const settings = form.settings().map(([n, t]) => `${encodeURIComponent(n)}=${encodeURIComponent(t)}`);
-  const base = `${location.origin}${location.pathname}`;
-  return `${base}#${form.decl.name}${settings.length ? '?' + settings.join('&') : ''}`;
-}
+// ---- share links: "#CALC?NAME=TEXT&...", read and made by the engine
 
 $('copy-link').addEventListener('click', async () => {
-  if (!current) return;
-  const link = linkTo(current);
+  const fragment = current?.link();
+  if (!fragment) return;
+  const link = `${location.origin}${location.pathname}${fragment}`;
   const shown = $('link');
   shown.value = link;
   shown.hidden = false;
@@ -200,16 +165,16 @@ function show(view) {
 function openCalculator(decl, link) {
   let form = opened.get(decl.name);
   if (!form || link.hasSettings) {
-    form = new CalculatorForm(decl, engine, ui);
+    form = new CalculatorForm(decl, engine, ui, link.hasSettings ? link.view : null);
     opened.set(decl.name, form);
   }
-  const ignored = link.hasSettings ? form.apply(link.settings) : [];
+  const ignored = link.hasSettings ? link.ignored : [];
   current = form;
   $('calculator-caption').textContent = decl.caption;
   $('form-slot').replaceChildren(form.element);
   $('link').hidden = true;
   $('link-status').textContent = ignored.length ? `The link names nothing called ${ignored.join(', ')}.` : '';
-  drawSteps(form);
+  drawWork(form);
   document.title = `${decl.caption} - Ampora`;
   show('calculator');
   form.fitCaptions();
@@ -221,8 +186,8 @@ function route() {
   queue.length = 0;
   focusAfter = null;
   if ($('message').open) $('message').close();
-  const link = parseLink(location.hash);
-  const decl = declarations.get(link.name);
+  const link = engine.event({event: 'link', link: location.hash});
+  const decl = declarations.get(link.calc);
   if (decl) {
     openCalculator(decl, link);
     return;
@@ -230,13 +195,14 @@ function route() {
   current = null;
   $('form-slot').replaceChildren();
   document.title = 'Ampora';
-  if (link.name === 'trigono') {
+  const name = link.name ?? '';
+  if (name === 'trigono') {
     show('chooser');
     $('chooser').querySelector('a')?.focus();
   } else {
     show('panel');
-    $('unknown').hidden = link.name === '';
-    $('unknown').textContent = link.name ? `Ampora has no calculator called "${link.name}".` : '';
+    $('unknown').hidden = name === '';
+    $('unknown').textContent = name ? `Ampora has no calculator called "${name}".` : '';
   }
 }
 
