@@ -50,6 +50,18 @@ function native(requests) {
     throw new Error(`${calc} --json ended with status ${run.status}: ${run.stderr}`);
   return answers;
 }
+// The engine's answer to one of the page's events, from the same module in node.
+function engineEvent(event) {
+  const text = JSON.stringify(event);
+  const size = engine.lengthBytesUTF8(text) + 1;
+  const at = engine._malloc(size);
+  engine.stringToUTF8(text, at, size);
+  try {
+    return JSON.parse(engine.UTF8ToString(engine._ampora_event(at)));
+  } finally {
+    engine._free(at);
+  }
+}
 const stepLine = (s) => `${s.box} = ${s.relation} = ${s.substituted}` + (s.fault === undefined ? ` = ${s.result}` : `: ${s.fault}`);
 
 const server = await serve(site);
@@ -102,7 +114,8 @@ async function formsPart() {
   browser.context.setDefaultTimeout(10000);
   const page = watch(await browser.context.newPage());
   const parts = [() => panel(page), () => workedExamples(page), () => componentList(page), () => messagesAndButtons(page),
-                 () => shareLinks(page), offline, () => accessibility(page), phone];
+                 () => everyClickShowsTheEnginesView(page), () => theDefaultFollowsTheFocus(page),
+                 () => shareLinks(page), () => markupStaysText(page), offline, () => accessibility(page), phone];
   if (process.env.AMPORA_WEB_SCREENSHOTS === '1') parts.push(screenshots);
   // A part that stops on an error fails; the others still run.
   for (const run of parts) {
@@ -258,6 +271,182 @@ async function messagesAndButtons(page) {
   check((await page.evaluate(() => document.activeElement.dataset.name)) === 'C', 'Shift+Tab goes back');
 }
 
+// What the open form shows: every box's text, the options, the lists' entries, which
+// controls can be seen, the default button, the steps shown, and the open dialogs (read
+// and closed).
+async function shownView(page, decl) {
+  const view = await page.evaluate((decl) => {
+    const at = (name) => document.querySelector(`#form-slot [data-name="${name}"]`);
+    const seen = (e) => e.getClientRects().length > 0;
+    const boxes = {}, options = {}, lists = {}, visible = [];
+    for (const c of decl.controls) {
+      const e = at(c.name);
+      if (!e) continue;
+      if (c.kind === 'Box' && decl.visibleBoxes.includes(c.name)) boxes[c.name] = e.value;
+      if (c.kind === 'Option') options[c.name] = e.checked;
+      if (c.kind === 'List') lists[c.name] = e.selectedIndex < 0 ? '' : e.options[e.selectedIndex].text;
+      if (['Box', 'Button', 'Label', 'Option', 'List'].includes(c.kind) && seen(c.kind === 'Option' ? e.parentElement : e))
+        visible.push(c.name);
+    }
+    const marked = [...document.querySelectorAll('#form-slot .default')].map((e) => e.dataset.name);
+    const steps = [...document.querySelectorAll('#steps li')].map((li) => ({line: li.textContent, faulted: li.classList.contains('fault')}));
+    return {boxes, options, lists, visible, default: marked.join(' '), steps};
+  }, decl);
+  view.dialogs = [];
+  for (let open = page.locator('dialog[open]'); await open.count(); ) {
+    view.dialogs.push({title: await open.locator('h2').textContent(), text: await open.locator('p').first().textContent()});
+    await open.getByRole('button', {name: 'OK'}).click();
+  }
+  return view;
+}
+
+// What the engine's view says the page must show.
+function expectedView(decl, view) {
+  const hidden = new Set(view.hidden);
+  const parent = new Map(decl.controls.map((c) => [c.name, c.parent]));
+  const visible = decl.controls.filter((c) => ['Box', 'Button', 'Label', 'Option', 'List'].includes(c.kind))
+      .filter((c) => !hidden.has(c.name) && !hidden.has(parent.get(c.name)) && !(c.at.width === 0 && c.at.height === 0))
+      .map((c) => c.name);
+  const sorted = (o) => Object.fromEntries(Object.entries(o).sort(([a], [b]) => a.localeCompare(b)));
+  return {boxes: sorted(view.boxes), options: sorted(view.options), lists: sorted(view.lists), visible, default: view.default};
+}
+
+// Every button of every form clicked in turn, over controls filled with numbers, words
+// and nothing: after each click the page shows exactly the view the engine gives for the
+// same controls (every box, option and list, what can be seen, the default button), and
+// after a press its steps and dialogs.
+async function everyClickShowsTheEnginesView(page) {
+  const g = generator(0x0c11cn);
+  for (const d of forms.calculators) {
+    await open(page, `#${d.name}`);
+    const buttons = d.controls.filter((c) => c.kind === 'Button').map((c) => c.name);
+    // A component list shows some rows first, so that there is something to reset.
+    if (d.list) {
+      await control(page, d.list.countBox).fill('4');
+      await control(page, d.list.ok).click();
+    }
+    for (let round = 0; round < 3; ++round) {
+      for (const button of buttons) {
+        const {set} = g.settings(d);
+        const typed = typeable(d, set) || {};
+        await page.evaluate(({decl, typed}) => {
+          const at = (name) => document.querySelector(`#form-slot [data-name="${name}"]`);
+          for (const [name, text] of Object.entries(typed)) {
+            const c = decl.controls.find((x) => x.name === name);
+            const e = at(name);
+            if (c.kind === 'Option') e.checked = true;
+            else if (c.kind === 'List') e.selectedIndex = c.entries.indexOf(text);
+            else e.value = text;
+          }
+        }, {decl: d, typed});
+        const before = await page.evaluate((decl) => {
+          const at = (name) => document.querySelector(`#form-slot [data-name="${name}"]`);
+          const set = {};
+          for (const name of decl.visibleBoxes) set[name] = at(name).value;
+          for (const c of decl.controls) {
+            if (c.kind === 'Option' && at(c.name).checked) set[c.name] = '1';
+            if (c.kind === 'List') set[c.name] = at(c.name).selectedIndex < 0 ? '' : at(c.name).options[at(c.name).selectedIndex].text;
+          }
+          const hidden = decl.controls.map((c) => c.name).filter((n) => {
+            const e = at(n);
+            return e && (e.type === 'radio' ? e.parentElement : e).hidden;
+          });
+          const marked = document.querySelector('#form-slot .default');
+          return {set, hidden, default: marked ? marked.dataset.name : null};
+        }, d);
+        const stepsBefore = await stepsShown(page);
+        const answer = engineEvent({calc: d.name, event: 'click', control: button, ...before});
+        await page.evaluate((name) => document.querySelector(`#form-slot [data-name="${name}"]`).click(), button);
+        const shown = await shownView(page, d);
+        const sorted = (o) => Object.fromEntries(Object.entries(o).sort(([a], [b]) => a.localeCompare(b)));
+        for (const key of ['boxes', 'options', 'lists']) shown[key] = sorted(shown[key]);
+        const want = expectedView(d, answer.view);
+        const what = `${d.name}: after a click on ${button} over ${JSON.stringify(before.set)}`;
+        for (const key of ['boxes', 'options', 'lists', 'visible', 'default'])
+          check(same(shown[key], want[key]), `${what}, the page shows ${key} ${JSON.stringify(shown[key])}, the engine ${JSON.stringify(want[key])}`);
+        const steps = answer.work ? answer.work : stepsBefore.map((line) => ({line, faulted: shown.steps.find((s) => s.line === line)?.faulted}));
+        check(same(shown.steps.map((s) => s.line), steps.map((s) => s.line)) &&
+              same(shown.steps.map((s) => s.faulted), answer.work ? answer.work.map((s) => s.faulted) : shown.steps.map((s) => s.faulted)),
+              `${what}, the page shows the steps ${JSON.stringify(shown.steps)}, the engine ${JSON.stringify(answer.work)}`);
+        check(same(shown.dialogs, answer.reports || []), `${what}, the page tells ${JSON.stringify(shown.dialogs)}, the engine ${JSON.stringify(answer.reports)}`);
+      }
+    }
+  }
+}
+
+// Tab and Shift+Tab through every form, typing into its boxes on the way: after each
+// focus change and edit, the default button is the one the engine gives for the same
+// changes, and Enter in a box presses it.
+async function theDefaultFollowsTheFocus(page) {
+  for (const d of forms.calculators) {
+    await open(page, `#${d.name}`);
+    if (d.list) {
+      await control(page, d.list.countBox).fill('3');
+      await control(page, d.list.ok).click();
+    }
+    const focused = () => page.evaluate(() => document.activeElement?.dataset?.name ?? null);
+    const marked = () => page.evaluate(() => document.querySelector('#form-slot .default')?.dataset.name ?? null);
+    // The engine, told the same changes.
+    let expected = await marked();
+    let at = await focused();
+    if (at) expected = engineEvent({calc: d.name, event: 'focusin', control: at, default: expected}).default;
+    await page.evaluate(() => document.activeElement?.blur());
+    if (at) expected = engineEvent({calc: d.name, event: 'focusout', control: at, default: expected}).default;
+    await control(page, d.tabOrder[0] || d.visibleBoxes[0]).focus();
+    at = await focused();
+    expected = engineEvent({calc: d.name, event: 'focusin', control: at, default: expected}).default;
+    const moves = [...Array(d.tabOrder.length + 2).keys()].map((k) => (k % 5 === 4 ? 'Shift+Tab' : 'Tab'));
+    for (const key of moves) {
+      const box = d.visibleBoxes.includes(at);
+      if (box) {
+        await page.keyboard.type('1');
+        expected = engineEvent({calc: d.name, event: 'edited', control: at, default: expected}).default;
+        check((await marked()) === expected, `${d.name}: typing in ${at} leaves ${await marked()} the default, not ${expected}`);
+      }
+      await page.keyboard.press(key);
+      const next = await focused();
+      if (next !== at) {
+        expected = engineEvent({calc: d.name, event: 'focusout', control: at, default: expected}).default;
+        if (next) expected = engineEvent({calc: d.name, event: 'focusin', control: next, default: expected}).default;
+      }
+      at = next;
+      check((await marked()) === expected, `${d.name}: with the focus on ${at} the default is ${await marked()}, not ${expected}`);
+    }
+  }
+  // Enter in a box presses the default the focus left: after the count box, "Calculate".
+  await open(page, '#res');
+  await control(page, 'nc').fill('2');
+  await control(page, 'nc').press('Enter');
+  await control(page, 'ct0').fill('2');
+  await control(page, 'ct1').fill('3');
+  await control(page, 'nc').focus();
+  await control(page, 'ct1').focus();
+  await control(page, 'ct1').press('Enter');
+  check((await control(page, 'ans').inputValue()) === '5', 'Enter in a row after the count box presses "Calculate"');
+}
+
+// Texts with markup stay texts: in the boxes, in the steps a press shows, in every dialog
+// and in what a link's ignored names are told as.
+async function markupStaysText(page) {
+  const markup = '<b>1</b><img src=x onerror="window.pwned=1">';
+  await open(page, '#pd');
+  await control(page, 'p').fill(markup);
+  await control(page, 'v').fill('2');
+  await control(page, 'v').press('Enter');
+  const told = native([{calc: 'pd', set: {p: markup, v: '2'}}])[0];
+  const shown = await shownView(page, declarations.get('pd'));
+  check(same(shown.dialogs, told.reports), `a fault over markup tells ${JSON.stringify(shown.dialogs)}`);
+  check(same(shown.steps.map((s) => s.line), told.steps.map(stepLine)), `the steps over markup show ${JSON.stringify(shown.steps)}`);
+  check(shown.boxes.p === markup, 'a box keeps markup as typed');
+  const elements = await page.evaluate(() => document.querySelectorAll('#steps b, #steps img, #form-slot b, #form-slot img, dialog b, dialog img').length);
+  check(elements === 0 && (await page.evaluate(() => window.pwned)) === undefined, 'markup after a press adds no element and runs nothing');
+  await open(page, `#pd?${encodeURIComponent(markup)}=1&p=${encodeURIComponent(markup)}`);
+  check((await page.locator('#link-status').textContent()) === `The link names nothing called ${markup}.`,
+        'a link\'s ignored name is told as it reads');
+  check((await control(page, 'p').inputValue()) === markup && (await page.evaluate(() => document.querySelectorAll('main b, main img').length)) === 0,
+        'a link with markup fills its box as it reads and adds no element');
+}
+
 // Share links open filled and press nothing; texts in them are only ever values.
 async function shareLinks(page) {
   await open(page, '#pd?p=100&v=230');
@@ -278,6 +467,26 @@ async function shareLinks(page) {
   await page.getByRole('button', {name: 'Copy link'}).click();
   const link = await page.locator('#link').inputValue();
   check(link.endsWith('#rcc?unit=4%20-%20Yellow&tens=7%20-%20Violet&pten=2%20-%20Red&toller=Gold%205%25'), `Copy link gives ${link}`);
+
+  // Texts that hold every character a link reserves, encoded as a URL component is, read
+  // back as they were; so do those Copy link makes of them, and those typed by hand.
+  const reserved = {p: 'a+b c', i: '1&2=3', v: '50% #1?', r: ' %2B ', w: '+&=%#? ', q: 'µΩ'};
+  const typedLink = Object.entries(reserved).map(([n, t]) => `${n}=${encodeURIComponent(t)}`).join('&');
+  await open(page, `#pd?${typedLink}`);
+  check(same(await boxesOf(page, declarations.get('pd')), {...reserved, t: ''}), `a link with reserved characters fills ${JSON.stringify(await boxesOf(page, declarations.get('pd')))}`);
+  await page.getByRole('button', {name: 'Copy link'}).click();
+  const copied = await page.locator('#link').inputValue();
+  check(copied.endsWith(`#pd?${typedLink}`), `Copy link of reserved characters gives ${copied}`);
+  await page.goto('about:blank');
+  await page.goto(copied);
+  await page.waitForSelector('html[data-ready]');
+  check(same(await boxesOf(page, declarations.get('pd')), {...reserved, t: ''}), 'the copied link opens the same boxes');
+  for (const [raw, boxes] of [['#pd?p=1+2&v=a?b', {p: '1+2', v: 'a?b'}], ['#pd?p=a#b', {p: 'a#b'}],
+                              ['#pd?p=5%&v=%zz', {p: '5%', v: '%zz'}], ['#pd?p=%E2%82%AC%20', {p: '€ '}]]) {
+    await open(page, raw);
+    const got = await boxesOf(page, declarations.get('pd'));
+    check(Object.entries(boxes).every(([n, t]) => got[n] === t), `the link ${raw} fills ${JSON.stringify(got)}`);
+  }
 
   const hostile = {
     p: '<img src=x onerror="window.pwned=1">',
