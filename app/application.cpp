@@ -119,6 +119,8 @@ int RunAmpora(int argc, char** argv) {
     const QPointer<Splash> splash = new Splash([&window] {
         window = std::make_unique<MainWindow>();
         window->show();
+        bench::AfterMainWindow(
+            *window, [&window] { return window->openEveryCalculator(); }, "mnuonhlp");
     });
     splash->show();
     const int status = QApplication::exec();

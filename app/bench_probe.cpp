@@ -5,8 +5,11 @@
 
 #include "first_expose.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QWidget>
 
 #include <sys/resource.h>
@@ -76,6 +79,26 @@ void WatchHelpCaption() {
     if (!TimestampsRequested()) return;
     QCoreApplication* app = QCoreApplication::instance();
     app->installEventFilter(new HelpCaptionWatcher(app));
+}
+
+void AfterMainWindow(QMainWindow& window, std::function<int()> openAll, const char* help) {
+    if (!Requested()) return;
+    // After the window is shown and its first events are handled.
+    QMetaObject::invokeMethod(
+        &window,
+        [&window, openAll = std::move(openAll), help] {
+            Stamp("ready", OpenAllRequested() ? openAll() : 0);
+            if (!OpenHelpRequested()) return;
+            QAction* item = window.menuBar()->findChild<QAction*>(QString::fromLatin1(help));
+            if (!item || !item->isEnabled()) {
+                Stamp("help-unavailable");
+                return;
+            }
+            WatchHelpCaption();
+            Stamp("help-open");
+            item->trigger();
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace ampora::bench

@@ -6,6 +6,10 @@
 // Hooks for the start-up benchmark (bench/startup.sh). Unless one of the AMPORA_BENCH_*
 // variables below is set they do nothing, so an ordinary run pays a few getenv calls.
 // The floor programs compile this file too, so every program is timed alike.
+#include <functional>
+
+class QMainWindow;
+
 namespace ampora::bench {
 
 // AMPORA_BENCH_TIMESTAMPS: print timestamps on stderr.
@@ -28,5 +32,11 @@ void WatchFirstExpose();
 
 // Stamps "help-loaded" when the help viewer's caption first names a page.
 void WatchHelpCaption();
+
+// Call once the program's main window is shown. When a benchmark asks, once the window is
+// up: stamps "ready" (with the number of calculators `openAll` opened, where every one was
+// asked for), then, where the help viewer was asked for, picks the window's menu item
+// named `help` and stamps "help-open" (or "help-unavailable").
+void AfterMainWindow(QMainWindow& window, std::function<int()> openAll, const char* help);
 
 }  // namespace ampora::bench

@@ -3,7 +3,6 @@
 
 #include "main_window.h"
 
-#include "bench_probe.h"
 #include "browser_form.h"
 #include "calc/registry.h"
 #include "ui/control_table.h"
@@ -84,23 +83,6 @@ MainWindow::MainWindow(std::vector<FormEntry> forms, QWidget* parent)
     resize(Px(11670), Px(8025) + menuBar()->sizeHint().height());
     // The main panel is the first child window.
     forms_->open(kMainPanel);
-    // The start-up benchmark measures the program once this window is up, and may ask for
-    // every calculator or the help viewer to be opened; this runs after the window is shown.
-    if (bench::Requested())
-        QMetaObject::invokeMethod(this, &MainWindow::startBenchmark, Qt::QueuedConnection);
-}
-
-void MainWindow::startBenchmark() {
-    bench::Stamp("ready", bench::OpenAllRequested() ? openEveryCalculator() : 0);
-    if (!bench::OpenHelpRequested()) return;
-    QAction* help = menuBar()->findChild<QAction*>(QStringLiteral("mnuonhlp"));
-    if (!help || !help->isEnabled()) {
-        bench::Stamp("help-unavailable");
-        return;
-    }
-    bench::WatchHelpCaption();
-    bench::Stamp("help-open");
-    help->trigger();
 }
 
 int MainWindow::openEveryCalculator() {

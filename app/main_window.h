@@ -40,7 +40,6 @@ private:
     void buildMenus();
     void bindStandardKeys();
     void fillRecent(QMenu* recent);
-    void startBenchmark();
 
     QMdiArea* area_;
     FormTable* forms_;
