@@ -97,7 +97,11 @@ const presses = await page.evaluate(async () => {
       const started = performance.now();
       at(d.example.press).click();
       mine.push(performance.now() - started);
-      for (let dialog = document.querySelector('dialog[open]'); dialog; dialog = document.querySelector('dialog[open]')) {
+      for (
+        let dialog = document.querySelector('dialog[open]');
+        dialog;
+        dialog = document.querySelector('dialog[open]')
+      ) {
         dialog.querySelector('button').click();
         await tick();
       }
@@ -107,18 +111,32 @@ const presses = await page.evaluate(async () => {
     times.push(...mine);
   }
   times.sort((a, b) => a - b);
-  return {median: times[Math.floor(times.length / 2)], p95: times[Math.floor(times.length * 0.95)],
-          max: times[times.length - 1], each};
+  return {
+    median: times[Math.floor(times.length / 2)],
+    p95: times[Math.floor(times.length * 0.95)],
+    max: times[times.length - 1],
+    each,
+  };
 });
 await close();
 await server.close();
 
-console.log(`First visit: ${files.length} files, ${kb(raw)}, ${kb(compressed)} gzip; sent with a body: ${kb(sent)} gzip ` +
-            `(${fetched.length} requests, ${revalidated} answered "304 Not Modified")  [target: at most 250 KB]`);
+console.log(
+  `First visit: ${files.length} files, ${kb(raw)}, ${kb(compressed)} gzip; sent with a body: ${kb(sent)} gzip ` +
+    `(${fetched.length} requests, ${revalidated} answered "304 Not Modified")  [target: at most 250 KB]`,
+);
 for (const row of rows) console.log(row);
-console.log(`Navigation to the first calculator ready for typing, median of ${kRuns}: ` +
-            `${median(cold).toFixed(0)} ms on a first visit, ${median(cached).toFixed(0)} ms from the service worker's cache  ` +
-            `[target: at most 300 ms]`);
-console.log(`One press in the page (the worked examples, 100 each): median ${presses.median.toFixed(3)} ms, ` +
-            `95th percentile ${presses.p95.toFixed(3)} ms, slowest ${presses.max.toFixed(3)} ms  [target: under 2 ms]`);
-console.log(`  median per calculator: ${Object.entries(presses.each).map(([n, t]) => `${n} ${t.toFixed(3)}`).join(', ')}`);
+console.log(
+  `Navigation to the first calculator ready for typing, median of ${kRuns}: ` +
+    `${median(cold).toFixed(0)} ms on a first visit, ${median(cached).toFixed(0)} ms from the service worker's cache  ` +
+    `[target: at most 300 ms]`,
+);
+console.log(
+  `One press in the page (the worked examples, 100 each): median ${presses.median.toFixed(3)} ms, ` +
+    `95th percentile ${presses.p95.toFixed(3)} ms, slowest ${presses.max.toFixed(3)} ms  [target: under 2 ms]`,
+);
+console.log(
+  `  median per calculator: ${Object.entries(presses.each)
+    .map(([n, t]) => `${n} ${t.toFixed(3)}`)
+    .join(', ')}`,
+);

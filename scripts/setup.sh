@@ -30,17 +30,18 @@ if ((${#missing[@]})); then
 fi
 
 # The web edition's browser tests drive chromium with playwright-core and check it with
-# axe-core, both from npm at the versions web/test/package-lock.json fixes; playwright-core
-# never downloads a browser. Installed again only when the lock file has changed.
+# axe-core; eslint and prettier keep the page's JavaScript; all from npm at the versions
+# web/package-lock.json fixes. playwright-core never downloads a browser. Installed again
+# only when the lock file has changed.
 if ! command -v npm > /dev/null; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -q
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends npm
 fi
-web_tests="$(dirname "$0")/../web/test"
-stamp="$web_tests/node_modules/.ampora-lock"
-if ! cmp -s "$web_tests/package-lock.json" "$stamp"; then
-  (cd "$web_tests" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund)
-  cp "$web_tests/package-lock.json" "$stamp"
+web="$(dirname "$0")/../web"
+stamp="$web/node_modules/.ampora-lock"
+if ! cmp -s "$web/package-lock.json" "$stamp"; then
+  (cd "$web" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund)
+  cp "$web/package-lock.json" "$stamp"
 fi

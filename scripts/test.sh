@@ -24,6 +24,12 @@ stage "format"
 # scripts/format.sh to apply it.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
+# The web edition's JavaScript as eslint and prettier want it (web/package.json's
+# versions, eslint.config.mjs and .prettierrc.json); web/node_modules/.bin/prettier --write
+# applies the layout.
+web/node_modules/.bin/eslint --max-warnings 0
+web/node_modules/.bin/prettier --check . > /dev/null || web/node_modules/.bin/prettier --list-different .
+
 stage "includes"
 # Every include points down the layers (engine, calculators, request layer, front ends),
 # no units include each other, and nothing below the desktop includes Qt.

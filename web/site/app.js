@@ -25,8 +25,8 @@ const [engine, forms] = await Promise.all([loadEngine(), fetch('forms.json').the
   throw error;
 });
 const declarations = new Map(forms.calculators.map((c) => [c.name, c]));
-const opened = new Map();  // the form table: one form per calculator for the visit
-let current = null;        // the calculator shown
+const opened = new Map(); // the form table: one form per calculator for the visit
+let current = null; // the calculator shown
 
 // ---- messages and fault reports: one modal dialog at a time, in the order told
 

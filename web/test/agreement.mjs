@@ -41,7 +41,9 @@ const event = (e) => JSON.parse(withText(JSON.stringify(e), (at) => engine.UTF8T
 // The rows a component list's "OK" shows for a count.
 const rowsCovered = (count) => {
   const {view} = event({calc: 'res', event: 'click', control: 'Command1', set: {nc: count}});
-  return view.hidden.filter((name) => /^ct\d$/.test(name)).length === 10 ? 0 : 10 - view.hidden.filter((name) => /^ct\d$/.test(name)).length;
+  return view.hidden.filter((name) => /^ct\d$/.test(name)).length === 10
+    ? 0
+    : 10 - view.hidden.filter((name) => /^ct\d$/.test(name)).length;
 };
 
 const failures = [];
@@ -53,7 +55,10 @@ function fail(what) {
 const forms = JSON.parse(engine.UTF8ToString(engine._ampora_forms()));
 const listed = spawnSync(calc, ['--list'], {encoding: 'utf8'});
 if (listed.status !== 0) throw new Error(`${calc} --list failed: ${listed.stderr}`);
-const names = listed.stdout.trim().split('\n').map((row) => row.split(/\s+/)[0]);
+const names = listed.stdout
+  .trim()
+  .split('\n')
+  .map((row) => row.split(/\s+/)[0]);
 const described = forms.calculators.map((c) => c.name);
 if (described.join(' ') !== names.join(' '))
   fail(`the forms document describes ${described.join(' ')}, ampora-calc lists ${names.join(' ')}`);
@@ -65,11 +70,20 @@ for (const form of forms.calculators) {
     if ((c.kind === 'Box' || c.kind === 'List') && !(c.name in form.labels))
       fail(`${form.name}: no labels for ${c.name}`);
 }
-for (const [count, rows] of [['3', 3], ['2.5', 3], ['3.5', 3], ['0', 0], ['x', 0], ['99', 10], ['-4', 0], ['', 0]])
+for (const [count, rows] of [
+  ['3', 3],
+  ['2.5', 3],
+  ['3.5', 3],
+  ['0', 0],
+  ['x', 0],
+  ['99', 10],
+  ['-4', 0],
+  ['', 0],
+])
   if (rowsCovered(count) !== rows) fail(`"OK" with the count "${count}" shows ${rowsCovered(count)} rows, not ${rows}`);
 
 // The same requests on every run.
-const {next, below, pick, digits, anyDouble, halfWay, text, settings} = generator(0x2026n);
+const {next, below, pick, digits, anyDouble, halfWay, settings} = generator(0x2026n);
 
 const lines = [];
 const request = (calc, set, press) => {
@@ -106,7 +120,16 @@ for (let n = 0; n < 100; ++n) {
 }
 
 // Lines that are not requests, and one longer than any line is read.
-for (const line of ['', '   ', 'null', '[1]', '{"calc":1}', '{"calc":"pd"', '{"calc":"nothing"}', '{"calc":"pd","press":""}'])
+for (const line of [
+  '',
+  '   ',
+  'null',
+  '[1]',
+  '{"calc":1}',
+  '{"calc":"pd"',
+  '{"calc":"nothing"}',
+  '{"calc":"pd","press":""}',
+])
   lines.push(line);
 lines.push(JSON.stringify({calc: 'cond', set: {r: '4'.repeat(1 << 20)}}));
 
@@ -138,7 +161,8 @@ for (let n = 0; n < 40000; ++n) {
       break;
     }
     default:
-      value = String(1000000000000005 + 10 * below(800000000000000)) + pick(['', '.000000000000001', 'e-' + below(300)]);
+      value =
+        String(1000000000000005 + 10 * below(800000000000000)) + pick(['', '.000000000000001', 'e-' + below(300)]);
   }
   const set = {nc: '1', [row]: value};
   if (n % 2) set[parallel] = '1';
@@ -153,24 +177,27 @@ const native = spawnSync(calc, ['--json'], {input: lines.join('\n') + '\n', maxB
 const nativeLines = native.stdout.split('\n');
 nativeLines.pop();
 // A batch with a refused line ends with status 2, one whose lines were all answered with 0.
-const refused = nativeLines.some(line => line.startsWith('{"error"'));
+const refused = nativeLines.some((line) => line.startsWith('{"error"'));
 if (native.status !== (refused ? 2 : 0))
   throw new Error(`${calc} --json ended with status ${native.status}: ${native.stderr}`);
-if (nativeLines.length !== lines.length)
-  fail(`ampora-calc answered ${nativeLines.length} lines of ${lines.length}`);
+if (nativeLines.length !== lines.length) fail(`ampora-calc answered ${nativeLines.length} lines of ${lines.length}`);
 
 const checks = failures.length;
 let differ = 0;
 for (let i = 0; i < lines.length; ++i) {
   if (web[i] === nativeLines[i]) continue;
   if (++differ <= 10)
-    fail(`line ${i + 1}: ${lines[i].slice(0, 300)}\n  web:    ${web[i].slice(0, 400)}\n` +
-         `  native: ${(nativeLines[i] || '').slice(0, 400)}`);
+    fail(
+      `line ${i + 1}: ${lines[i].slice(0, 300)}\n  web:    ${web[i].slice(0, 400)}\n` +
+        `  native: ${(nativeLines[i] || '').slice(0, 400)}`,
+    );
 }
 if (differ > 10) fail(`... ${differ} lines differ in all`);
 
-console.log(`${lines.length} lines to ${forms.calculators.length} calculators; the web engine answered them in ` +
-            `${webSeconds.toFixed(2)} s`);
+console.log(
+  `${lines.length} lines to ${forms.calculators.length} calculators; the web engine answered them in ` +
+    `${webSeconds.toFixed(2)} s`,
+);
 for (const f of failures) console.log(`FAIL: ${f}`);
 console.log(`${lines.length - differ} passed, ${differ + checks} failed`);
 process.exit(failures.length ? 1 : 0);

@@ -16,7 +16,7 @@ let chromium;
 try {
   ({chromium} = await import('playwright-core'));
 } catch {
-  console.error('playwright-core is missing: run scripts/setup.sh (npm ci in web/test).');
+  console.error('playwright-core is missing: run scripts/setup.sh (npm ci in web).');
   process.exit(1);
 }
 
@@ -55,8 +55,11 @@ export async function serve(site) {
       }
       const body = readFileSync(file);
       served.push({path: url.pathname, status: 200});
-      response.writeHead(200, {'Content-Type': kTypes[path.extname(file)] || 'application/octet-stream', ETag: tag,
-                               'Cache-Control': 'no-cache'});
+      response.writeHead(200, {
+        'Content-Type': kTypes[path.extname(file)] || 'application/octet-stream',
+        ETag: tag,
+        'Cache-Control': 'no-cache',
+      });
       response.end(body);
     } catch {
       response.writeHead(404).end();
@@ -67,18 +70,26 @@ export async function serve(site) {
   return {
     url: `http://127.0.0.1:${port}/`,
     served,
-    close: () => new Promise((resolve) => {
-      server.closeAllConnections();
-      server.close(resolve);
-    }),
+    close: () =>
+      new Promise((resolve) => {
+        server.closeAllConnections();
+        server.close(resolve);
+      }),
   };
 }
 
 const kBrowser = {
   executablePath: process.env.AMPORA_CHROMIUM || '/usr/bin/chromium',
   headless: true,
-  args: ['--headless', '--no-sandbox', '--disable-background-networking', '--disable-component-update',
-         '--disable-gpu', '--no-first-run', '--disable-sync'],
+  args: [
+    '--headless',
+    '--no-sandbox',
+    '--disable-background-networking',
+    '--disable-component-update',
+    '--disable-gpu',
+    '--no-first-run',
+    '--disable-sync',
+  ],
 };
 
 // A browser with a fresh profile; close() also removes the profile.

@@ -38,13 +38,19 @@ const {default: createAmporaEngine} = await import(pathToFileURL(path.join(site,
 const engine = await createAmporaEngine({wasmBinary: readFileSync(path.join(site, 'ampora_engine.wasm'))});
 const forms = JSON.parse(engine.UTF8ToString(engine._ampora_forms()));
 const declarations = new Map(forms.calculators.map((c) => [c.name, c]));
-check(same(JSON.parse(readFileSync(path.join(site, 'forms.json'), 'utf8')), forms), 'forms.json is the engine\'s forms document');
+check(
+  same(JSON.parse(readFileSync(path.join(site, 'forms.json'), 'utf8')), forms),
+  "forms.json is the engine's forms document",
+);
 
 // ampora-calc's answers to request objects, with the work explained.
 function native(requests) {
   const input = requests.map((r) => JSON.stringify({...r, explain: true})).join('\n') + '\n';
   const run = spawnSync(calc, ['--json'], {input, encoding: 'utf8', maxBuffer: 1 << 28});
-  const answers = run.stdout.trim().split('\n').map((line) => JSON.parse(line));
+  const answers = run.stdout
+    .trim()
+    .split('\n')
+    .map((line) => JSON.parse(line));
   // Status 2 when the batch refused a line, else 0.
   if (run.status !== (answers.some((a) => a.error !== undefined) ? 2 : 0))
     throw new Error(`${calc} --json ended with status ${run.status}: ${run.stderr}`);
@@ -62,11 +68,12 @@ function engineEvent(event) {
     engine._free(at);
   }
 }
-const stepLine = (s) => `${s.box} = ${s.relation} = ${s.substituted}` + (s.fault === undefined ? ` = ${s.result}` : `: ${s.fault}`);
+const stepLine = (s) =>
+  `${s.box} = ${s.relation} = ${s.substituted}` + (s.fault === undefined ? ` = ${s.result}` : `: ${s.fault}`);
 
 const server = await serve(site);
 const browser = await launch();
-const problems = [];  // console errors and uncaught exceptions, from any page
+const problems = []; // console errors and uncaught exceptions, from any page
 function watch(page) {
   page.on('console', (m) => {
     // The help manual names no icon, so offline the browser's own look for one fails.
@@ -90,8 +97,10 @@ async function open(page, hash) {
 const control = (page, name) => page.locator(`#form-slot [data-name="${name}"]`);
 
 async function boxesOf(page, decl) {
-  return page.evaluate((names) => Object.fromEntries(
-    names.map((n) => [n, document.querySelector(`#form-slot [data-name="${n}"]`).value])), decl.visibleBoxes);
+  return page.evaluate(
+    (names) => Object.fromEntries(names.map((n) => [n, document.querySelector(`#form-slot [data-name="${n}"]`).value])),
+    decl.visibleBoxes,
+  );
 }
 const stepsShown = (page) => page.locator('#steps li').allTextContents();
 
@@ -113,9 +122,19 @@ process.exit(failures.length ? 1 : 0);
 async function formsPart() {
   browser.context.setDefaultTimeout(10000);
   const page = watch(await browser.context.newPage());
-  const parts = [() => panel(page), () => workedExamples(page), () => componentList(page), () => messagesAndButtons(page),
-                 () => everyClickShowsTheEnginesView(page), () => theDefaultFollowsTheFocus(page),
-                 () => shareLinks(page), () => markupStaysText(page), offline, () => accessibility(page), phone];
+  const parts = [
+    () => panel(page),
+    () => workedExamples(page),
+    () => componentList(page),
+    () => messagesAndButtons(page),
+    () => everyClickShowsTheEnginesView(page),
+    () => theDefaultFollowsTheFocus(page),
+    () => shareLinks(page),
+    () => markupStaysText(page),
+    offline,
+    () => accessibility(page),
+    phone,
+  ];
   if (process.env.AMPORA_WEB_SCREENSHOTS === '1') parts.push(screenshots);
   // A part that stops on an error fails; the others still run.
   for (const run of parts) {
@@ -131,16 +150,27 @@ async function formsPart() {
 // leads to the chooser; "About" tells the version.
 async function panel(page) {
   await open(page, '');
-  const offered = await page.locator('#panel [data-opens]').evaluateAll((all) => all.map((e) => [e.textContent, e.dataset.opens]));
-  check(same(offered, forms.panel.filter((r) => r.opens).map((r) => [r.caption, r.opens])), `the panel offers ${JSON.stringify(offered)}`);
+  const offered = await page
+    .locator('#panel [data-opens]')
+    .evaluateAll((all) => all.map((e) => [e.textContent, e.dataset.opens]));
+  check(
+    same(
+      offered,
+      forms.panel.filter((r) => r.opens).map((r) => [r.caption, r.opens]),
+    ),
+    `the panel offers ${JSON.stringify(offered)}`,
+  );
   const frames = await page.locator('#panel .frame-caption').allTextContents();
   check(same(frames, ['Electrical', 'Testing tools', 'Magnetism', 'Mathematics']), `the panel's frames read ${frames}`);
   await page.getByRole('link', {name: 'Trigonometry'}).click();
   await page.getByRole('link', {name: 'Circle'}).click();
   check((await page.locator('#calculator-caption').textContent()) === 'Circle', 'the chooser opens the circle');
   await page.locator('#panel').getByRole('button', {name: 'About'}).click();
-  check((await page.locator('dialog[open] h2').textContent()) === 'Ampora' &&
-        (await page.locator('dialog[open]').textContent()).includes(`Version: ${forms.version}`), 'About tells the version');
+  check(
+    (await page.locator('dialog[open] h2').textContent()) === 'Ampora' &&
+      (await page.locator('dialog[open]').textContent()).includes(`Version: ${forms.version}`),
+    'About tells the version',
+  );
   await page.keyboard.press('Enter');
   check(!(await page.locator('dialog[open]').count()), 'Enter closes About');
 }
@@ -148,8 +178,10 @@ async function panel(page) {
 // Every calculator's worked example, typed with the keyboard and pressed with the mouse.
 async function workedExamples(page) {
   const requests = forms.calculators.map((d) => ({
-    calc: d.name, press: d.example.press,
-    set: Object.fromEntries(d.example.settings.map((s) => [s.control, s.text]))}));
+    calc: d.name,
+    press: d.example.press,
+    set: Object.fromEntries(d.example.settings.map((s) => [s.control, s.text])),
+  }));
   const answers = native(requests);
   for (const [i, d] of forms.calculators.entries()) {
     await open(page, `#${d.name}`);
@@ -164,7 +196,10 @@ async function workedExamples(page) {
     }
     await control(page, d.example.press).click();
     const boxes = await boxesOf(page, d);
-    check(same(boxes, answers[i].boxes), `${d.name}'s example gives ${JSON.stringify(boxes)}, ampora-calc ${JSON.stringify(answers[i].boxes)}`);
+    check(
+      same(boxes, answers[i].boxes),
+      `${d.name}'s example gives ${JSON.stringify(boxes)}, ampora-calc ${JSON.stringify(answers[i].boxes)}`,
+    );
     const steps = await stepsShown(page);
     check(same(steps, answers[i].steps.map(stepLine)), `${d.name}'s example shows the steps ${JSON.stringify(steps)}`);
     check(!(await page.locator('dialog[open]').count()), `${d.name}'s example opens a dialog`);
@@ -176,37 +211,69 @@ async function workedExamples(page) {
 async function componentList(page) {
   const d = declarations.get('res');
   await open(page, '#res');
-  const shownRows = () => page.evaluate((rows) => rows.map((r) => {
-    const box = document.querySelector(`#form-slot [data-name="${r}"]`);
-    return box.getClientRects().length > 0;
-  }).lastIndexOf(true) + 1, d.list.rows);
+  const shownRows = () =>
+    page.evaluate(
+      (rows) =>
+        rows
+          .map((r) => {
+            const box = document.querySelector(`#form-slot [data-name="${r}"]`);
+            return box.getClientRects().length > 0;
+          })
+          .lastIndexOf(true) + 1,
+      d.list.rows,
+    );
   const visible = (name) => control(page, name).isVisible();
-  check((await shownRows()) === 0 && !(await visible('Frame1')) && !(await visible('Label2')) && !(await visible('d')),
-        'res opens with rows, the combination frame and "Answer:" shown');
+  check(
+    (await shownRows()) === 0 && !(await visible('Frame1')) && !(await visible('Label2')) && !(await visible('d')),
+    'res opens with rows, the combination frame and "Answer:" shown',
+  );
   const count = control(page, 'nc');
-  for (const [text, rows] of [['3', 3], ['2.5', 3], ['12', 10], ['0', 0], ['abc', 0], ['5', 5], ['3', 3]]) {
+  for (const [text, rows] of [
+    ['3', 3],
+    ['2.5', 3],
+    ['12', 10],
+    ['0', 0],
+    ['abc', 0],
+    ['5', 5],
+    ['3', 3],
+  ]) {
     await count.fill(text);
     await count.press('Enter');
-    check((await shownRows()) === rows && (await visible('Frame1')) && (await visible('Label2')),
-          `count "${text}" and OK show ${await shownRows()} rows, not ${rows}`);
+    check(
+      (await shownRows()) === rows && (await visible('Frame1')) && (await visible('Label2')),
+      `count "${text}" and OK show ${await shownRows()} rows, not ${rows}`,
+    );
   }
   // The count still has the focus: Enter now presses "Calculate".
   for (const [k, value] of ['100', '220', '470'].entries()) await control(page, `ct${k}`).fill(value);
   await count.focus();
   await count.press('Enter');
-  check((await control(page, 'ans').inputValue()) === '', 'Enter in the count box after typing in it presses "OK" only');
+  check(
+    (await control(page, 'ans').inputValue()) === '',
+    'Enter in the count box after typing in it presses "OK" only',
+  );
   await count.press('Enter');
   check((await control(page, 'ans').inputValue()) === '790', 'the second Enter in the count box presses "Calculate"');
-  check(await control(page, 'Command2').evaluate((b) => b.classList.contains('default')), '"Calculate" is marked the default');
+  check(
+    await control(page, 'Command2').evaluate((b) => b.classList.contains('default')),
+    '"Calculate" is marked the default',
+  );
   await count.fill('4');
-  check(await control(page, 'Command1').evaluate((b) => b.classList.contains('default')), 'typing a count makes "OK" the default');
+  check(
+    await control(page, 'Command1').evaluate((b) => b.classList.contains('default')),
+    'typing a count makes "OK" the default',
+  );
   await count.press('Enter');
   await control(page, 'pc').check();
-  await control(page, 'Command5').click();  // "*" empties the answer
+  await control(page, 'Command5').click(); // "*" empties the answer
   await control(page, 'ct3').fill('');
   await control(page, 'ct0').press('Enter');
-  check((await control(page, 'ans').inputValue()) === native([{calc: 'res', press: 'Command2',
-        set: {nc: '4', ct0: '100', ct1: '220', ct2: '470', pc: '1'}}])[0].boxes.ans, 'parallel over four rows, one empty');
+  check(
+    (await control(page, 'ans').inputValue()) ===
+      native([{calc: 'res', press: 'Command2', set: {nc: '4', ct0: '100', ct1: '220', ct2: '470', pc: '1'}}])[0].boxes
+        .ans,
+    'parallel over four rows, one empty',
+  );
 }
 
 // Messages and fault reports as modal dialogs; Reset, "*", Enter and Tab.
@@ -219,45 +286,69 @@ async function messagesAndButtons(page) {
     return shown;
   };
   await open(page, '#oscil');
-  await control(page, 'vs').press('Enter');  // two empty boxes
-  check(same(await dialog(), {title: 'Error!', text: 'Leave one field blank!'}), 'the oscilloscope tells "Leave one field blank!" under "Error!"');
+  await control(page, 'vs').press('Enter'); // two empty boxes
+  check(
+    same(await dialog(), {title: 'Error!', text: 'Leave one field blank!'}),
+    'the oscilloscope tells "Leave one field blank!" under "Error!"',
+  );
   check(!(await page.locator('dialog[open]').count()), 'OK closes the message');
-  check(await control(page, 'vs').evaluate((e) => e === document.activeElement), 'the focus goes back to the box after the message');
+  check(
+    await control(page, 'vs').evaluate((e) => e === document.activeElement),
+    'the focus goes back to the box after the message',
+  );
   await control(page, 't').fill('0.01');
   await control(page, 'hs').fill('0.002');
-  await control(page, 'hs').press('Enter');  // the frequency panel's own default
-  check((await control(page, 'f').inputValue()) === '100' && (await control(page, 'hd').inputValue()) === '5',
-        'Enter in a frequency box presses the frequency panel\'s "Calculate"');
+  await control(page, 'hs').press('Enter'); // the frequency panel's own default
+  check(
+    (await control(page, 'f').inputValue()) === '100' && (await control(page, 'hd').inputValue()) === '5',
+    'Enter in a frequency box presses the frequency panel\'s "Calculate"',
+  );
   await control(page, 'v').fill('10');
   await control(page, 'vd').fill('4');
   await control(page, 'vd').press('Enter');
-  check((await control(page, 'vs').inputValue()) === '2.5', 'Enter in a voltage box presses the voltage panel\'s "Calculate"');
+  check(
+    (await control(page, 'vs').inputValue()) === '2.5',
+    'Enter in a voltage box presses the voltage panel\'s "Calculate"',
+  );
   await control(page, 'Command3').click();
-  check((await boxesOf(page, declarations.get('oscil'))).t === '0.01' && (await control(page, 'v').inputValue()) === '',
-        'the voltage panel\'s Reset empties its boxes only');
+  check(
+    (await boxesOf(page, declarations.get('oscil'))).t === '0.01' && (await control(page, 'v').inputValue()) === '',
+    "the voltage panel's Reset empties its boxes only",
+  );
 
   await open(page, '#pd');
   await control(page, 'p').fill('abc');
   await control(page, 'v').fill('2');
   await control(page, 'v').press('Enter');
   const fault = native([{calc: 'pd', set: {p: 'abc', v: '2'}}])[0].reports[0];
-  check(same(await dialog(), fault), 'a fault is reported under the form\'s caption with ampora-calc\'s sentence');
-  check(same(await stepsShown(page), ['i = p / v = "abc" / 2: The Power box does not hold a number.']), 'the failed step is shown');
+  check(same(await dialog(), fault), "a fault is reported under the form's caption with ampora-calc's sentence");
+  check(
+    same(await stepsShown(page), ['i = p / v = "abc" / 2: The Power box does not hold a number.']),
+    'the failed step is shown',
+  );
   await control(page, 'p').fill('100');
   await control(page, 'p').press('Enter');
   check((await control(page, 'i').inputValue()) !== '', 'Enter in a box presses "Calculate"');
-  check((await control(page, 'Command30').getAttribute('aria-label')) === 'Clear Power', 'a "*" button is named after its box');
+  check(
+    (await control(page, 'Command30').getAttribute('aria-label')) === 'Clear Power',
+    'a "*" button is named after its box',
+  );
   await control(page, 'Command30').click();
   const afterClear = await boxesOf(page, declarations.get('pd'));
   check(afterClear.p === '' && afterClear.v === '2', '"*" empties its own box only');
   await control(page, 'Command1').click();
-  check(Object.values(await boxesOf(page, declarations.get('pd'))).every((t) => t === ''), 'Reset empties every box');
+  check(
+    Object.values(await boxesOf(page, declarations.get('pd'))).every((t) => t === ''),
+    'Reset empties every box',
+  );
   await control(page, 'p').fill('x');
   await control(page, 'r').fill('1');
   await control(page, 'calc').click();
-  await page.evaluate(() => { location.hash = '#cond'; });
+  await page.evaluate(() => {
+    location.hash = '#cond';
+  });
   await page.waitForSelector('#form-slot [data-form="cond"]');
-  check(!(await page.locator('dialog[open]').count()), 'opening another calculator closes the last one\'s report');
+  check(!(await page.locator('dialog[open]').count()), "opening another calculator closes the last one's report");
 
   // Tab follows the declared order: the triangle's starts with "Calculate".
   await open(page, '#ratri');
@@ -278,23 +369,35 @@ async function shownView(page, decl) {
   const view = await page.evaluate((decl) => {
     const at = (name) => document.querySelector(`#form-slot [data-name="${name}"]`);
     const seen = (e) => e.getClientRects().length > 0;
-    const boxes = {}, options = {}, lists = {}, visible = [];
+    const boxes = {},
+      options = {},
+      lists = {},
+      visible = [];
     for (const c of decl.controls) {
       const e = at(c.name);
       if (!e) continue;
       if (c.kind === 'Box' && decl.visibleBoxes.includes(c.name)) boxes[c.name] = e.value;
       if (c.kind === 'Option') options[c.name] = e.checked;
       if (c.kind === 'List') lists[c.name] = e.selectedIndex < 0 ? '' : e.options[e.selectedIndex].text;
-      if (['Box', 'Button', 'Label', 'Option', 'List'].includes(c.kind) && seen(c.kind === 'Option' ? e.parentElement : e))
+      if (
+        ['Box', 'Button', 'Label', 'Option', 'List'].includes(c.kind) &&
+        seen(c.kind === 'Option' ? e.parentElement : e)
+      )
         visible.push(c.name);
     }
     const marked = [...document.querySelectorAll('#form-slot .default')].map((e) => e.dataset.name);
-    const steps = [...document.querySelectorAll('#steps li')].map((li) => ({line: li.textContent, faulted: li.classList.contains('fault')}));
+    const steps = [...document.querySelectorAll('#steps li')].map((li) => ({
+      line: li.textContent,
+      faulted: li.classList.contains('fault'),
+    }));
     return {boxes, options, lists, visible, default: marked.join(' '), steps};
   }, decl);
   view.dialogs = [];
-  for (let open = page.locator('dialog[open]'); await open.count(); ) {
-    view.dialogs.push({title: await open.locator('h2').textContent(), text: await open.locator('p').first().textContent()});
+  for (let open = page.locator('dialog[open]'); await open.count();) {
+    view.dialogs.push({
+      title: await open.locator('h2').textContent(),
+      text: await open.locator('p').first().textContent(),
+    });
     await open.getByRole('button', {name: 'OK'}).click();
   }
   return view;
@@ -304,11 +407,18 @@ async function shownView(page, decl) {
 function expectedView(decl, view) {
   const hidden = new Set(view.hidden);
   const parent = new Map(decl.controls.map((c) => [c.name, c.parent]));
-  const visible = decl.controls.filter((c) => ['Box', 'Button', 'Label', 'Option', 'List'].includes(c.kind))
-      .filter((c) => !hidden.has(c.name) && !hidden.has(parent.get(c.name)) && !(c.at.width === 0 && c.at.height === 0))
-      .map((c) => c.name);
+  const visible = decl.controls
+    .filter((c) => ['Box', 'Button', 'Label', 'Option', 'List'].includes(c.kind))
+    .filter((c) => !hidden.has(c.name) && !hidden.has(parent.get(c.name)) && !(c.at.width === 0 && c.at.height === 0))
+    .map((c) => c.name);
   const sorted = (o) => Object.fromEntries(Object.entries(o).sort(([a], [b]) => a.localeCompare(b)));
-  return {boxes: sorted(view.boxes), options: sorted(view.options), lists: sorted(view.lists), visible, default: view.default};
+  return {
+    boxes: sorted(view.boxes),
+    options: sorted(view.options),
+    lists: sorted(view.lists),
+    visible,
+    default: view.default,
+  };
 }
 
 // Every button of every form clicked in turn, over controls filled with numbers, words
@@ -329,28 +439,34 @@ async function everyClickShowsTheEnginesView(page) {
       for (const button of buttons) {
         const {set} = g.settings(d);
         const typed = typeable(d, set) || {};
-        await page.evaluate(({decl, typed}) => {
-          const at = (name) => document.querySelector(`#form-slot [data-name="${name}"]`);
-          for (const [name, text] of Object.entries(typed)) {
-            const c = decl.controls.find((x) => x.name === name);
-            const e = at(name);
-            if (c.kind === 'Option') e.checked = true;
-            else if (c.kind === 'List') e.selectedIndex = c.entries.indexOf(text);
-            else e.value = text;
-          }
-        }, {decl: d, typed});
+        await page.evaluate(
+          ({decl, typed}) => {
+            const at = (name) => document.querySelector(`#form-slot [data-name="${name}"]`);
+            for (const [name, text] of Object.entries(typed)) {
+              const c = decl.controls.find((x) => x.name === name);
+              const e = at(name);
+              if (c.kind === 'Option') e.checked = true;
+              else if (c.kind === 'List') e.selectedIndex = c.entries.indexOf(text);
+              else e.value = text;
+            }
+          },
+          {decl: d, typed},
+        );
         const before = await page.evaluate((decl) => {
           const at = (name) => document.querySelector(`#form-slot [data-name="${name}"]`);
           const set = {};
           for (const name of decl.visibleBoxes) set[name] = at(name).value;
           for (const c of decl.controls) {
             if (c.kind === 'Option' && at(c.name).checked) set[c.name] = '1';
-            if (c.kind === 'List') set[c.name] = at(c.name).selectedIndex < 0 ? '' : at(c.name).options[at(c.name).selectedIndex].text;
+            if (c.kind === 'List')
+              set[c.name] = at(c.name).selectedIndex < 0 ? '' : at(c.name).options[at(c.name).selectedIndex].text;
           }
-          const hidden = decl.controls.map((c) => c.name).filter((n) => {
-            const e = at(n);
-            return e && (e.type === 'radio' ? e.parentElement : e).hidden;
-          });
+          const hidden = decl.controls
+            .map((c) => c.name)
+            .filter((n) => {
+              const e = at(n);
+              return e && (e.type === 'radio' ? e.parentElement : e).hidden;
+            });
           const marked = document.querySelector('#form-slot .default');
           return {set, hidden, default: marked ? marked.dataset.name : null};
         }, d);
@@ -363,12 +479,28 @@ async function everyClickShowsTheEnginesView(page) {
         const want = expectedView(d, answer.view);
         const what = `${d.name}: after a click on ${button} over ${JSON.stringify(before.set)}`;
         for (const key of ['boxes', 'options', 'lists', 'visible', 'default'])
-          check(same(shown[key], want[key]), `${what}, the page shows ${key} ${JSON.stringify(shown[key])}, the engine ${JSON.stringify(want[key])}`);
-        const steps = answer.work ? answer.work : stepsBefore.map((line) => ({line, faulted: shown.steps.find((s) => s.line === line)?.faulted}));
-        check(same(shown.steps.map((s) => s.line), steps.map((s) => s.line)) &&
-              same(shown.steps.map((s) => s.faulted), answer.work ? answer.work.map((s) => s.faulted) : shown.steps.map((s) => s.faulted)),
-              `${what}, the page shows the steps ${JSON.stringify(shown.steps)}, the engine ${JSON.stringify(answer.work)}`);
-        check(same(shown.dialogs, answer.reports || []), `${what}, the page tells ${JSON.stringify(shown.dialogs)}, the engine ${JSON.stringify(answer.reports)}`);
+          check(
+            same(shown[key], want[key]),
+            `${what}, the page shows ${key} ${JSON.stringify(shown[key])}, the engine ${JSON.stringify(want[key])}`,
+          );
+        const steps = answer.work
+          ? answer.work
+          : stepsBefore.map((line) => ({line, faulted: shown.steps.find((s) => s.line === line)?.faulted}));
+        check(
+          same(
+            shown.steps.map((s) => s.line),
+            steps.map((s) => s.line),
+          ) &&
+            same(
+              shown.steps.map((s) => s.faulted),
+              answer.work ? answer.work.map((s) => s.faulted) : shown.steps.map((s) => s.faulted),
+            ),
+          `${what}, the page shows the steps ${JSON.stringify(shown.steps)}, the engine ${JSON.stringify(answer.work)}`,
+        );
+        check(
+          same(shown.dialogs, answer.reports || []),
+          `${what}, the page tells ${JSON.stringify(shown.dialogs)}, the engine ${JSON.stringify(answer.reports)}`,
+        );
       }
     }
   }
@@ -401,7 +533,10 @@ async function theDefaultFollowsTheFocus(page) {
       if (box) {
         await page.keyboard.type('1');
         expected = engineEvent({calc: d.name, event: 'edited', control: at, default: expected}).default;
-        check((await marked()) === expected, `${d.name}: typing in ${at} leaves ${await marked()} the default, not ${expected}`);
+        check(
+          (await marked()) === expected,
+          `${d.name}: typing in ${at} leaves ${await marked()} the default, not ${expected}`,
+        );
       }
       await page.keyboard.press(key);
       const next = await focused();
@@ -410,7 +545,10 @@ async function theDefaultFollowsTheFocus(page) {
         if (next) expected = engineEvent({calc: d.name, event: 'focusin', control: next, default: expected}).default;
       }
       at = next;
-      check((await marked()) === expected, `${d.name}: with the focus on ${at} the default is ${await marked()}, not ${expected}`);
+      check(
+        (await marked()) === expected,
+        `${d.name}: with the focus on ${at} the default is ${await marked()}, not ${expected}`,
+      );
     }
   }
   // Enter in a box presses the default the focus left: after the count box, "Calculate".
@@ -436,56 +574,101 @@ async function markupStaysText(page) {
   const told = native([{calc: 'pd', set: {p: markup, v: '2'}}])[0];
   const shown = await shownView(page, declarations.get('pd'));
   check(same(shown.dialogs, told.reports), `a fault over markup tells ${JSON.stringify(shown.dialogs)}`);
-  check(same(shown.steps.map((s) => s.line), told.steps.map(stepLine)), `the steps over markup show ${JSON.stringify(shown.steps)}`);
+  check(
+    same(
+      shown.steps.map((s) => s.line),
+      told.steps.map(stepLine),
+    ),
+    `the steps over markup show ${JSON.stringify(shown.steps)}`,
+  );
   check(shown.boxes.p === markup, 'a box keeps markup as typed');
-  const elements = await page.evaluate(() => document.querySelectorAll('#steps b, #steps img, #form-slot b, #form-slot img, dialog b, dialog img').length);
-  check(elements === 0 && (await page.evaluate(() => window.pwned)) === undefined, 'markup after a press adds no element and runs nothing');
+  const elements = await page.evaluate(
+    () => document.querySelectorAll('#steps b, #steps img, #form-slot b, #form-slot img, dialog b, dialog img').length,
+  );
+  check(
+    elements === 0 && (await page.evaluate(() => window.pwned)) === undefined,
+    'markup after a press adds no element and runs nothing',
+  );
   await open(page, `#pd?${encodeURIComponent(markup)}=1&p=${encodeURIComponent(markup)}`);
-  check((await page.locator('#link-status').textContent()) === `The link names nothing called ${markup}.`,
-        'a link\'s ignored name is told as it reads');
-  check((await control(page, 'p').inputValue()) === markup && (await page.evaluate(() => document.querySelectorAll('main b, main img').length)) === 0,
-        'a link with markup fills its box as it reads and adds no element');
+  check(
+    (await page.locator('#link-status').textContent()) === `The link names nothing called ${markup}.`,
+    "a link's ignored name is told as it reads",
+  );
+  check(
+    (await control(page, 'p').inputValue()) === markup &&
+      (await page.evaluate(() => document.querySelectorAll('main b, main img').length)) === 0,
+    'a link with markup fills its box as it reads and adds no element',
+  );
 }
 
 // Share links open filled and press nothing; texts in them are only ever values.
 async function shareLinks(page) {
   await open(page, '#pd?p=100&v=230');
-  check((await control(page, 'p').inputValue()) === '100' && (await control(page, 'v').inputValue()) === '230' &&
-        (await control(page, 'i').inputValue()) === '', 'a link fills its boxes and presses nothing');
+  check(
+    (await control(page, 'p').inputValue()) === '100' &&
+      (await control(page, 'v').inputValue()) === '230' &&
+      (await control(page, 'i').inputValue()) === '',
+    'a link fills its boxes and presses nothing',
+  );
   check((await stepsShown(page)).length === 0, 'a link shows no steps');
   await open(page, '#res?nc=2&c0=60&ct1=30&pc=1');
   check(await control(page, 'pc').isChecked(), 'a link chooses an option with 1');
-  check((await control(page, 'ct0').isVisible()) && (await control(page, 'ct1').isVisible()) &&
-        !(await control(page, 'ct2').isVisible()) && (await control(page, 'ct0').inputValue()) === '60',
-        'a link that sets the count shows the rows it covers; a row is also named by its caption');
+  check(
+    (await control(page, 'ct0').isVisible()) &&
+      (await control(page, 'ct1').isVisible()) &&
+      !(await control(page, 'ct2').isVisible()) &&
+      (await control(page, 'ct0').inputValue()) === '60',
+    'a link that sets the count shows the rows it covers; a row is also named by its caption',
+  );
   await control(page, 'Command2').click();
   check((await control(page, 'ans').inputValue()) === '20', 'the linked resistors in parallel give 20');
   await open(page, '#rcc?unit=4%20-%20Yellow&tens=7%20-%20Violet&pten=2%20-%20Red&toller=Gold%205%25');
-  check((await control(page, 'toller').evaluate((s) => s.options[s.selectedIndex].text)) === 'Gold 5%', 'a link picks a list entry by its text');
+  check(
+    (await control(page, 'toller').evaluate((s) => s.options[s.selectedIndex].text)) === 'Gold 5%',
+    'a link picks a list entry by its text',
+  );
 
   // Copy link makes a link that opens the same.
   await page.getByRole('button', {name: 'Copy link'}).click();
   const link = await page.locator('#link').inputValue();
-  check(link.endsWith('#rcc?unit=4%20-%20Yellow&tens=7%20-%20Violet&pten=2%20-%20Red&toller=Gold%205%25'), `Copy link gives ${link}`);
+  check(
+    link.endsWith('#rcc?unit=4%20-%20Yellow&tens=7%20-%20Violet&pten=2%20-%20Red&toller=Gold%205%25'),
+    `Copy link gives ${link}`,
+  );
 
   // Texts that hold every character a link reserves, encoded as a URL component is, read
   // back as they were; so do those Copy link makes of them, and those typed by hand.
   const reserved = {p: 'a+b c', i: '1&2=3', v: '50% #1?', r: ' %2B ', w: '+&=%#? ', q: 'µΩ'};
-  const typedLink = Object.entries(reserved).map(([n, t]) => `${n}=${encodeURIComponent(t)}`).join('&');
+  const typedLink = Object.entries(reserved)
+    .map(([n, t]) => `${n}=${encodeURIComponent(t)}`)
+    .join('&');
   await open(page, `#pd?${typedLink}`);
-  check(same(await boxesOf(page, declarations.get('pd')), {...reserved, t: ''}), `a link with reserved characters fills ${JSON.stringify(await boxesOf(page, declarations.get('pd')))}`);
+  check(
+    same(await boxesOf(page, declarations.get('pd')), {...reserved, t: ''}),
+    `a link with reserved characters fills ${JSON.stringify(await boxesOf(page, declarations.get('pd')))}`,
+  );
   await page.getByRole('button', {name: 'Copy link'}).click();
   const copied = await page.locator('#link').inputValue();
   check(copied.endsWith(`#pd?${typedLink}`), `Copy link of reserved characters gives ${copied}`);
   await page.goto('about:blank');
   await page.goto(copied);
   await page.waitForSelector('html[data-ready]');
-  check(same(await boxesOf(page, declarations.get('pd')), {...reserved, t: ''}), 'the copied link opens the same boxes');
-  for (const [raw, boxes] of [['#pd?p=1+2&v=a?b', {p: '1+2', v: 'a?b'}], ['#pd?p=a#b', {p: 'a#b'}],
-                              ['#pd?p=5%&v=%zz', {p: '5%', v: '%zz'}], ['#pd?p=%E2%82%AC%20', {p: '€ '}]]) {
+  check(
+    same(await boxesOf(page, declarations.get('pd')), {...reserved, t: ''}),
+    'the copied link opens the same boxes',
+  );
+  for (const [raw, boxes] of [
+    ['#pd?p=1+2&v=a?b', {p: '1+2', v: 'a?b'}],
+    ['#pd?p=a#b', {p: 'a#b'}],
+    ['#pd?p=5%&v=%zz', {p: '5%', v: '%zz'}],
+    ['#pd?p=%E2%82%AC%20', {p: '€ '}],
+  ]) {
     await open(page, raw);
     const got = await boxesOf(page, declarations.get('pd'));
-    check(Object.entries(boxes).every(([n, t]) => got[n] === t), `the link ${raw} fills ${JSON.stringify(got)}`);
+    check(
+      Object.entries(boxes).every(([n, t]) => got[n] === t),
+      `the link ${raw} fills ${JSON.stringify(got)}`,
+    );
   }
 
   const hostile = {
@@ -494,19 +677,27 @@ async function shareLinks(page) {
     i: '"><svg onload=window.pwned=3>',
     r: '1E+5 & <b>bold</b>',
   };
-  const query = Object.entries(hostile).map(([n, t]) => `${n}=${encodeURIComponent(t)}`).join('&');
+  const query = Object.entries(hostile)
+    .map(([n, t]) => `${n}=${encodeURIComponent(t)}`)
+    .join('&');
   const before = problems.length;
   await open(page, `#pd?${query}`);
   await page.waitForTimeout(100);
   for (const [name, text] of Object.entries(hostile))
     check((await control(page, name).inputValue()) === text, `a hostile link's ${name} shows as typed`);
   check((await page.evaluate(() => window.pwned)) === undefined, 'a hostile link runs nothing');
-  check(!(await page.locator('dialog[open]').count()) && !(await page.locator('#form-slot img, #form-slot b, #form-slot script').count()),
-        'a hostile link makes no element and opens no dialog');
+  check(
+    !(await page.locator('dialog[open]').count()) &&
+      !(await page.locator('#form-slot img, #form-slot b, #form-slot script').count()),
+    'a hostile link makes no element and opens no dialog',
+  );
   await page.goto(`${server.url}index.html#<img src=x onerror=window.pwned=4>?<svg onload=window.pwned=5>=1`);
   await page.waitForSelector('html[data-ready]');
-  check((await page.evaluate(() => window.pwned)) === undefined && (await page.locator('main img, main svg[onload]').count()) === 0,
-        'a hostile calculator name runs nothing');
+  check(
+    (await page.evaluate(() => window.pwned)) === undefined &&
+      (await page.locator('main img, main svg[onload]').count()) === 0,
+    'a hostile calculator name runs nothing',
+  );
   check(problems.length === before, `hostile links cause ${problems.slice(before).join('; ')}`);
 }
 
@@ -521,8 +712,10 @@ async function offline() {
       const names = await caches.keys();
       return {names, files: names.length ? (await (await caches.open(names[0])).keys()).length : 0};
     });
-    check(cached.names.length === 1 && cached.names[0].startsWith('ampora-') && cached.files >= 14,
-          `the service worker keeps the site: ${JSON.stringify(cached)}`);
+    check(
+      cached.names.length === 1 && cached.names[0].startsWith('ampora-') && cached.files >= 14,
+      `the service worker keeps the site: ${JSON.stringify(cached)}`,
+    );
     await context.setOffline(true);
     await page.reload();
     await page.waitForSelector('html[data-ready]');
@@ -540,17 +733,27 @@ async function offline() {
 // axe-core: no serious or critical violation on the panel, the chooser, any calculator, or
 // with a message open.
 async function accessibility(page) {
-  const axe = readFileSync(path.join(here, 'node_modules', 'axe-core', 'axe.min.js'), 'utf8');
+  const axe = readFileSync(path.join(here, '..', 'node_modules', 'axe-core', 'axe.min.js'), 'utf8');
   const audit = async (what) => {
     if (!(await page.evaluate(() => typeof window.axe === 'object'))) await page.evaluate(axe);
     const violations = await page.evaluate(async () => {
       const result = await window.axe.run(document, {resultTypes: ['violations']});
-      return result.violations.filter((v) => v.impact === 'serious' || v.impact === 'critical')
-          .map((v) => `${v.id} (${v.nodes.map((n) => n.target.join(' ')).slice(0, 3).join(', ')})`);
+      return result.violations
+        .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+        .map(
+          (v) =>
+            `${v.id} (${v.nodes
+              .map((n) => n.target.join(' '))
+              .slice(0, 3)
+              .join(', ')})`,
+        );
     });
     check(!violations.length, `axe on ${what}: ${violations.join('; ')}`);
   };
-  for (const [hash, what] of [['', 'the panel'], ['#trigono', 'the chooser']]) {
+  for (const [hash, what] of [
+    ['', 'the panel'],
+    ['#trigono', 'the chooser'],
+  ]) {
     await open(page, hash);
     await audit(what);
   }
@@ -565,13 +768,15 @@ async function accessibility(page) {
     // the desktop.
     const wrong = await page.evaluate((d) => {
       const spoken = Object.fromEntries(d.spokenNames.map((s) => [s.control, s.name]));
-      return Object.entries(d.labels).filter(([name, l]) => {
-        const e = document.querySelector(`#form-slot [data-name="${name}"]`);
-        if (e.hidden) return false;
-        const described = e.getAttribute('aria-describedby');
-        const words = described ? document.getElementById(described).textContent : '';
-        return e.getAttribute('aria-label') !== (spoken[name] || l.caption) || words !== (l.unitWords || l.unit);
-      }).map(([name]) => name);
+      return Object.entries(d.labels)
+        .filter(([name, l]) => {
+          const e = document.querySelector(`#form-slot [data-name="${name}"]`);
+          if (e.hidden) return false;
+          const described = e.getAttribute('aria-describedby');
+          const words = described ? document.getElementById(described).textContent : '';
+          return e.getAttribute('aria-label') !== (spoken[name] || l.caption) || words !== (l.unitWords || l.unit);
+        })
+        .map(([name]) => name);
     }, d);
     check(!wrong.length, `${d.name}: ${wrong.join(', ')} not named or described as on the desktop`);
   }
@@ -597,15 +802,20 @@ async function phone() {
     }
     const found = await page.evaluate(() => {
       const shown = [...document.querySelectorAll('main [data-name], main [data-opens]')]
-          .filter((e) => !e.closest('svg') && !e.matches('.frame, .picture, .copy'))
-          .map((e) => (e.type === 'radio' ? e.parentElement : e))
-          .filter((e) => e.getClientRects().length > 0);
+        .filter((e) => !e.closest('svg') && !e.matches('.frame, .picture, .copy'))
+        .map((e) => (e.type === 'radio' ? e.parentElement : e))
+        .filter((e) => e.getClientRects().length > 0);
       const width = document.documentElement.clientWidth;
       const problems = [];
-      const rects = shown.map((e) => [e.dataset.name || e.dataset.opens || e.querySelector('input')?.dataset.name, e.getBoundingClientRect(), e]);
+      const rects = shown.map((e) => [
+        e.dataset.name || e.dataset.opens || e.querySelector('input')?.dataset.name,
+        e.getBoundingClientRect(),
+        e,
+      ]);
       for (const [name, r, e] of rects) {
         if (r.left < -0.5 || r.right > width + 0.5) problems.push(`${name} reaches ${r.left}..${r.right}`);
-        if (e.scrollWidth > e.clientWidth + 1 && !(e instanceof HTMLInputElement)) problems.push(`${name}'s text is cut off`);
+        if (e.scrollWidth > e.clientWidth + 1 && !(e instanceof HTMLInputElement))
+          problems.push(`${name}'s text is cut off`);
       }
       for (let i = 0; i < rects.length; ++i) {
         for (let j = i + 1; j < rects.length; ++j) {
@@ -616,10 +826,14 @@ async function phone() {
           if (across > 0.5 && down > 0.5) problems.push(`${a} and ${b} overlap`);
         }
       }
-      if (document.documentElement.scrollWidth > width) problems.push(`the page is ${document.documentElement.scrollWidth} pixels wide`);
+      if (document.documentElement.scrollWidth > width)
+        problems.push(`the page is ${document.documentElement.scrollWidth} pixels wide`);
       return {problems, count: rects.length};
     });
-    check(!found.problems.length && found.count > 0, `at 360 pixels, ${d.name || 'the panel'}: ${found.problems.join('; ')}`);
+    check(
+      !found.problems.length && found.count > 0,
+      `at 360 pixels, ${d.name || 'the panel'}: ${found.problems.join('; ')}`,
+    );
   }
   await page.close();
 }
@@ -628,8 +842,10 @@ async function phone() {
 async function screenshots() {
   const out = path.join(here, '..', '..', 'docs', 'screenshots');
   const page = watch(await browser.context.newPage());
-  for (const [width, height, hash, file] of [[1280, 640, '#res?nc=3&ct0=100&ct1=220&ct2=470&v=12', 'web-wide.png'],
-                                             [360, 740, '#pd?v=12&r=4', 'web-phone.png']]) {
+  for (const [width, height, hash, file] of [
+    [1280, 640, '#res?nc=3&ct0=100&ct1=220&ct2=470&v=12', 'web-wide.png'],
+    [360, 740, '#pd?v=12&r=4', 'web-phone.png'],
+  ]) {
     await page.setViewportSize({width, height});
     await open(page, hash);
     const decl = declarations.get(hash.slice(1, hash.indexOf('?')));
@@ -664,15 +880,21 @@ async function differentialPart() {
       const want = answers[i];
       const got = shown[i];
       const steps = c.press || d.presses.length === 1 ? want.steps.map(stepLine) : got.steps;
-      if (!check(same(got.boxes, want.boxes) && same(got.dialogs, want.reports) && same(got.steps, steps),
-                 `${JSON.stringify(c)}\n  page:        ${JSON.stringify(got).slice(0, 600)}\n  ampora-calc: ${JSON.stringify(want).slice(0, 600)}`) &&
-          failures.length > 10)
+      if (
+        !check(
+          same(got.boxes, want.boxes) && same(got.dialogs, want.reports) && same(got.steps, steps),
+          `${JSON.stringify(c)}\n  page:        ${JSON.stringify(got).slice(0, 600)}\n  ampora-calc: ${JSON.stringify(want).slice(0, 600)}`,
+        ) &&
+        failures.length > 10
+      )
         return;
       ++typed;
       if (got.dialogs.length) ++told;
     }
   }
-  console.log(`${typed} inputs typed into ${forms.calculators.length} calculators, ${told} of them answered with a dialog`);
+  console.log(
+    `${typed} inputs typed into ${forms.calculators.length} calculators, ${told} of them answered with a dialog`,
+  );
 }
 
 // A generated request as a user can give it: a list's entry by its text. Null for one
@@ -724,9 +946,11 @@ async function drive({decl, cases}) {
       type(decl.list.countBox, '10');
       at(decl.list.ok).click();
     }
-    for (const name of decl.visibleBoxes) if (!(decl.list && name === decl.list.countBox)) type(name, c.set[name] ?? '');
+    for (const name of decl.visibleBoxes)
+      if (!(decl.list && name === decl.list.countBox)) type(name, c.set[name] ?? '');
     if (decl.list) type(decl.list.countBox, c.set[decl.list.countBox] ?? '');
-    for (const o of decl.controls.filter((x) => x.kind === 'Option')) at(o.name).checked = decl.chosenAtStart.includes(o.name);
+    for (const o of decl.controls.filter((x) => x.kind === 'Option'))
+      at(o.name).checked = decl.chosenAtStart.includes(o.name);
     for (const l of decl.controls.filter((x) => x.kind === 'List')) {
       const list = at(l.name);
       const text = c.set[l.name] ?? '';
@@ -738,7 +962,7 @@ async function drive({decl, cases}) {
     const told = [];
     for (const button of c.press ? [c.press] : decl.presses.map((p) => p.button)) {
       at(button).click();
-      told.push(...await dialogs());
+      told.push(...(await dialogs()));
     }
     results.push({
       boxes: Object.fromEntries(decl.visibleBoxes.map((n) => [n, at(n).value])),

@@ -63,7 +63,24 @@ export function generator(start) {
       case 0:
         return '';
       case 1:
-        return pick([' ', '\t', 'abc', '5V', '10k', '1,5', '1.2.3', '-', '.', 'E5', '1E', 'inf', 'NaN', 'µF', 'Ω', '😀']);
+        return pick([
+          ' ',
+          '\t',
+          'abc',
+          '5V',
+          '10k',
+          '1,5',
+          '1.2.3',
+          '-',
+          '.',
+          'E5',
+          '1E',
+          'inf',
+          'NaN',
+          'µF',
+          'Ω',
+          '😀',
+        ]);
       case 2:
         return ' ' + typedNumber() + pick(['', ' ', '\t']);
       case 3:
