@@ -21,8 +21,14 @@ namespace ampora {
 
 class FormState;
 
-// A rectangle in twips (1/1440 inch; 15 twips make one pixel), relative to the control's
-// parent: the form, a frame or a picture.
+// How many twips (1/1440 inch) make one device-independent pixel: the scale at which
+// every front end draws a form's declared rectangles.
+inline constexpr int kTwipsPerPixel = 15;
+
+// A button at least this many twips high wraps its caption over two lines.
+inline constexpr int kTwoLineHeight = 450;
+
+// A rectangle in twips, relative to the control's parent: the form, a frame or a picture.
 struct Twips {
     int left, top, width, height;
 };

@@ -163,7 +163,8 @@ QWidget* CalcForm::create(const Control& c) {
         }
         case Kind::Button: {
             // A button two lines high wraps its caption.
-            auto* b = c.at.height >= 450 ? new WrapButton(caption, parent) : new QPushButton(caption, parent);
+            auto* b = c.at.height >= kTwoLineHeight ? new WrapButton(caption, parent)
+                                                    : new QPushButton(caption, parent);
             b->setAutoDefault(false);
             w = b;
             break;
