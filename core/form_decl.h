@@ -194,8 +194,8 @@ struct FormDecl {
     std::span<const Title> titles = {};
     std::span<const Control> controls = {};
     const ListDecl* list = nullptr;  // a component-list form
-    // The tab order, first to last; empty for the reading order (top to bottom, left to
-    // right). A component-list form's order goes on from its last row, "ct9".
+    // The tab order, first to last; empty for the reading order of the form's layout
+    // (form_layout.h). A component-list form's order goes on from its last row, "ct9".
     std::span<const char* const> tabOrder = {};
     const char* defaultButton = nullptr;
     std::span<const Press> presses = {};
