@@ -7,8 +7,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
-#include <set>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -60,6 +58,14 @@ Twips RelativeTo(const Twips& r, const Twips& origin) {
     return {r.left - origin.left, r.top - origin.top, r.width, r.height};
 }
 
+// Sorts `items` by `less`, keeping the order of equal ones: an insertion sort, as the
+// groups of a form are few.
+template <typename T, typename Less>
+void SortStably(std::vector<T>& items, Less less) {
+    for (std::size_t i = 1; i < items.size(); ++i)
+        for (std::size_t j = i; j > 0 && less(items[j], items[j - 1]); --j) std::swap(items[j], items[j - 1]);
+}
+
 bool Unsized(const Control& c) { return c.at.width == 0 && c.at.height == 0; }
 bool IsShape(const Control& c) { return c.kind == Kind::Line || c.kind == Kind::Circle; }
 
@@ -104,7 +110,7 @@ struct Gaps {
 
 Gaps GapsAlong(const std::vector<Item>& items, const Indices& which, Axis axis) {
     Gaps gaps{which, {}};
-    std::stable_sort(gaps.sorted.begin(), gaps.sorted.end(), [&](std::size_t a, std::size_t b) {
+    SortStably(gaps.sorted, [&](std::size_t a, std::size_t b) {
         return Start(items[a].rect, axis) < Start(items[b].rect, axis);
     });
     const Twips& first = items[gaps.sorted.front()].rect;
@@ -140,7 +146,7 @@ LayoutNode ReadingOrderOf(std::vector<Item>& items, const Indices& which) {
     if (across.found.empty() && down.found.empty()) {
         // Overlapping rectangles: top to bottom, then left to right.
         Indices sorted = which;
-        std::stable_sort(sorted.begin(), sorted.end(), [&](std::size_t a, std::size_t b) {
+        SortStably(sorted, [&](std::size_t a, std::size_t b) {
             const Twips &ra = items[a].rect, &rb = items[b].rect;
             return ra.top != rb.top ? ra.top < rb.top : ra.left < rb.left;
         });
@@ -168,7 +174,7 @@ void PlaceNarrow(LayoutNode& block, std::span<const ClearButton> clears) {
     std::vector<BlockControl*> ordered;
     for (BlockControl& held : block.held)
         if (!IsShape(*held.control)) ordered.push_back(&held);
-    std::stable_sort(ordered.begin(), ordered.end(), [](const BlockControl* a, const BlockControl* b) {
+    SortStably(ordered, [](const BlockControl* a, const BlockControl* b) {
         return a->at.top != b->at.top ? a->at.top < b->at.top : a->at.left < b->at.left;
     });
     const auto clearsBox = [&](const Control& button, const Control& box) {
@@ -250,8 +256,12 @@ private:
     static bool sameParent(const char* a, const char* b) {
         return a && b ? std::string_view(a) == b : a == b;
     }
-    bool taken(const Control& c) const { return taken_.count(c.name) != 0; }
-    void take(const Control& c) { taken_.insert(c.name); }
+    bool taken(const Control& c) const {
+        return std::find(taken_.begin(), taken_.end(), std::string_view(c.name)) != taken_.end();
+    }
+    void take(const Control& c) {
+        if (!taken(c)) taken_.emplace_back(c.name);
+    }
 
     // Pictures, with the controls of their container that stand on them.
     void pictures(const std::vector<const Control*>& mine, std::vector<Item>& items) {
@@ -311,11 +321,10 @@ private:
 
     // Fields: each box and list with its caption, its "*" buttons and its unit.
     void fields(const std::vector<const Control*>& mine, std::vector<Item>& items) {
-        std::map<std::string_view, const Control*> byName;
-        for (const Control* c : mine) byName[c->name] = c;
         const auto free = [&](std::string_view name) -> const Control* {
-            const auto it = byName.find(name);
-            return it == byName.end() || taken(*it->second) ? nullptr : it->second;
+            const auto it =
+                std::find_if(mine.begin(), mine.end(), [&](const Control* c) { return c->name == name; });
+            return it == mine.end() || taken(**it) ? nullptr : *it;
         };
         for (const Control* c : mine) {
             if ((c->kind != Kind::Box && c->kind != Kind::List) || taken(*c) || Unsized(*c)) continue;
@@ -332,8 +341,8 @@ private:
             node.members.push_back(c);
             node.members.insert(node.members.end(), node.clears.begin(), node.clears.end());
             if (node.unit) node.members.push_back(node.unit);
-            std::stable_sort(node.members.begin(), node.members.end(),
-                             [](const Control* a, const Control* b) { return a->at.left < b->at.left; });
+            SortStably(node.members,
+                       [](const Control* a, const Control* b) { return a->at.left < b->at.left; });
             if (node.caption) node.members.insert(node.members.begin(), node.caption);
             std::vector<Twips> rects;
             for (const Control* m : node.members) {
@@ -345,7 +354,7 @@ private:
     }
 
     const ControlList& controls_;
-    std::set<std::string_view> taken_;
+    std::vector<std::string_view> taken_;
 };
 
 void Collect(const LayoutNode& node, std::vector<std::string_view>& names) {
