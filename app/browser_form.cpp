@@ -115,7 +115,7 @@ QSize BrowserForm::outerSize() const {
 // The browser's left and top stay; its size follows the window's outer size in twips.
 void BrowserForm::layOutBrowser() {
     const QSize outer = outerSize();
-    const int w = outer.width() * 15, h = outer.height() * 15;
+    const int w = outer.width() * kTwipsPerPixel, h = outer.height() * kTwipsPerPixel;
     if (w < 200 || h < 200 || !browser_) return;
     QWidget* view = browser_->widget();
     view->resize(Px(w - 200), view->height());

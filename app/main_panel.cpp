@@ -9,20 +9,27 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <string_view>
+#include <vector>
+
 namespace ampora {
 namespace {
 
 const Title kPanelTitle = {"Label2", "Label7", "AMPORA", {470, 350, 5655, 615}, 30, 27.75};
 
-// Builds the rows' controls on `form`, each button opening its form through `forms`.
+// Builds the rows' controls on `form`, each button opening its form through `forms`. Tab
+// visits the buttons in the rows' order.
 void Build(CalcForm& form, FormTable& forms, std::span<const PanelRow> rows) {
+    std::vector<std::string_view> order;
     for (const PanelRow& row : rows) {
         form.build({&row.control, 1});
         if (!row.opens) continue;
         const std::string_view opens = row.opens;
         form.button(row.control.name)->setEnabled(forms.available(opens));
         form.onClick(row.control.name, [&forms, opens] { forms.open(opens); });
+        order.emplace_back(row.control.name);
     }
+    form.setTabOrder(order);
 }
 
 }  // namespace

@@ -19,9 +19,10 @@ struct PanelRow {
     const char* opens = nullptr;
 };
 
-// The main panel `Form1`: its frames, and the buttons in them, in the panel's order.
+// The main panel `Form1`: its frames, and the buttons in them, in the panel's order, which
+// is also the order Tab visits the buttons in (frame by frame, then "About").
 std::span<const PanelRow> MainPanelRows();
-// The chooser `trigono`: its two buttons.
+// The chooser `trigono`: its two buttons, in the order Tab visits them.
 std::span<const PanelRow> ChooserRows();
 
 // The caption of the button that opens `form`, on the main panel or, for a calculator the

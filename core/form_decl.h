@@ -21,8 +21,14 @@ namespace ampora {
 
 class FormState;
 
-// A rectangle in twips (1/1440 inch; 15 twips make one pixel), relative to the control's
-// parent: the form, a frame or a picture.
+// How many twips (1/1440 inch) make one device-independent pixel: the scale at which
+// every front end draws a form's declared rectangles.
+inline constexpr int kTwipsPerPixel = 15;
+
+// A button at least this many twips high wraps its caption over two lines.
+inline constexpr int kTwoLineHeight = 450;
+
+// A rectangle in twips, relative to the control's parent: the form, a frame or a picture.
 struct Twips {
     int left, top, width, height;
 };
@@ -191,8 +197,8 @@ struct FormDecl {
     std::span<const Title> titles = {};
     std::span<const Control> controls = {};
     const ListDecl* list = nullptr;  // a component-list form
-    // The tab order, first to last; empty for the reading order (top to bottom, left to
-    // right). A component-list form's order goes on from its last row, "ct9".
+    // The tab order, first to last; empty for the reading order of the form's layout
+    // (form_layout.h). A component-list form's order goes on from its last row, "ct9".
     std::span<const char* const> tabOrder = {};
     const char* defaultButton = nullptr;
     std::span<const Press> presses = {};

@@ -6,11 +6,11 @@
 #include "classic_frame.h"
 #include "core/component_list.h"
 #include "core/control_list.h"
+#include "core/form_layout.h"
 #include "drawing_image.h"
 #include "form_accessibility.h"
 #include "message_box.h"
 #include "raised_title.h"
-#include "reading_order.h"
 #include "sketch_shape.h"
 #include "text_fit.h"
 #include "working.h"
@@ -184,7 +184,8 @@ QWidget* CalcForm::create(const Control& c) {
         }
         case Kind::Button: {
             // A button two lines high wraps its caption.
-            auto* b = c.at.height >= 450 ? new WrapButton(caption, parent) : new QPushButton(caption, parent);
+            auto* b = c.at.height >= kTwoLineHeight ? new WrapButton(caption, parent)
+                                                    : new QPushButton(caption, parent);
             b->setAutoDefault(false);
             w = b;
             break;
@@ -249,10 +250,16 @@ QWidget* CalcForm::create(const Control& c) {
 }
 
 void CalcForm::build(std::span<const Control> controls) {
-    for (const Control& c : controls) create(c);
+    for (const Control& c : controls) {
+        create(c);
+        if (!declaration_) built_.push_back(c);
+    }
 }
 
-void CalcForm::addTitle(const Title& title) { AddRaisedTitle(title, this); }
+void CalcForm::addTitle(const Title& title) {
+    AddRaisedTitle(title, this);
+    if (!declaration_) titles_.push_back(title);
+}
 
 namespace {
 
@@ -387,8 +394,19 @@ void CalcForm::finish() {
         button->setAccessibleName(tr("Clear %1").arg(quantity));
     }
     if (tabOrder_.isEmpty()) {
-        const auto order = ReadingOrder(this);
-        for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+        // Hidden and disabled controls are kept in the chain, so the order holds when they
+        // appear.
+        const FormDecl built = {
+            .name = "", .caption = "", .client = {}, .titles = titles_, .controls = built_};
+        const ControlList controls(declaration_ ? *declaration_ : built);
+        QWidget* previous = nullptr;
+        for (const std::string_view name : ReadingOrder(controls)) {
+            QWidget* w = control(name);
+            if (!w || (w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus) continue;
+            if (previous) QWidget::setTabOrder(previous, w);
+            previous = w;
+            readingOrder_.append(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        }
     }
 }
 

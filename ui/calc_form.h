@@ -50,6 +50,8 @@ public:
     // The declaration the form was built from, or nullptr.
     const FormDecl* declaration() const { return declaration_; }
 
+    // Builds controls and titles from tables whose texts outlive the form, as a
+    // declaration's do: a form that declares no tab order reads them again when first shown.
     void build(std::span<const Control> controls);
     void addTitle(const Title& title);
 
@@ -91,11 +93,14 @@ public:
     // A modal box telling which quantity failed and why; the form stays as it is.
     void reportFault(const Fault& fault);
 
-    // The tab order, first to last. A form that declares none gets its controls in
-    // reading order (top to bottom, left to right) when it is first shown.
+    // The tab order, first to last. A form that declares none gets the reading order of
+    // its layout (core/form_layout.h) when it is first shown.
     void setTabOrder(std::span<const std::string_view> names);
     // The names given to setTabOrder, or empty when the form declared no order.
     QStringList declaredTabOrder() const { return tabOrder_; }
+    // The controls that Tab visits, first to last: the declared order, else, once the form
+    // has been shown, the controls of its reading order that take the focus.
+    QStringList tabOrder() const { return tabOrder_.isEmpty() ? readingOrder_ : tabOrder_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -117,6 +122,10 @@ private:
     DefaultButton default_;
     bool finished_ = false;
     QStringList tabOrder_;
+    QStringList readingOrder_;
+    // What build() and addTitle() made on a form without a declaration.
+    std::vector<Control> built_;
+    std::vector<Title> titles_;
     // The declared form's boxes in table order, for reading and writing them back.
     std::vector<std::pair<std::string, QLineEdit*>> boxes_;
     Steps steps_;

@@ -11,8 +11,8 @@
 // device-independent pixels.
 namespace ampora {
 
-// 15 twips make one device-independent pixel.
-constexpr int Px(int twips) { return (twips + 7) / 15; }
+// The nearest whole device-independent pixel.
+constexpr int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 inline QRect Px(const Twips& at) { return {Px(at.left), Px(at.top), Px(at.width), Px(at.height)}; }
 

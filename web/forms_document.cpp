@@ -9,6 +9,7 @@
 #include "core/component_list.h"
 #include "core/control_list.h"
 #include "core/form_decl.h"
+#include "core/form_layout.h"
 #include "core/unit_words.h"
 #include "request/json.h"
 
@@ -18,6 +19,7 @@ namespace ampora::web {
 namespace {
 
 using json::Array;
+using json::Member;
 using json::Object;
 using json::Value;
 
@@ -140,6 +142,91 @@ Object LabelsOfAll(const ControlList& controls) {
     return out;
 }
 
+const char* TypeWord(LayoutNode::Type type) {
+    switch (type) {
+        case LayoutNode::Type::Stack:
+            return "stack";
+        case LayoutNode::Type::Line:
+            return "line";
+        case LayoutNode::Type::Field:
+            return "field";
+        case LayoutNode::Type::Frame:
+            return "frame";
+        case LayoutNode::Type::Picture:
+            return "picture";
+        case LayoutNode::Type::Sketch:
+            return "sketch";
+        case LayoutNode::Type::Control:
+            return "control";
+    }
+    return "";
+}
+
+Value NameOf(const Control* c) { return c ? Value(std::string(c->name)) : Value(nullptr); }
+
+Array NamesOf(const std::vector<const Control*>& controls) {
+    Array out;
+    for (const Control* c : controls) out.push_back(std::string(c->name));
+    return out;
+}
+
+// A node of the form's layout (core/form_layout.h), its controls by name.
+Object NodeOf(const LayoutNode& node) {
+    using Type = LayoutNode::Type;
+    Object out = {{"type", std::string(TypeWord(node.type))}};
+    switch (node.type) {
+        case Type::Stack:
+        case Type::Line: {
+            Array children;
+            for (const LayoutNode& child : node.children) children.push_back(NodeOf(child));
+            out.push_back({"children", std::move(children)});
+            break;
+        }
+        case Type::Field:
+            out.push_back({"box", NameOf(node.control)});
+            out.push_back({"caption", NameOf(node.caption)});
+            out.push_back({"clears", NamesOf(node.clears)});
+            out.push_back({"unit", NameOf(node.unit)});
+            out.push_back({"controls", NamesOf(node.members)});
+            break;
+        case Type::Frame:
+            out.push_back({"control", NameOf(node.control)});
+            out.push_back({"content", NodeOf(node.children.front())});
+            break;
+        case Type::Picture:
+        case Type::Sketch: {
+            if (node.control) out.push_back({"control", NameOf(node.control)});
+            out.push_back({"at", Rectangle(node.at)});
+            out.push_back({"narrowHeight", Number(node.narrowHeight)});
+            Array held;
+            for (const BlockControl& h : node.held) {
+                Object one = {{"control", std::string(h.control->name)}, {"at", Rectangle(h.at)}};
+                if (h.control->kind != Kind::Line && h.control->kind != Kind::Circle)
+                    one.push_back({"narrow", Rectangle(h.narrow)});
+                held.push_back(std::move(one));
+            }
+            out.push_back({"children", std::move(held)});
+            break;
+        }
+        case Type::Control:
+            out.push_back({"control", NameOf(node.control)});
+            break;
+    }
+    return out;
+}
+
+// The scale of every rectangle in the document, and the height from which a button's
+// caption takes two lines.
+Object Measures() {
+    return {{"twipsPerPixel", Number(kTwipsPerPixel)}, {"twoLineHeight", Number(kTwoLineHeight)}};
+}
+
+Object LayoutDocument(const ControlList& controls) {
+    Object out = Measures();
+    out.push_back({"root", NodeOf(LayoutOf(controls))});
+    return out;
+}
+
 Value ListOf(const FormDecl& form) {
     if (!form.list) return nullptr;
     namespace cl = component_list;
@@ -173,6 +260,7 @@ Object CalculatorOf(const FormDecl& form) {
         {"titles", Each(form.titles, TitleOf)},
         {"controls", Each(controls.all(), ControlOf)},
         {"labels", LabelsOfAll(controls)},
+        {"layout", LayoutDocument(controls)},
         {"tabOrder", Names(controls.tabOrder())},
         {"visibleBoxes", Names(controls.visibleBoxes())},
         {"defaultButton", Name(form.defaultButton)},
@@ -238,10 +326,12 @@ Object CalculatorOf(const FormDecl& form) {
 std::string FormsDocument(std::string_view version) {
     Array calculators;
     for (const FormDecl* form : Calculators()) calculators.push_back(CalculatorOf(*form));
-    return json::Write(Object{{"version", std::string(version)},
-                              {"panel", PanelOf(MainPanelRows())},
-                              {"chooser", PanelOf(ChooserRows())},
-                              {"calculators", std::move(calculators)}});
+    Object document = {{"version", std::string(version)}};
+    for (Member& measure : Measures()) document.push_back(std::move(measure));
+    document.push_back({"panel", PanelOf(MainPanelRows())});
+    document.push_back({"chooser", PanelOf(ChooserRows())});
+    document.push_back({"calculators", std::move(calculators)});
+    return json::Write(document);
 }
 
 }  // namespace ampora::web

@@ -11,10 +11,22 @@ namespace ampora::web {
 // Everything the web page needs to draw the main panel, the chooser and every calculator
 // from the declarations the desktop program builds its windows from, as one JSON
 // document:
-//     {"version":"1.0.6","panel":[...],"chooser":[...],"calculators":[{"name":"pd",...},...]}
+//     {"version":"1.0.6","twipsPerPixel":15,"twoLineHeight":450,"panel":[...],"chooser":[...],
+//      "calculators":[{"name":"pd",...,"layout":{"twipsPerPixel":15,"twoLineHeight":450,
+//                                                "root":{"type":"stack","children":[...]}},...},...]}
 // Rectangles are {"left","top","width","height"} in twips, relative to the parent; a
 // control's kind and a stroke's shape are words ("Box", "CentredText"); a colour is
 // "#rrggbb", or null for the form's text colour; a name that is not set is null.
+// A calculator's layout (core/form_layout.h) names its controls; its nodes are
+//     {"type":"stack"|"line","children":[node,...]}
+//     {"type":"field","box":NAME,"caption":NAME,"clears":[NAME,...],"unit":NAME,
+//      "controls":[NAME,...]}  (as drawn: the caption, then left to right)
+//     {"type":"frame","control":NAME,"content":node}
+//     {"type":"picture","control":NAME,"at":RECT,"narrowHeight":TWIPS,"children":[held,...]}
+//     {"type":"sketch","at":RECT,"narrowHeight":TWIPS,"children":[held,...]}
+//     {"type":"control","control":NAME}
+// where a block's control is {"control":NAME,"at":RECT,"narrow":RECT}, its rectangle in
+// the block on a wide and on a narrow screen (a line or a circle has no "narrow").
 std::string FormsDocument(std::string_view version);
 
 }  // namespace ampora::web

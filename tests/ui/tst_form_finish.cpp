@@ -4,7 +4,6 @@
 #include "support/test_registry.h"
 #include "ui/calc_form.h"
 #include "ui/form_accessibility.h"
-#include "ui/reading_order.h"
 #include "ui/text_fit.h"
 
 #include <QAccessible>

@@ -3,7 +3,6 @@
 
 // Pictures and sketches as SVG, from their declared strokes and shapes, in black on white.
 const SVG = 'http://www.w3.org/2000/svg';
-const kTwipsPerPixel = 15;
 
 function svgElement(name, attributes = {}) {
   const element = document.createElementNS(SVG, name);
@@ -50,9 +49,10 @@ export function drawingSvg(drawing) {
   return svg;
 }
 
-// A sketch's lines and circles, in a canvas of `rect` (twips, the sketch's own origin).
-export function sketchSvg(shapes, rect) {
-  const px = (twips) => twips / kTwipsPerPixel;
+// A sketch's lines and circles, in a canvas of `rect` (twips, the sketch's own origin, at
+// `twipsPerPixel` to the pixel).
+export function sketchSvg(shapes, rect, twipsPerPixel) {
+  const px = (twips) => twips / twipsPerPixel;
   const svg = canvas(px(rect.width), px(rect.height));
   for (const {control, at} of shapes) {
     let shape;

@@ -2,18 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A calculator's form drawn from its declaration in the forms document: every control as
-// an element carrying its name, at its declared rectangle on a wide screen and grouped
-// into fields, pictures, sketches and frames on a narrow one, named for screen readers
-// as the desktop names them. Drawing only: what the controls do is forms.js's.
+// an element carrying its name, at its declared rectangle on a wide screen and, on a narrow
+// one, in the groups of the form's layout (fields, pictures, sketches and frames, in
+// reading order, which the engine works out: core/form_layout.h), named for screen
+// readers as the desktop names them. Drawing only: what the controls do is forms.js's.
 import {drawingSvg, sketchSvg} from './drawing.js';
-import {clearOfEachOther, layoutOf} from './layout.js';
 
-const kTwipsPerPixel = 15;
-const px = (twips) => `${twips / kTwipsPerPixel}px`;
 // Where the style sheet lays a form out at its declared size.
 export const kWide = '(min-width: 600px)';
-// A button this high (twips) wraps its caption over two lines.
-const kTwoLines = 450;
+// The scale of the main panel's rows, which are placed without the document's.
+const kPanelTwipsPerPixel = 15;
 
 export function element(tag, className, text) {
   const e = document.createElement(tag);
@@ -22,13 +20,16 @@ export function element(tag, className, text) {
   return e;
 }
 
-// Places `e` at a rectangle in twips; the style sheet decides where that counts.
-export function place(e, at, prefix = '') {
+const px = (twips, twipsPerPixel) => `${twips / twipsPerPixel}px`;
+
+// Places `e` at a rectangle in twips, `twipsPerPixel` (the forms document's) to the pixel;
+// the style sheet decides where that counts.
+export function place(e, at, prefix = '', twipsPerPixel = kPanelTwipsPerPixel) {
   e.classList.add('at');
-  e.style.setProperty(`--${prefix}x`, px(at.left));
-  e.style.setProperty(`--${prefix}y`, px(at.top));
-  e.style.setProperty(`--${prefix}w`, px(at.width));
-  e.style.setProperty(`--${prefix}h`, px(at.height));
+  e.style.setProperty(`--${prefix}x`, px(at.left, twipsPerPixel));
+  e.style.setProperty(`--${prefix}y`, px(at.top, twipsPerPixel));
+  e.style.setProperty(`--${prefix}w`, px(at.width, twipsPerPixel));
+  e.style.setProperty(`--${prefix}h`, px(at.height, twipsPerPixel));
 }
 
 let uniqueIds = 0;
@@ -38,6 +39,8 @@ export class FormDrawing {
   // `decl`: the calculator from the forms document.
   constructor(decl) {
     this.decl = decl;
+    this.layout = decl.layout;
+    this.decls = new Map(decl.controls.map((c) => [c.name, c]));
     this.controls = new Map();  // name -> the element carrying data-name
     this.fields = new Map();    // a box's name -> its field's element
     this.element = this.#build();
@@ -47,17 +50,17 @@ export class FormDrawing {
     const d = this.decl;
     const root = element('div', 'form');
     root.dataset.form = d.name;
-    root.style.setProperty('--w', px(d.client.width));
-    root.style.setProperty('--h', px(d.client.height));
+    root.style.setProperty('--w', this.#px(d.client.width));
+    root.style.setProperty('--h', this.#px(d.client.height));
     for (const t of d.titles) {
       // The white copy first, behind the title, as a raised look.
       const copy = element('div', 'title copy', t.text);
       copy.dataset.name = t.copyName;
       copy.setAttribute('aria-hidden', 'true');
-      place(copy, {...t.at, left: t.at.left - t.offset, top: t.at.top - t.offset});
+      this.#place(copy, {...t.at, left: t.at.left - t.offset, top: t.at.top - t.offset});
       const title = element('div', 'title', t.text);
       title.dataset.name = t.name;
-      place(title, t.at);
+      this.#place(title, t.at);
       for (const e of [copy, title]) {
         e.style.fontFamily = `"${t.family}", "DejaVu Sans", Verdana, sans-serif`;
         e.style.fontSize = `${t.points}pt`;
@@ -67,7 +70,7 @@ export class FormDrawing {
       if (t.colour) title.style.color = t.colour;
       root.append(copy, title);
     }
-    this.#render(layoutOf(d), root);
+    this.#render(this.layout.root, root);
     // Controls no layout shows (the scratch box) still exist, hidden, as on the desktop.
     for (const c of d.controls) {
       if (this.controls.has(c.name)) continue;
@@ -85,6 +88,15 @@ export class FormDrawing {
     return root;
   }
 
+  #px(twips) {
+    return px(twips, this.layout.twipsPerPixel);
+  }
+
+  #place(e, at, prefix = '') {
+    place(e, at, prefix, this.layout.twipsPerPixel);
+  }
+
+  // A node of the layout (see web/forms_document.h), its controls named.
   #render(node, into) {
     switch (node.type) {
       case 'stack':
@@ -96,54 +108,56 @@ export class FormDrawing {
       }
       case 'field': {
         const field = element('div', 'field');
-        const members = [node.box, ...node.clears, node.unit].filter(Boolean).sort((a, b) => a.at.left - b.at.left);
-        if (node.caption) members.unshift(node.caption);
-        for (const c of members) {
+        for (const name of node.controls) {
+          const c = this.decls.get(name);
           const e = this.#control(c);
-          place(e, c.at);
+          this.#place(e, c.at);
           field.append(e);
         }
-        if (node.caption) this.controls.get(node.caption.name).classList.add('caption');
-        if (node.unit) this.controls.get(node.unit.name).classList.add('unit');
-        this.fields.set(node.box.name, field);
+        if (node.caption) this.controls.get(node.caption).classList.add('caption');
+        if (node.unit) this.controls.get(node.unit).classList.add('unit');
+        this.fields.set(node.box, field);
         into.append(field);
         break;
       }
       case 'frame': {
-        const frame = this.#control(node.control);
-        place(frame, node.control.at);
+        const c = this.decls.get(node.control);
+        const frame = this.#control(c);
+        this.#place(frame, c.at);
         this.#render(node.content, frame);
         into.append(frame);
         break;
       }
       case 'picture':
       case 'sketch': {
+        const held = node.children.map((h) => ({...h, control: this.decls.get(h.control)}));
         let block;
         if (node.type === 'picture') {
-          block = this.#control(node.control);
-          const drawing = this.decl.drawings.find((dr) => dr.picture === node.control.name);
+          block = this.#control(this.decls.get(node.control));
+          const drawing = this.decl.drawings.find((dr) => dr.picture === node.control);
           if (drawing) block.append(drawingSvg(drawing));
         } else {
           block = element('div', 'sketch');
-          block.append(sketchSvg(node.children.filter((c) => c.control.kind !== 'Label'), node.rect));
+          block.append(sketchSvg(held.filter((h) => h.control.kind !== 'Label'), node.at,
+                                 this.layout.twipsPerPixel));
         }
         block.classList.add('block');
-        place(block, node.rect);
-        const narrow = clearOfEachOther(node.children, this.decl.clears, node.rect.height);
-        block.style.setProperty('--bh', px(narrow.height));
-        for (const {control, at} of node.children) {
-          if (control.kind === 'Line' || control.kind === 'Circle') continue;
+        this.#place(block, node.at);
+        block.style.setProperty('--bh', this.#px(node.narrowHeight));
+        for (const {control, at, narrow} of held) {
+          if (!narrow) continue;  // a line or a circle: part of the drawing
           const e = this.#control(control);
-          place(e, at);
-          place(e, narrow.placed.get(control.name), 'f');
+          this.#place(e, at);
+          this.#place(e, narrow, 'f');
           block.append(e);
         }
         into.append(block);
         break;
       }
       case 'control': {
-        const e = this.#control(node.control);
-        if (node.control.kind !== 'StatusBar') place(e, node.control.at);
+        const c = this.decls.get(node.control);
+        const e = this.#control(c);
+        if (c.kind !== 'StatusBar') this.#place(e, c.at);
         into.append(e);
         break;
       }
@@ -172,7 +186,7 @@ export class FormDrawing {
       case 'Button':
         e = element('button', 'button', c.caption);
         e.type = 'button';
-        if (c.at.height >= kTwoLines) e.classList.add('two-lines');
+        if (c.at.height >= this.layout.twoLineHeight) e.classList.add('two-lines');
         if (c.caption === '*') e.classList.add('clear');
         break;
       case 'Option': {
