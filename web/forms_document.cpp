@@ -221,12 +221,6 @@ Object Measures() {
     return {{"twipsPerPixel", Number(kTwipsPerPixel)}, {"twoLineHeight", Number(kTwoLineHeight)}};
 }
 
-Object LayoutDocument(const ControlList& controls) {
-    Object out = Measures();
-    out.push_back({"root", NodeOf(LayoutOf(controls))});
-    return out;
-}
-
 Value ListOf(const FormDecl& form) {
     if (!form.list) return nullptr;
     namespace cl = component_list;
@@ -260,7 +254,7 @@ Object CalculatorOf(const FormDecl& form) {
         {"titles", Each(form.titles, TitleOf)},
         {"controls", Each(controls.all(), ControlOf)},
         {"labels", LabelsOfAll(controls)},
-        {"layout", LayoutDocument(controls)},
+        {"layout", NodeOf(LayoutOf(controls))},
         {"tabOrder", Names(controls.tabOrder())},
         {"visibleBoxes", Names(controls.visibleBoxes())},
         {"defaultButton", Name(form.defaultButton)},

@@ -12,8 +12,9 @@ namespace ampora::web {
 // from the declarations the desktop program builds its windows from, as one JSON
 // document:
 //     {"version":"1.0.6","twipsPerPixel":15,"twoLineHeight":450,"panel":[...],"chooser":[...],
-//      "calculators":[{"name":"pd",...,"layout":{"twipsPerPixel":15,"twoLineHeight":450,
-//                                                "root":{"type":"stack","children":[...]}},...},...]}
+//      "calculators":[{"name":"pd",...,"layout":{"type":"stack","children":[...]},...},...]}
+// "twipsPerPixel" scales every rectangle to the page's pixels; a button at least
+// "twoLineHeight" twips high wraps its caption over two lines.
 // Rectangles are {"left","top","width","height"} in twips, relative to the parent; a
 // control's kind and a stroke's shape are words ("Box", "CentredText"); a colour is
 // "#rrggbb", or null for the form's text colour; a name that is not set is null.

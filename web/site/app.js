@@ -85,8 +85,8 @@ function drawPanel(rows, into, name) {
   const width = Math.max(...controls.filter((c) => !c.parent).map((c) => c.at.left + c.at.width)) + 120;
   const height = Math.max(...controls.filter((c) => !c.parent).map((c) => c.at.top + c.at.height)) + 120;
   const origin = Math.min(...controls.filter((c) => !c.parent).map((c) => c.at.top)) - 120;
-  root.style.setProperty('--w', `${width / 15}px`);
-  root.style.setProperty('--h', `${(height - origin) / 15}px`);
+  root.style.setProperty('--w', `${width / forms.twipsPerPixel}px`);
+  root.style.setProperty('--h', `${(height - origin) / forms.twipsPerPixel}px`);
   // In the panel's own order: each frame with its buttons, then the buttons on the panel.
   const button = (c) => {
     const target = opens.get(c.name);
@@ -99,9 +99,9 @@ function drawPanel(rows, into, name) {
       b = element('a', 'button', c.caption);
       b.href = `#${target}`;
     }
-    if (c.at.height >= 450) b.classList.add('two-lines');
+    if (c.at.height >= forms.twoLineHeight) b.classList.add('two-lines');
     b.dataset.opens = target;
-    place(b, c.parent ? c.at : {...c.at, top: c.at.top - origin});
+    place(b, c.parent ? c.at : {...c.at, top: c.at.top - origin}, '', forms.twipsPerPixel);
     return b;
   };
   const stack = element('div', 'stack');
@@ -118,7 +118,7 @@ function drawPanel(rows, into, name) {
     const inside = element('div', 'stack');
     inside.append(...controls.filter((x) => x.parent === c.name).map(button));
     frame.append(caption, inside);
-    place(frame, {...c.at, top: c.at.top - origin});
+    place(frame, {...c.at, top: c.at.top - origin}, '', forms.twipsPerPixel);
     stack.append(frame);
   }
   root.append(stack);
@@ -165,7 +165,7 @@ function show(view) {
 function openCalculator(decl, link) {
   let form = opened.get(decl.name);
   if (!form || link.hasSettings) {
-    form = new CalculatorForm(decl, engine, ui, link.hasSettings ? link.view : null);
+    form = new CalculatorForm(decl, forms, engine, ui, link.hasSettings ? link.view : null);
     opened.set(decl.name, form);
   }
   const ignored = link.hasSettings ? link.ignored : [];

@@ -12,8 +12,14 @@ function svgElement(name, attributes = {}) {
 
 function canvas(width, height) {
   // Decorative: what the drawing shows is named by the controls around it.
-  return svgElement('svg', {width, height, viewBox: `0 0 ${width} ${height}`, 'aria-hidden': 'true',
-                            focusable: 'false', class: 'drawing'});
+  return svgElement('svg', {
+    width,
+    height,
+    viewBox: `0 0 ${width} ${height}`,
+    'aria-hidden': 'true',
+    focusable: 'false',
+    class: 'drawing',
+  });
 }
 
 // A picture's drawing: strokes in the picture's pixels.
@@ -37,9 +43,12 @@ export function drawingSvg(drawing) {
       case 'Text':
       case 'CentredText': {
         const centred = s.shape === 'CentredText';
-        const text = svgElement('text', {x: centred ? s.x + s.x2 / 2 : s.x, y: s.y + s.y2 / 2,
-                                         'text-anchor': centred ? 'middle' : 'start',
-                                         'dominant-baseline': 'central'});
+        const text = svgElement('text', {
+          x: centred ? s.x + s.x2 / 2 : s.x,
+          y: s.y + s.y2 / 2,
+          'text-anchor': centred ? 'middle' : 'start',
+          'dominant-baseline': 'central',
+        });
         text.textContent = s.text;
         svg.append(text);
         break;
@@ -57,13 +66,21 @@ export function sketchSvg(shapes, rect, twipsPerPixel) {
   for (const {control, at} of shapes) {
     let shape;
     if (control.kind === 'Line') {
-      shape = svgElement('line', {x1: px(at.left), y1: px(at.top), x2: px(at.left + at.width),
-                                  y2: px(at.top + at.height)});
+      shape = svgElement('line', {
+        x1: px(at.left),
+        y1: px(at.top),
+        x2: px(at.left + at.width),
+        y2: px(at.top + at.height),
+      });
     } else {
       // The largest circle centred in the rectangle.
       const r = px(Math.min(at.width, at.height)) / 2;
-      shape = svgElement('circle', {cx: px(at.left + at.width / 2), cy: px(at.top + at.height / 2), r,
-                                    class: 'outline'});
+      shape = svgElement('circle', {
+        cx: px(at.left + at.width / 2),
+        cy: px(at.top + at.height / 2),
+        r,
+        class: 'outline',
+      });
     }
     shape.dataset.name = control.name;
     svg.append(shape);

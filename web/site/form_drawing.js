@@ -10,9 +10,6 @@ import {drawingSvg, sketchSvg} from './drawing.js';
 
 // Where the style sheet lays a form out at its declared size.
 export const kWide = '(min-width: 600px)';
-// The scale of the main panel's rows, which are placed without the document's.
-const kPanelTwipsPerPixel = 15;
-
 export function element(tag, className, text) {
   const e = document.createElement(tag);
   if (className) e.className = className;
@@ -24,7 +21,7 @@ const px = (twips, twipsPerPixel) => `${twips / twipsPerPixel}px`;
 
 // Places `e` at a rectangle in twips, `twipsPerPixel` (the forms document's) to the pixel;
 // the style sheet decides where that counts.
-export function place(e, at, prefix = '', twipsPerPixel = kPanelTwipsPerPixel) {
+export function place(e, at, prefix, twipsPerPixel) {
   e.classList.add('at');
   e.style.setProperty(`--${prefix}x`, px(at.left, twipsPerPixel));
   e.style.setProperty(`--${prefix}y`, px(at.top, twipsPerPixel));
@@ -36,13 +33,14 @@ let uniqueIds = 0;
 const nextId = (stem) => `${stem}-${++uniqueIds}`;
 
 export class FormDrawing {
-  // `decl`: the calculator from the forms document.
-  constructor(decl) {
+  // `decl`: the calculator from the forms document; `measures`: the document's
+  // {twipsPerPixel, twoLineHeight}.
+  constructor(decl, measures) {
     this.decl = decl;
-    this.layout = decl.layout;
+    this.measures = measures;
     this.decls = new Map(decl.controls.map((c) => [c.name, c]));
-    this.controls = new Map();  // name -> the element carrying data-name
-    this.fields = new Map();    // a box's name -> its field's element
+    this.controls = new Map(); // name -> the element carrying data-name
+    this.fields = new Map(); // a box's name -> its field's element
     this.element = this.#build();
   }
 
@@ -70,7 +68,7 @@ export class FormDrawing {
       if (t.colour) title.style.color = t.colour;
       root.append(copy, title);
     }
-    this.#render(this.layout.root, root);
+    this.#render(this.decl.layout, root);
     // Controls no layout shows (the scratch box) still exist, hidden, as on the desktop.
     for (const c of d.controls) {
       if (this.controls.has(c.name)) continue;
@@ -89,11 +87,11 @@ export class FormDrawing {
   }
 
   #px(twips) {
-    return px(twips, this.layout.twipsPerPixel);
+    return px(twips, this.measures.twipsPerPixel);
   }
 
   #place(e, at, prefix = '') {
-    place(e, at, prefix, this.layout.twipsPerPixel);
+    place(e, at, prefix, this.measures.twipsPerPixel);
   }
 
   // A node of the layout (see web/forms_document.h), its controls named.
@@ -138,14 +136,19 @@ export class FormDrawing {
           if (drawing) block.append(drawingSvg(drawing));
         } else {
           block = element('div', 'sketch');
-          block.append(sketchSvg(held.filter((h) => h.control.kind !== 'Label'), node.at,
-                                 this.layout.twipsPerPixel));
+          block.append(
+            sketchSvg(
+              held.filter((h) => h.control.kind !== 'Label'),
+              node.at,
+              this.measures.twipsPerPixel,
+            ),
+          );
         }
         block.classList.add('block');
         this.#place(block, node.at);
         block.style.setProperty('--bh', this.#px(node.narrowHeight));
         for (const {control, at, narrow} of held) {
-          if (!narrow) continue;  // a line or a circle: part of the drawing
+          if (!narrow) continue; // a line or a circle: part of the drawing
           const e = this.#control(control);
           this.#place(e, at);
           this.#place(e, narrow, 'f');
@@ -186,7 +189,7 @@ export class FormDrawing {
       case 'Button':
         e = element('button', 'button', c.caption);
         e.type = 'button';
-        if (c.at.height >= this.layout.twoLineHeight) e.classList.add('two-lines');
+        if (c.at.height >= this.measures.twoLineHeight) e.classList.add('two-lines');
         if (c.caption === '*') e.classList.add('clear');
         break;
       case 'Option': {
@@ -263,13 +266,13 @@ export class FormDrawing {
   fitCaptions() {
     for (const e of this.element.querySelectorAll('.fitted')) e.classList.remove('fitted');
     if (!this.element.isConnected || !matchMedia(kWide).matches) return;
-    const tight = [...this.element.querySelectorAll('.label.at, .button.at, .option.at')]
-                      .filter((e) => e.getClientRects().length && e.scrollWidth > e.clientWidth + 1);
+    const tight = [...this.element.querySelectorAll('.label.at, .button.at, .option.at')].filter(
+      (e) => e.getClientRects().length && e.scrollWidth > e.clientWidth + 1,
+    );
     const sizes = tight.map((e) => [e, parseFloat(getComputedStyle(e).fontSize), e.clientWidth / e.scrollWidth]);
     for (const [e, size, ratio] of sizes) {
       e.style.setProperty('--fit', `${Math.max(8, Math.floor(size * ratio * 2) / 2)}px`);
       e.classList.add('fitted');
     }
   }
-
 }

@@ -13,14 +13,14 @@ import {FormDrawing} from './form_drawing.js';
 export {kWide, place} from './form_drawing.js';
 
 export class CalculatorForm {
-  // `decl`: the calculator from the forms document; `engine`: engine.js's; `ui`: the page's
-  // {report(reports, focusAfter), showWork(work, form)}; `view`: the view to open with
-  // (a link's), else the form's own.
-  constructor(decl, engine, ui, view = null) {
+  // `decl`: the calculator from the forms document `forms`; `engine`: engine.js's; `ui`:
+  // the page's {report(reports, focusAfter), showWork(work, form)}; `view`: the view to
+  // open with (a link's), else the form's own.
+  constructor(decl, forms, engine, ui, view = null) {
     this.decl = decl;
     this.engine = engine;
     this.ui = ui;
-    this.drawing = new FormDrawing(decl);
+    this.drawing = new FormDrawing(decl, forms);
     this.element = this.drawing.element;
     this.controls = this.drawing.controls; // name -> the element carrying data-name
     this.hidden = [];
