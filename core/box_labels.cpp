@@ -3,6 +3,8 @@
 
 #include "box_labels.h"
 
+#include "unit_words.h"
+
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -154,6 +156,34 @@ BoxLabels LabelsOf(const ControlList& controls, std::string_view name) {
         found.captionLabel.clear();
     }
     return found;
+}
+
+std::vector<Spoken> SpokenOf(const ControlList& controls) {
+    const FormDecl& form = controls.form();
+    const auto declared = [&](std::string_view control) -> const char* {
+        for (const SpokenName& n : form.spokenNames)
+            if (n.control == control) return n.name;
+        return nullptr;
+    };
+    std::vector<Spoken> spoken;
+    for (const Control& c : controls.all()) {
+        if (c.kind == Kind::Box || c.kind == Kind::List) {
+            const BoxLabels labels = LabelsOf(controls, c.name);
+            const std::string_view words = UnitInWords(labels.unit);
+            if (!labels.caption.empty() || !labels.unit.empty())
+                spoken.push_back({c.name, labels.caption, words.empty() ? labels.unit : std::string(words)});
+        } else if (const char* name = declared(c.name)) {
+            spoken.push_back({c.name, name, ""});
+        }
+    }
+    for (const ClearButton& k : form.clears) {
+        if (declared(k.button)) continue;
+        std::string box = k.box;
+        for (const Spoken& s : spoken)
+            if (s.control == k.box && !s.name.empty()) box = s.name;
+        spoken.push_back({k.button, "Clear " + box, ""});
+    }
+    return spoken;
 }
 
 }  // namespace ampora

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // What a user reads around a box or a list on its form, found from the declared layout:
 // its caption, and the unit written after it. The desktop program names its boxes and
@@ -29,6 +30,19 @@ struct BoxLabels {
 };
 
 BoxLabels LabelsOf(const ControlList& controls, std::string_view control);
+
+// What a screen reader says of a control, where the form gives it words of its own.
+struct Spoken {
+    std::string control;
+    std::string name;
+    std::string description;  // "" for none
+};
+
+// Every box and list, named by its caption (a declared spoken name wins) and described by
+// its unit in words (as written where the words are not known), and any other control the
+// form gives a spoken name, in the form's control order; then every "*" button, "Clear "
+// and its box's name (the box's own name where it has none).
+std::vector<Spoken> SpokenOf(const ControlList& controls);
 
 // A caption's text as the name of what it introduces: without "&" marks ("&&" is a
 // literal ampersand), with runs of blanks made one, and without a trailing ":" or "="

@@ -128,10 +128,6 @@ CalcForm::CalcForm(const FormDecl& form, QWidget* parent)
     for (const char* name : form.rightAligned) label(name)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (const Drawing& d : form.drawings) label(d.picture)->setPixmap(QPixmap::fromImage(DrawingImage(d)));
     if (const auto order = controls.tabOrder(); !order.empty()) setTabOrder(order);
-    // Two captions may read alike ("Current") or a box may have none: such controls are
-    // named plainly for screen readers (the "*" buttons follow their boxes).
-    for (const SpokenName& n : form.spokenNames)
-        control(n.control)->setAccessibleName(QString::fromUtf8(n.name));
 
     behaviour_ = std::make_unique<const FormBehaviour>(form);
     view_ = behaviour_->opening();
@@ -160,8 +156,6 @@ CalcForm::CalcForm(const FormDecl& form, QWidget* parent)
             });
         }
     }
-    // The "*" buttons are named after their boxes once the boxes are named (finish()).
-    for (const ClearButton& c : form.clears) clearButtons_.emplace_back(button(c.button), box(c.box));
     if (!form.presses.empty()) working_ = new Working(this, boxes_);
     if (form.focus) control(form.focus)->setFocus();
 }

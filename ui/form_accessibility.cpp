@@ -5,7 +5,6 @@
 
 #include "core/box_labels.h"
 #include "core/control_list.h"
-#include "core/unit_words.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -81,18 +80,15 @@ QAccessibleInterface* FormFactory(const QString&, QObject* object) {
 
 void NameFromCaptions(QWidget* form, const FormDecl& declaration) {
     const ControlList controls(declaration);
-    for (const Control& c : controls.all()) {
-        if (c.kind != Kind::Box && c.kind != Kind::List) continue;
-        auto* control = form->findChild<QWidget*>(QString::fromUtf8(c.name));
-        const BoxLabels labels = LabelsOf(controls, c.name);
-        if (c.kind == Kind::Box && !labels.unit.empty() && control->accessibleDescription().isEmpty()) {
-            const std::string_view words = UnitInWords(labels.unit);
-            // A unit the table does not know yet is better read as written than not at all.
-            control->setAccessibleDescription(
-                QString::fromStdString(words.empty() ? labels.unit : std::string(words)));
-        }
-        if (!control->accessibleName().isEmpty() || labels.caption.empty()) continue;
-        control->setAccessibleName(QString::fromStdString(labels.caption));
+    for (const Spoken& s : SpokenOf(controls)) {
+        auto* control = form->findChild<QWidget*>(QString::fromStdString(s.control));
+        if (!control) continue;
+        if (!s.description.empty() && control->accessibleDescription().isEmpty())
+            control->setAccessibleDescription(QString::fromStdString(s.description));
+        if (s.name.empty() || !control->accessibleName().isEmpty()) continue;
+        control->setAccessibleName(QString::fromStdString(s.name));
+        // A caption names its box for the keyboard too.
+        const BoxLabels labels = LabelsOf(controls, s.control);
         if (labels.captionLabel.empty()) continue;
         auto* caption = form->findChild<QLabel*>(QString::fromStdString(labels.captionLabel));
         if (caption && !caption->buddy() && !caption->text().contains(QLatin1Char('&')))

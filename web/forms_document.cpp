@@ -221,6 +221,14 @@ Object Measures() {
     return {{"twipsPerPixel", Number(kTwipsPerPixel)}, {"twoLineHeight", Number(kTwoLineHeight)}};
 }
 
+// What a screen reader says of each control that has words of its own.
+Object SpokenOfAll(const ControlList& controls) {
+    Object out;
+    for (const Spoken& s : SpokenOf(controls))
+        out.push_back({s.control, Object{{"name", s.name}, {"description", s.description}}});
+    return out;
+}
+
 Value ListOf(const FormDecl& form) {
     if (!form.list) return nullptr;
     namespace cl = component_list;
@@ -254,6 +262,7 @@ Object CalculatorOf(const FormDecl& form) {
         {"titles", Each(form.titles, TitleOf)},
         {"controls", Each(controls.all(), ControlOf)},
         {"labels", LabelsOfAll(controls)},
+        {"spoken", SpokenOfAll(controls)},
         {"layout", NodeOf(LayoutOf(controls))},
         {"tabOrder", Names(controls.tabOrder())},
         {"visibleBoxes", Names(controls.visibleBoxes())},

@@ -228,35 +228,23 @@ export class FormDrawing {
     return e;
   }
 
-  // Every box and list named by its caption and described by its unit in words, every "*"
-  // button named "Clear " and its box's name, as the desktop names them.
+  // Every control named and described for screen readers as the engine gives it; a box's
+  // caption label is its label.
   #name(root) {
     const d = this.decl;
-    const spoken = new Map(d.spokenNames.map((s) => [s.control, s.name]));
-    for (const [name, labels] of Object.entries(d.labels)) {
+    for (const [name, spoken] of Object.entries(d.spoken)) {
       const e = this.controls.get(name);
       e.id = nextId(`${d.name}-${name}`);
-      const caption = spoken.get(name) || labels.caption;
-      if (caption) e.setAttribute('aria-label', caption);
-      const label = this.controls.get(labels.captionLabel);
+      if (spoken.name) e.setAttribute('aria-label', spoken.name);
+      const label = this.controls.get(d.labels[name]?.captionLabel);
       if (label && label.tagName === 'LABEL') label.htmlFor = e.id;
-      const words = labels.unitWords || labels.unit;
-      if (words) {
-        const description = element('span', '', words);
+      if (spoken.description) {
+        const description = element('span', '', spoken.description);
         description.id = nextId('unit');
         description.hidden = true;
         root.append(description);
         e.setAttribute('aria-describedby', description.id);
       }
-    }
-    for (const k of d.clears) {
-      const box = this.controls.get(k.box);
-      const quantity = box.getAttribute('aria-label') || k.box;
-      this.controls.get(k.button).setAttribute('aria-label', spoken.get(k.button) || `Clear ${quantity}`);
-    }
-    for (const [control, name] of spoken) {
-      const e = this.controls.get(control);
-      if (e && e.tagName === 'BUTTON') e.setAttribute('aria-label', name);
     }
   }
 
