@@ -6,7 +6,9 @@
 //   gzip-compressed (target: at most 250 KB in all);
 // - from navigation to the first calculator ready for typing, on a first visit (a new
 //   browser context each time, in a browser already running) and from the service
-//   worker's cache (target: at most 300 ms median);
+//   worker's cache (target: at most 300 ms median); beside it, in the same runs, a blank
+//   page and a page that only loads the engine (fetched, compiled and started), so that
+//   the page's own share of the time shows;
 // - one press in the page, for every calculator's worked example (target: under 2 ms).
 //
 //     node bench/web.mjs [SITE_DIR]      (after the web build and scripts/setup.sh)
@@ -23,20 +25,48 @@ const kRuns = 15;
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 const kb = (bytes) => `${(bytes / 1000).toFixed(1)} KB`;
 
-const server = await serve(site);
+// The two pages the calculators are measured against: each marks "ampora-ready" as the
+// page does, the blank one at once, the other once the engine has started.
+const ready = `performance.mark('ampora-ready'); document.documentElement.dataset.ready = 'true';`;
+const blank = `<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>blank</title>
+<script type="module">${ready}</script></head><body></body></html>`;
+const engineOnly = `<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>engine</title>
+<link rel="modulepreload" href="ampora_engine.js">
+<link rel="preload" href="ampora_engine.wasm" as="fetch" type="application/wasm" crossorigin>
+<script type="module">
+import createAmporaEngine from './ampora_engine.js';
+await createAmporaEngine();
+${ready}
+</script></head><body></body></html>`;
+const server = await serve(site, {'/bench-blank.html': blank, '/bench-engine.html': engineOnly});
 const readyAt = (page) => page.evaluate(() => performance.getEntriesByName('ampora-ready')[0].startTime);
 
-// First visits.
+// First visits, the three pages in turn in each run.
 const cold = [];
+const coldBlank = [];
+const coldEngine = [];
 let fetched = null;
 const browser = await launchBrowser();
-for (let run = 0; run < kRuns; ++run) {
+const firstVisit = async (address) => {
   const context = await browser.newContext();
   const page = await context.newPage();
-  server.served.length = 0;
-  await page.goto(`${server.url}index.html#pd`);
+  await page.goto(address);
   await page.waitForSelector('html[data-ready]');
-  cold.push(await readyAt(page));
+  const at = await readyAt(page);
+  return {context, page, at};
+};
+for (let run = 0; run < kRuns; ++run) {
+  for (const [address, times] of [
+    ['bench-blank.html', coldBlank],
+    ['bench-engine.html', coldEngine],
+  ]) {
+    const {context, at} = await firstVisit(`${server.url}${address}`);
+    times.push(at);
+    await context.close();
+  }
+  server.served.length = 0;
+  const {context, page, at} = await firstVisit(`${server.url}index.html#pd`);
+  cold.push(at);
   if (!fetched) {
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, {timeout: 15000});
     fetched = [...server.served];
@@ -126,6 +156,11 @@ console.log(
     `(${fetched.length} requests, ${revalidated} answered "304 Not Modified")  [target: at most 250 KB]`,
 );
 for (const row of rows) console.log(row);
+console.log(
+  `First visits, median of ${kRuns} each, in the same runs: a blank page ${median(coldBlank).toFixed(0)} ms, ` +
+    `the engine alone ${median(coldEngine).toFixed(0)} ms, the first calculator ready ` +
+    `${median(cold).toFixed(0)} ms: the page's own share ${(median(cold) - median(coldEngine)).toFixed(0)} ms`,
+);
 console.log(
   `Navigation to the first calculator ready for typing, median of ${kRuns}: ` +
     `${median(cold).toFixed(0)} ms on a first visit, ${median(cached).toFixed(0)} ms from the service worker's cache  ` +

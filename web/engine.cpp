@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The web page's engine: the calculators and the request layer behind a few C functions
-// that the page calls through the WebAssembly module. Strings go in and out as UTF-8,
+// The web page's engine: the calculators and the request layer behind two C functions
+// that the page calls through the WebAssembly module. (What the page draws comes from the
+// forms document, which forms_main.cpp writes at build time.) Strings go in and out as UTF-8,
 // NUL-terminated; a returned string stays valid until the next call that returns one.
 //
 // From JavaScript (node, which cannot fetch the module's code, hands it over as
@@ -13,7 +14,6 @@
 //     engine.stringToUTF8(line, at, size);
 //     const answer = engine.UTF8ToString(engine._ampora_answer(at));
 //     engine._free(at);
-#include "forms_document.h"
 #include "request/answer_line.h"
 #include "request/calculation.h"
 #include "request/form_events.h"
@@ -45,12 +45,6 @@ extern "C" {
 // The answer to one request line, exactly as "ampora-calc --json" answers that line.
 EMSCRIPTEN_KEEPALIVE const char* ampora_answer(const char* line) {
     return Returned(ampora::request::AnswerLine(TheCalculations(), line ? line : ""));
-}
-
-// The program's version, the main panel, the chooser and every calculator's form as one
-// JSON document (web/forms_document.h).
-EMSCRIPTEN_KEEPALIVE const char* ampora_forms() {
-    return Returned(ampora::web::FormsDocument(AMPORA_VERSION));
 }
 
 // The answer to one event of a form the page draws (request/form_events.h): the form's

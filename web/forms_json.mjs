@@ -1,15 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Ampora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Writes the engine's forms document beside it as forms.json, at build time: the page
-// reads the file while the engine compiles, instead of waiting for the engine to write it.
+// Writes the forms document as forms.json beside the engine, at build time: the page
+// reads the file while the engine compiles, and the engine carries none of the code that
+// writes it.
 //
-//     node forms_json.mjs SITE_DIR
-import {readFileSync, writeFileSync} from 'node:fs';
+//     node forms_json.mjs AMPORA_FORMS_MODULE OUTPUT
+import {writeFileSync} from 'node:fs';
+import {createRequire} from 'node:module';
 import path from 'node:path';
-import {pathToFileURL} from 'node:url';
 
-const site = process.argv[2];
-const {default: createAmporaEngine} = await import(pathToFileURL(path.join(site, 'ampora_engine.js')));
-const engine = await createAmporaEngine({wasmBinary: readFileSync(path.join(site, 'ampora_engine.wasm'))});
-writeFileSync(path.join(site, 'forms.json'), engine.UTF8ToString(engine._ampora_forms()));
+const [module, output] = process.argv.slice(2);
+const createFormsDocument = createRequire(import.meta.url)(path.resolve(module));
+const forms = await createFormsDocument();
+writeFileSync(output, forms.UTF8ToString(forms._ampora_forms()));

@@ -18,12 +18,18 @@ function element(tag, className, text) {
   return e;
 }
 
-// The document and the engine load side by side.
-const [engine, forms] = await Promise.all([loadEngine(), fetch('forms.json').then((r) => r.json())]).catch((error) => {
+// The document and the engine load side by side: the panel is drawn from the document
+// while the engine still compiles.
+function unavailable(error) {
   $('unknown').hidden = false;
   $('unknown').textContent = `The calculators could not be loaded: ${error.message}`;
   throw error;
-});
+}
+const loading = loadEngine();
+loading.catch(() => {}); // told once it is awaited
+const forms = await fetch('forms.json')
+  .then((r) => r.json())
+  .catch(unavailable);
 const declarations = new Map(forms.calculators.map((c) => [c.name, c]));
 const opened = new Map(); // the form table: one form per calculator for the visit
 let current = null; // the calculator shown
@@ -236,6 +242,7 @@ document.addEventListener('keydown', (event) => {
 
 drawPanel(forms.panel, $('panel-forms'), 'Form1');
 drawPanel(forms.chooser, $('chooser-forms'), 'trigono');
+const engine = await loading.catch(unavailable);
 window.addEventListener('hashchange', route);
 matchMedia(kWide).addEventListener('change', () => current?.fitCaptions());
 route();

@@ -52,7 +52,7 @@ function fail(what) {
 }
 
 // The forms document.
-const forms = JSON.parse(engine.UTF8ToString(engine._ampora_forms()));
+const forms = JSON.parse(readFileSync(path.join(site, 'forms.json'), 'utf8'));
 const listed = spawnSync(calc, ['--list'], {encoding: 'utf8'});
 if (listed.status !== 0) throw new Error(`${calc} --list failed: ${listed.stderr}`);
 const names = listed.stdout

@@ -33,12 +33,19 @@ const kTypes = {
 
 // Serves `site` on a free port of 127.0.0.1 as a plain static host does: each file with
 // its type and a validator, so that a browser asking again for a file it holds is told
-// "304 Not Modified". `served` lists every answer, {path, status}.
-export async function serve(site) {
+// "304 Not Modified". `served` lists every answer, {path, status}. `extra` maps further
+// paths ("/blank.html") to the files' texts, served beside the site's.
+export async function serve(site, extra = {}) {
   const root = path.resolve(site);
   const served = [];
   const server = createServer((request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
+    if (Object.hasOwn(extra, url.pathname)) {
+      served.push({path: url.pathname, status: 200});
+      response.writeHead(200, {'Content-Type': kTypes[path.extname(url.pathname)], 'Cache-Control': 'no-cache'});
+      response.end(extra[url.pathname]);
+      return;
+    }
     let file = path.join(root, decodeURIComponent(url.pathname));
     if (!file.startsWith(root)) {
       response.writeHead(403).end();
