@@ -10,9 +10,9 @@
 //
 //     node agreement.mjs SITE_DIR AMPORA_CALC
 import {spawnSync} from 'node:child_process';
-import {readFileSync} from 'node:fs';
+import {readdirSync, readFileSync} from 'node:fs';
 import path from 'node:path';
-import {pathToFileURL} from 'node:url';
+import {fileURLToPath, pathToFileURL} from 'node:url';
 
 import {generator} from './requests.mjs';
 
@@ -81,6 +81,17 @@ for (const [count, rows] of [
   ['', 0],
 ])
   if (rowsCovered(count) !== rows) fail(`"OK" with the count "${count}" shows ${rowsCovered(count)} rows, not ${rows}`);
+
+// The page's own modules draw and wire events: what a control holds after a click, a link
+// or a focus change, and how a step reads, are the engine's to decide, and nothing of the
+// declarations that decide them is read there.
+const kDecided =
+  /\b(relation|substituted|decodeURI(Component)?|encodeURI(Component)?|clears|resets|presses|focusDefaults|chosenAtStart|rowLabels|countBox|scratchBox|everyRow|rowsCovered)\b/;
+const modules = path.join(path.dirname(fileURLToPath(import.meta.url)), '..', 'site');
+for (const file of readdirSync(modules).filter((f) => f.endsWith('.js')))
+  for (const [k, line] of readFileSync(path.join(modules, file), 'utf8').split('\n').entries())
+    if (kDecided.test(line.replace(/\/\/.*$/, '')))
+      fail(`${file}:${k + 1} decides what the engine decides: ${line.trim()}`);
 
 // The same requests on every run.
 const {next, below, pick, digits, anyDouble, halfWay, settings} = generator(0x2026n);
