@@ -37,7 +37,7 @@ std::string_view Digits(std::string_view& rest) {
 // code's place), "R" is the point of a value in ohms ("2R2", "100R") and taken for no
 // prefix elsewhere; after a point or a blank it is ronna. "E" is exa only before the
 // unit's symbol ("1EF"), being an exponent's letter too.
-std::optional<int> TakePrefix(std::string_view& rest, const Unit& unit, bool code) {
+std::optional<int> TakePrefix(std::string_view& rest, const SiUnit& unit, bool code) {
     if (code && rest.starts_with('R')) {
         if (unit.parts != Parts::Resistor) return std::nullopt;
         rest.remove_prefix(1);
@@ -56,11 +56,11 @@ std::optional<int> TakePrefix(std::string_view& rest, const Unit& unit, bool cod
 }
 
 // Whether what follows the prefix (or the number) is the unit's symbol or nothing.
-bool EndsWell(std::string_view rest, const Unit& unit) { return rest.empty() || rest == unit.symbol; }
+bool EndsWell(std::string_view rest, const SiUnit& unit) { return rest.empty() || rest == unit.symbol; }
 
 }  // namespace
 
-std::optional<std::string> PrefixedNumber(std::string_view text, const Unit& unit) {
+std::optional<std::string> PrefixedNumber(std::string_view text, const SiUnit& unit) {
     try {
         (void)TextToNumber(text);
         return std::nullopt;  // a plain number is read as it is

@@ -25,6 +25,6 @@ namespace ampora {
 // ohms. Nothing for a plain number (it is read as it is), and nothing for any other text:
 // an ambiguous or malformed code ("4k7k", "1.2.3k", "4.7k7"), or a prefix the unit cannot
 // take ("90m" for an angle).
-std::optional<std::string> PrefixedNumber(std::string_view text, const Unit& unit);
+std::optional<std::string> PrefixedNumber(std::string_view text, const SiUnit& unit);
 
 }  // namespace ampora

@@ -20,13 +20,13 @@ constexpr const char* kPrefixes[] = {"q", "r", "y", "z", "a", "f", "p", "n", "µ
 constexpr int kLowestPrefix = -30;
 
 // " W", but "°" stands close to its number.
-std::string Symbol(const Unit& unit, const char* prefix = "") {
+std::string Symbol(const SiUnit& unit, const char* prefix = "") {
     const std::string symbol = std::string(prefix) + unit.symbol;
     if (symbol.empty()) return symbol;
     return std::string_view(unit.symbol) == "°" ? symbol : std::string(" ").append(symbol);
 }
 
-std::string Formatted(DecimalNumber d, const Unit& unit) {
+std::string Formatted(DecimalNumber d, const SiUnit& unit) {
     if (d.digits.empty()) return std::string("0").append(Symbol(unit));
     d = d.rounded(kDigits);
     const std::string sign = d.negative ? "-" : "";
@@ -48,7 +48,7 @@ std::string Formatted(DecimalNumber d, const Unit& unit) {
 
 }  // namespace
 
-std::string EngineeringReading(std::string_view number, const Unit& unit) {
+std::string EngineeringReading(std::string_view number, const SiUnit& unit) {
     try {
         (void)TextToNumber(number);
     } catch (const Fault&) {
@@ -57,7 +57,7 @@ std::string EngineeringReading(std::string_view number, const Unit& unit) {
     return Formatted(*DecimalNumber::strictly(number), unit);
 }
 
-std::string BoxReading(std::string_view text, const Unit& unit, Reading read) {
+std::string BoxReading(std::string_view text, const SiUnit& unit, Reading read) {
     if (IsEmpty(text)) return {};
     if (std::string reading = EngineeringReading(text, unit); !reading.empty()) return reading;
     if (read == Reading::Strict || !std::isfinite(LeadingNumber(text))) return {};

@@ -23,11 +23,11 @@ enum class Reading { Strict, Lenient };
 // unit's symbol. Zero reads "0" and its symbol. A value beyond the prefixes, or a plain
 // number outside 1E-04 to 1E+06, keeps its exponent as a box writes one ("1.5E-35 A",
 // "1.23457E+09"). "" when `number` is no number.
-std::string EngineeringReading(std::string_view number, const Unit& unit);
+std::string EngineeringReading(std::string_view number, const SiUnit& unit);
 
 // The reading of a box holding `text`: its engineering reading; for a box read leniently
 // whose text is no number, "read as " and the reading of what was read ("4k7" reads
 // "read as 4 Ω"); "" for an empty box, or a box read strictly whose text is no number.
-std::string BoxReading(std::string_view text, const Unit& unit, Reading read);
+std::string BoxReading(std::string_view text, const SiUnit& unit, Reading read);
 
 }  // namespace ampora

@@ -18,7 +18,7 @@ enum class Parts {
     Fuse,       // the rated currents of IEC 60269-1
 };
 
-struct Unit {
+struct SiUnit {
     const char* symbol = "";  // UTF-8: "Ω", "A/m", "m²", "°"; "" for a plain number
     // Whether a prefix goes before the symbol ("434.783 mA"); angles, counts and ratios
     // take none.
@@ -30,30 +30,30 @@ struct Unit {
 };
 
 namespace units {
-inline constexpr Unit kNumber{};  // a count, a ratio, a value in whatever unit was typed
-inline constexpr Unit kWatt{"W", true};
-inline constexpr Unit kAmpere{"A", true};
-inline constexpr Unit kVolt{"V", true};
-inline constexpr Unit kOhm{"Ω", true, 1, Parts::Resistor};
-inline constexpr Unit kJoule{"J", true};
-inline constexpr Unit kCoulomb{"C", true};
-inline constexpr Unit kSecond{"s", true};
-inline constexpr Unit kSiemens{"S", true};
-inline constexpr Unit kFarad{"F", true, 1, Parts::Capacitor};
-inline constexpr Unit kHenry{"H", true, 1, Parts::Inductor};
-inline constexpr Unit kWeber{"Wb", true};
-inline constexpr Unit kTesla{"T", true};
-inline constexpr Unit kAmperePerMetre{"A/m", true};
-inline constexpr Unit kAmperePerWeber{"A/Wb", true};
-inline constexpr Unit kNewton{"N", true};
-inline constexpr Unit kMetre{"m", true};
-inline constexpr Unit kSquareMetre{"m²", true, 2};
-inline constexpr Unit kMetrePerSecond{"m/s", true};
-inline constexpr Unit kHertz{"Hz", true};
-inline constexpr Unit kVoltPerDivision{"V/div", true};
-inline constexpr Unit kSecondPerDivision{"s/div", true};
-inline constexpr Unit kDegree{"°"};
-inline constexpr Unit kFuseCurrent{"A", true, 1, Parts::Fuse};
+inline constexpr SiUnit kNumber{};  // a count, a ratio, a value in whatever unit was typed
+inline constexpr SiUnit kWatt{"W", true};
+inline constexpr SiUnit kAmpere{"A", true};
+inline constexpr SiUnit kVolt{"V", true};
+inline constexpr SiUnit kOhm{"Ω", true, 1, Parts::Resistor};
+inline constexpr SiUnit kJoule{"J", true};
+inline constexpr SiUnit kCoulomb{"C", true};
+inline constexpr SiUnit kSecond{"s", true};
+inline constexpr SiUnit kSiemens{"S", true};
+inline constexpr SiUnit kFarad{"F", true, 1, Parts::Capacitor};
+inline constexpr SiUnit kHenry{"H", true, 1, Parts::Inductor};
+inline constexpr SiUnit kWeber{"Wb", true};
+inline constexpr SiUnit kTesla{"T", true};
+inline constexpr SiUnit kAmperePerMetre{"A/m", true};
+inline constexpr SiUnit kAmperePerWeber{"A/Wb", true};
+inline constexpr SiUnit kNewton{"N", true};
+inline constexpr SiUnit kMetre{"m", true};
+inline constexpr SiUnit kSquareMetre{"m²", true, 2};
+inline constexpr SiUnit kMetrePerSecond{"m/s", true};
+inline constexpr SiUnit kHertz{"Hz", true};
+inline constexpr SiUnit kVoltPerDivision{"V/div", true};
+inline constexpr SiUnit kSecondPerDivision{"s/div", true};
+inline constexpr SiUnit kDegree{"°"};
+inline constexpr SiUnit kFuseCurrent{"A", true, 1, Parts::Fuse};
 }  // namespace units
 
 }  // namespace ampora

@@ -16,7 +16,7 @@
 using namespace ampora;
 namespace u = ampora::units;
 
-Q_DECLARE_METATYPE(const Unit*)
+Q_DECLARE_METATYPE(const SiUnit*)
 
 namespace {
 
@@ -65,10 +65,10 @@ private slots:
 
 void TestReadings::readings_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<const Unit*>("unit");
+    QTest::addColumn<const SiUnit*>("unit");
     QTest::addColumn<bool>("lenient");
     QTest::addColumn<QString>("reading");
-    const auto row = [](const char* name, const char* text, const Unit& unit, const char* reading,
+    const auto row = [](const char* name, const char* text, const SiUnit& unit, const char* reading,
                         bool lenient = false) {
         QTest::newRow(name) << QString::fromUtf8(text) << &unit << lenient << QString::fromUtf8(reading);
     };
@@ -105,7 +105,7 @@ void TestReadings::readings_data() {
 
 void TestReadings::readings() {
     QFETCH(QString, text);
-    QFETCH(const Unit*, unit);
+    QFETCH(const SiUnit*, unit);
     QFETCH(bool, lenient);
     QFETCH(QString, reading);
     QCOMPARE(QString::fromStdString(
@@ -116,9 +116,9 @@ void TestReadings::readings() {
 // A prefix or a code read as the decimal it names, and every other text left alone.
 void TestReadings::prefixedInput_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<const Unit*>("unit");
+    QTest::addColumn<const SiUnit*>("unit");
     QTest::addColumn<QString>("decimal");  // "" where it is no prefixed number
-    const auto row = [](const char* text, const Unit& unit, const char* decimal) {
+    const auto row = [](const char* text, const SiUnit& unit, const char* decimal) {
         QTest::newRow(text) << QString::fromUtf8(text) << &unit << QString::fromUtf8(decimal);
     };
     row("4k7", u::kOhm, "4700");
@@ -168,7 +168,7 @@ void TestReadings::prefixedInput_data() {
 
 void TestReadings::prefixedInput() {
     QFETCH(QString, text);
-    QFETCH(const Unit*, unit);
+    QFETCH(const SiUnit*, unit);
     QFETCH(QString, decimal);
     const std::string typed =
         text.section(QLatin1Char(':'), 0, 0).section(QLatin1String(" is no"), 0, 0).toStdString();
@@ -179,10 +179,10 @@ void TestReadings::prefixedInput() {
 // significant digits, for values all over the prefixes' range and in every unit.
 void TestReadings::aReadingReadsBackToItsValue() {
     std::mt19937_64 random(0x4b37);
-    const Unit* units[] = {&u::kOhm,         &u::kAmpere,         &u::kFarad,
-                           &u::kSquareMetre, &u::kAmperePerMetre, &u::kHertz};
+    const SiUnit* units[] = {&u::kOhm,         &u::kAmpere,         &u::kFarad,
+                             &u::kSquareMetre, &u::kAmperePerMetre, &u::kHertz};
     for (int k = 0; k < 20000; ++k) {
-        const Unit& unit = *units[k % std::size(units)];
+        const SiUnit& unit = *units[k % std::size(units)];
         const double value = (random() % 2 ? -1 : 1) *
                              std::ldexp(1.0 + double(random() % 1000000) / 1e6, int(random() % 190) - 95);
         const std::string text = NumberToText(value);
