@@ -64,8 +64,8 @@ Command ParseArguments(std::span<const std::string_view> arguments) {
             if (request.press.empty()) return Refuse("--press needs a button's name", request.calc);
             continue;
         }
-        if (a == "--explain") {
-            request.explain = true;
+        if (a == "--explain" || a == "--readings" || a == "--si") {
+            (a == "--explain" ? request.explain : a == "--readings" ? request.readings : request.prefixed) = true;
             continue;
         }
         if (a.starts_with('-')) return Refuse("unknown option \"" + std::string(a) + "\"", request.calc);

@@ -21,14 +21,6 @@
 // file).
 namespace ampora {
 
-// One box of a unit: its place in the unit's order, its name on the form ("p") and the
-// quantity a fault report or an explanation names it by ("Power").
-struct BoxRow {
-    int box;
-    const char* name;
-    const char* quantity;
-};
-
 template <std::size_t N>
 struct BoxTable {
     std::array<BoxRow, N> rows;

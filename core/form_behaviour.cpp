@@ -4,11 +4,22 @@
 #include "form_behaviour.h"
 
 #include "component_list.h"
+#include "conversions.h"
+#include "fault.h"
+#include "prefixed_number.h"
+#include "reading.h"
+
+#include <algorithm>
 
 namespace ampora {
 namespace cl = component_list;
 
 FormBehaviour::FormBehaviour(const FormDecl& form) : controls_(form), boxes_(controls_.visibleBoxes()) {
+    for (const Press& p : form.presses)
+        for (const BoxRow& row : p.boxes)
+            if (!unitRow(row.name)) units_.push_back({row.name, row.unit, row.read});
+    if (form.list)
+        for (const char* row : cl::kRowBoxes) units_.push_back({row, form.list->rows, Reading::Strict});
     opening_.state = FormState::initial(form);
     if (form.defaultButton) opening_.defaultButton = form.defaultButton;
     if (!form.list) return;
@@ -54,7 +65,7 @@ Clicked FormBehaviour::click(FormView& view, std::string_view button, Steps* ste
     const FormDecl& form = this->form();
     if (const Press* p = press(button); p && button == p->button) {
         clicked.what = Clicked::Pressed;
-        clicked.report = p->run(view.state, steps);
+        clicked.report = view.prefixed ? pressPrefixed(*p, view, steps) : p->run(view.state, steps);
         return clicked;
     }
     for (const ResetButton& r : form.resets) {
@@ -105,6 +116,83 @@ void FormBehaviour::focusOut(FormView& view, std::string_view control) const {
 
 void FormBehaviour::edited(FormView& view, std::string_view control) const {
     if (form().list && control == cl::kCountBox) view.defaultButton = cl::kOk;
+}
+
+const FormBehaviour::BoxUnit* FormBehaviour::unitRow(std::string_view box) const {
+    const auto it = std::find_if(units_.begin(), units_.end(), [&](const BoxUnit& u) { return u.box == box; });
+    return it == units_.end() ? nullptr : &*it;
+}
+
+const SiUnit& FormBehaviour::unitOf(std::string_view box) const {
+    const BoxUnit* row = unitRow(box);
+    return row ? row->unit : units::kNumber;
+}
+
+Reading FormBehaviour::readingOf(std::string_view box, const FormState& state) const {
+    const ListDecl* list = form().list;
+    const auto& rows = cl::kRowBoxes;
+    if (list && std::find(rows.begin(), rows.end(), box) != rows.end())
+        return !list->addsRowsWith || state.option(list->addsRowsWith) ? Reading::Lenient : Reading::Strict;
+    const BoxUnit* row = unitRow(box);
+    return row ? row->read : Reading::Strict;
+}
+
+BoxRead FormBehaviour::read(const FormView& view, std::string_view box) const {
+    const BoxUnit* row = unitRow(box);
+    BoxRead read{box, {}, {}, row ? &row->unit : &units::kNumber};
+    const SiUnit& unit = *read.unit;
+    const std::string& text = view.state.box(box);
+    if (IsEmpty(text)) return read;
+    std::optional<DecimalNumber> value;
+    if (const auto prefixed = view.prefixed ? PrefixedNumber(text, unit) : std::nullopt) {
+        value = DecimalNumber::strictly(prefixed->number);
+        read.reading = EngineeringReading(*value, unit);
+    } else {
+        read.reading = BoxReading(text, unit, readingOf(box, view.state));
+        if (unit.parts != Parts::None) value = DecimalNumber::strictly(text);
+    }
+    // A number a box holds lies within the range of doubles: 1E+309 is none.
+    if (unit.parts != Parts::None && value && value->exponent <= 308) read.parts = PartsFitting(*value, unit);
+    return read;
+}
+
+std::vector<BoxRead> FormBehaviour::readings(const FormView& view) const {
+    std::vector<BoxRead> readings;
+    for (std::string_view box : boxes_) {
+        BoxRead r = read(view, box);
+        if (!r.reading.empty() || !r.parts.empty()) readings.push_back(std::move(r));
+    }
+    return readings;
+}
+
+Report FormBehaviour::pressPrefixed(const Press& press, FormView& view, Steps* steps) const {
+    struct Read {
+        std::string_view box;
+        std::string typed, number;
+    };
+    std::vector<Read> read;
+    for (const BoxUnit& u : units_) {
+        const std::string& typed = view.state.box(u.box);
+        const auto prefixed = PrefixedNumber(typed, u.unit);
+        if (!prefixed) continue;
+        if (steps) {
+            Step step(u.box);
+            step.relation = typed;
+            step.substituted = prefixed->exponent == 0
+                                   ? prefixed->mantissa
+                                   : prefixed->mantissa + " * 10^" + std::to_string(prefixed->exponent);
+            step.result = prefixed->number;
+            steps->push_back(std::move(step));
+        }
+        read.push_back({u.box, typed, prefixed->number});
+        view.state.setBox(u.box, prefixed->number);
+    }
+    const Report report = press.run(view.state, steps);
+    for (const Read& r : read) {
+        const bool rewritten = std::find(press.rewrites.begin(), press.rewrites.end(), r.box) != press.rewrites.end();
+        if (!rewritten && view.state.box(r.box) == r.number) view.state.setBox(r.box, r.typed);
+    }
+    return report;
 }
 
 }  // namespace ampora

@@ -5,6 +5,8 @@
 
 #include "control_list.h"
 #include "form_state.h"
+#include "preferred_values.h"
+#include "si_unit.h"
 
 #include <functional>
 #include <set>
@@ -24,8 +26,18 @@ struct FormView {
     FormState state;
     std::set<std::string, std::less<>> hidden;
     std::string defaultButton;  // "" when Enter presses nothing
+    // Prefixed input asked for: a press reads "4k7" in a box of ohms as 4700.
+    bool prefixed = false;
 
     bool isHidden(std::string_view control) const { return hidden.contains(control); }
+};
+
+// A box's value as a person reads it, and the standard parts that fit it.
+struct BoxRead {
+    std::string_view box;
+    std::string reading;  // "434.783 mA"; "" for none
+    PartsFit parts;
+    const SiUnit* unit;
 };
 
 // What a click did to the view.
@@ -82,9 +94,30 @@ public:
     // What "OK" does, also when a setting gives the count.
     void confirmCount(FormView& view) const;
 
+    // The unit of the quantity in `box` (a plain number where the form declares none), and
+    // how the form reads the box with its controls as `state` holds them.
+    const SiUnit& unitOf(std::string_view box) const;
+    Reading readingOf(std::string_view box, const FormState& state) const;
+    // `box` as the view shows it: its reading (core/reading.h) and the standard parts that
+    // fit its value, its prefixed input read where the view asks for it.
+    BoxRead read(const FormView& view, std::string_view box) const;
+    // Every box a user reads that has a reading or parts that fit, in the form's order.
+    std::vector<BoxRead> readings(const FormView& view) const;
+
 private:
+    struct BoxUnit {
+        std::string_view box;
+        SiUnit unit;
+        Reading read;
+    };
+    const BoxUnit* unitRow(std::string_view box) const;
+    // With prefixed input, the press runs over the boxes' prefixed numbers as if typed, and
+    // each box keeps the text typed where the press writes nothing into it.
+    Report pressPrefixed(const Press& press, FormView& view, Steps* steps) const;
+
     ControlList controls_;
     std::vector<std::string_view> boxes_;
+    std::vector<BoxUnit> units_;
     FormView opening_;
 };
 

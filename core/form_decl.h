@@ -5,6 +5,7 @@
 
 #include "fault.h"
 #include "relation.h"
+#include "si_unit.h"
 
 #include <cstdint>
 #include <optional>
@@ -92,6 +93,17 @@ struct LabelFont {
     double points;
 };
 
+// One box of a unit: its place in the unit's order, its name on the form ("p"), the
+// quantity a fault report or an explanation names it by ("Power"), the S.I. unit of that
+// quantity, and how the unit reads the box (leniently where a relation reads it so).
+struct BoxRow {
+    int box;
+    const char* name;
+    const char* quantity;
+    SiUnit unit = units::kNumber;
+    Reading read = Reading::Strict;
+};
+
 // What a press tells the user beyond the boxes it writes: the fault that ended an
 // untrapped handler (shown under the form's caption), or a message of the form's own.
 struct Message {
@@ -119,6 +131,8 @@ struct Press {
     // What the press works out, in a word, where the form has more than one press
     // ("voltage"): requests may name it so instead of by its button.
     const char* role = nullptr;
+    // The boxes it works over, with their units.
+    std::span<const BoxRow> boxes = {};
 };
 
 // A "*" button that empties one box.
@@ -188,6 +202,10 @@ struct ListDecl {
     bool combination;          // has the "Combination:" frame with "Series" and "Parallel"
     Twips answer;              // the answer box; "Answer:" stands above it
     Twips calculate;           // the "Calculate" button
+    SiUnit rows = {};          // the unit of the rows' values
+    // The option under which "Calculate" adds the rows as they read, leniently ("sc" or
+    // "pc"); nullptr where it always does. Otherwise it reads them strictly.
+    const char* addsRowsWith = nullptr;
 };
 
 struct FormDecl {

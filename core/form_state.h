@@ -80,7 +80,8 @@ constexpr Press SolvePress(const char* button, const char* role = nullptr) {
     return {button,
             [](FormState& form, Steps* steps) { return SolveBoxes(form, table, steps, solve); },
             {},
-            role};
+            role,
+            table.rows};
 }
 
 // A button whose handler is only the unit's pass `rules()`, run under resume-next over the
@@ -93,7 +94,8 @@ constexpr Press PassPress(const char* button, const char* role = nullptr) {
                 return {};
             },
             {},
-            role};
+            role,
+            table.rows};
 }
 
 }  // namespace ampora

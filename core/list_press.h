@@ -27,7 +27,7 @@ constexpr Press CombinePress() {
                 form.setBoxes(table, solve(form.boxes(table), ListOf(form, decl), SelectedOf(form), steps));
                 return {};
             },
-            kScratchRewritten};
+            kScratchRewritten, nullptr, table.rows};
 }
 
 }  // namespace ampora::component_list

@@ -4,8 +4,13 @@
 #include "preferred_values.h"
 
 #include "conversions.h"
+#include "decimal_text.h"
+#include "reading.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace ampora {
@@ -58,24 +63,33 @@ std::optional<Range> RangeOf(Parts parts) {
     }
 }
 
-std::string Digits(short value) {
-    std::string digits = std::to_string(value);
-    digits.erase(digits.find_last_not_of('0') + 1);
-    return digits;
-}
-
-// Compares the significant digits of two numbers of the same decade.
-int Compare(std::string a, std::string b) {
-    a.resize(std::max(a.size(), b.size()), '0');
-    b.resize(a.size(), '0');
-    return a.compare(b);
-}
-
 double ValueOf(const DecimalNumber& d) { return TextToNumber(d.text()); }
 
-Preferred Found(const DecimalNumber& value, double of) { return {value, (ValueOf(value) - of) / of * 100}; }
+// `figures`-digit `entry` times ten to the power `exponent` of its first digit, as a
+// double: one multiplication or division by a power of ten that a double holds exactly,
+// so that every build works out the same deviations.
+double Scaled(long long entry, int figures, long long exponent) {
+    static constexpr double kExact[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const long long shift = exponent - figures + 1;  // every part's range keeps it within 22
+    return shift >= 0 ? double(entry) * kExact[shift] : double(entry) / kExact[-shift];
+}
 
-DecimalNumber PowerOfTen(long long exponent) { return DecimalNumber::of(false, "1", 1, exponent); }
+// A standard value, `figures`-digit `entry` with its first digit at `exponent`.
+Preferred Found(long long entry, int figures, long long exponent, double of) {
+    return {DecimalNumber::of(false, std::to_string(entry), 1, exponent),
+            (Scaled(entry, figures, exponent) - of) / of * 100};
+}
+
+// The first `figures` digits of `value` as a whole number, and whether any digit beyond
+// them is not zero.
+long long Leading(const DecimalNumber& value, int figures, bool& more) {
+    long long lead = 0;
+    for (int k = 0; k < figures; ++k)
+        lead = lead * 10 + (k < int(value.digits.size()) ? value.digits[std::size_t(k)] - '0' : 0);
+    more = int(value.digits.size()) > figures;
+    return lead;
+}
 
 constexpr std::string_view kColours[] = {"black", "brown", "red",    "orange", "yellow",
                                          "green", "blue",  "violet", "grey",   "white"};
@@ -119,34 +133,42 @@ std::span<const short> SeriesDecade(Series series) {
     return {};
 }
 
-Neighbours NearestIn(Series series, const DecimalNumber& value, Parts parts) {
-    const std::optional<Range> range = RangeOf(parts);
-    if (!range || value.isZero() || value.negative) return {};
-    const double of = ValueOf(value);
+namespace {
+
+Neighbours NearestTo(Series series, const DecimalNumber& value, double of, const Range& range) {
     Neighbours found;
     // Beyond the standard's decades the nearest values are its ends, powers of ten that
     // every series begins its decades with.
-    if (value.exponent >= range->highest && !(value.exponent == range->highest && value.digits == "1")) {
-        found.below = Found(PowerOfTen(range->highest), of);
+    if (value.exponent >= range.highest && !(value.exponent == range.highest && value.digits == "1")) {
+        found.below = Found(1, 1, range.highest, of);
         return found;
     }
-    if (value.exponent < range->lowest) {
-        found.above = Found(PowerOfTen(range->lowest), of);
+    if (value.exponent < range.lowest) {
+        found.above = Found(1, 1, range.lowest, of);
         return found;
     }
     const std::span<const short> decade = SeriesDecade(series);
-    const auto at = [&](std::size_t k, long long exponent) {
-        return DecimalNumber::of(false, std::to_string(decade[k]), 1, exponent);
-    };
-    for (std::size_t k = decade.size(); k-- > 0;) {
-        if (Compare(Digits(decade[k]), value.digits) > 0) continue;
-        found.below = Found(at(k, value.exponent), of);
-        break;
-    }
-    for (std::size_t k = 0; k < decade.size() && !found.above; ++k)
-        if (Compare(Digits(decade[k]), value.digits) >= 0) found.above = Found(at(k, value.exponent), of);
-    if (!found.above) found.above = Found(PowerOfTen(value.exponent + 1), of);
+    const int figures = decade.front() >= 100 ? 3 : 2;
+    bool more = false;
+    const long long lead = Leading(value, figures, more);
+    // The first entry above the value's leading digits, and the one before it.
+    const auto above = std::upper_bound(decade.begin(), decade.end(), lead);
+    found.below = Found(*(above - 1), figures, value.exponent, of);
+    if (above[-1] == lead && !more)
+        found.above = found.below;
+    else if (above != decade.end())
+        found.above = Found(*above, figures, value.exponent, of);
+    else
+        found.above = Found(1, 1, value.exponent + 1, of);
     return found;
+}
+
+}  // namespace
+
+Neighbours NearestIn(Series series, const DecimalNumber& value, Parts parts) {
+    const std::optional<Range> range = RangeOf(parts);
+    if (!range || value.isZero() || value.negative) return {};
+    return NearestTo(series, value, ValueOf(value), *range);
 }
 
 std::optional<Preferred> Nearest(const Neighbours& n) {
@@ -169,9 +191,76 @@ std::optional<DecimalNumber> RatedCurrentAtOrAbove(const DecimalNumber& current)
 }
 
 std::string DeviationText(double percent) {
-    const DecimalNumber d = DecimalNumber::strictly(NumberToText(percent))->rounded(3);
+    // Three significant digits, correctly rounded by <charconv> where the C++ library has
+    // it and by every C library's printf ("-1.12e+01").
+    char scientific[32];
+#ifdef AMPORA_DECIMAL_CHARCONV
+    const auto written = std::to_chars(scientific, scientific + sizeof scientific - 1, percent,
+                                       std::chars_format::scientific, 2);
+    *written.ptr = '\0';
+#else
+    std::snprintf(scientific, sizeof scientific, "%.2e", percent);
+#endif
+    DecimalNumber d = DecimalNumber::strictly(scientific).value_or(DecimalNumber());
     if (d.isZero()) return "0";
+    d.digits.resize(std::max<std::size_t>(d.digits.size(), 3), '0');  // three figures shown: "-3.40"
     return std::string(d.negative ? "-" : "").append(d.laid(d.exponent + 1));
+}
+
+PartsFit PartsFitting(const DecimalNumber& value, const SiUnit& unit) {
+    PartsFit fit;
+    if (unit.parts == Parts::Fuse) {
+        fit.rated = RatedCurrentAtOrAbove(value);
+        return fit;
+    }
+    const std::optional<Range> range = RangeOf(unit.parts);
+    if (!range || value.isZero() || value.negative) return fit;
+    const double of = ValueOf(value);
+    for (const Series series : kSeries) fit.series.emplace_back(series, NearestTo(series, value, of, *range));
+    if (unit.parts != Parts::Resistor) return fit;
+    for (const auto& [series, neighbours] : fit.series) {
+        const std::optional<Preferred> nearest = Nearest(neighbours);
+        if (!nearest) continue;
+        if (series == Series::E24) fit.fourBands = FourBands(nearest->value);
+        if (series == Series::E96) fit.fiveBands = FiveBands(nearest->value);
+    }
+    return fit;
+}
+
+namespace {
+
+std::string Bands(std::string_view name, const std::vector<std::string_view>& bands) {
+    std::string out(name);
+    for (std::string_view band : bands) out.append(" ").append(band);
+    return out;
+}
+
+}  // namespace
+
+std::string PartsLine(const PartsFit& parts, const SiUnit& unit) {
+    if (parts.rated) return std::string("rated current ").append(EngineeringReading(*parts.rated, unit));
+    std::string line;
+    for (const auto& [series, neighbours] : parts.series) {
+        if (!line.empty()) line += "; ";
+        line += SeriesName(series);
+        for (const auto* p : {&neighbours.below, &neighbours.above}) {
+            if (!*p || (p == &neighbours.above && neighbours.below &&
+                        neighbours.below->value.text() == neighbours.above->value.text()))
+                continue;
+            const std::string deviation = DeviationText((*p)->deviation);
+            // A true minus sign, as print has it; a plus for a value above.
+            const std::string sign = deviation.starts_with('-') ? "\u2212" : deviation == "0" ? "" : "+";
+            line.append(" ").append(EngineeringReading((*p)->value, unit)).append(" (").append(sign);
+            line.append(deviation.starts_with('-') ? deviation.substr(1) : deviation).append(" %)");
+        }
+    }
+    if (!parts.fourBands.empty() || !parts.fiveBands.empty()) {
+        line += "; bands";
+        if (!parts.fourBands.empty()) line += Bands(" E24", parts.fourBands);
+        if (!parts.fourBands.empty() && !parts.fiveBands.empty()) line += ",";
+        if (!parts.fiveBands.empty()) line += Bands(" E96", parts.fiveBands);
+    }
+    return line;
 }
 
 }  // namespace ampora

@@ -57,7 +57,24 @@ std::vector<std::string_view> FiveBands(const DecimalNumber& e96);
 // none above 1250 A or for a current that is not above 0.
 std::optional<DecimalNumber> RatedCurrentAtOrAbove(const DecimalNumber& current);
 
-// A deviation in per cent with 3 significant digits: "-11.2", "5.86", "0".
+// A deviation in per cent with 3 significant digits: "-11.2", "5.86", "-3.40", "0".
 std::string DeviationText(double percent);
+
+// The standard parts a value of `unit` fits: for a resistor, a capacitor or an inductor,
+// its neighbours in every series (kSeries' order); for a resistor also the colour bands
+// of its nearest values in E24 and in E96; for a fuse, the rated current at or above it.
+struct PartsFit {
+    std::vector<std::pair<Series, Neighbours>> series;
+    std::vector<std::string_view> fourBands, fiveBands;
+    std::optional<DecimalNumber> rated;
+
+    bool empty() const { return series.empty() && !rated; }
+};
+PartsFit PartsFitting(const DecimalNumber& value, const SiUnit& unit);
+
+// The parts on one line, values read with their unit: "E6 470 Ω (−11.2 %) 680 Ω
+// (+28.5 %); …; bands E24 green brown brown gold, E96 …", or "rated current 16 A"; a value
+// that is itself a standard one is named once, "(0 %)".
+std::string PartsLine(const PartsFit& parts, const SiUnit& unit);
 
 }  // namespace ampora

@@ -60,7 +60,7 @@ bool EndsWell(std::string_view rest, const SiUnit& unit) { return rest.empty() |
 
 }  // namespace
 
-std::optional<std::string> PrefixedNumber(std::string_view text, const SiUnit& unit) {
+std::optional<PrefixedValue> PrefixedNumber(std::string_view text, const SiUnit& unit) {
     try {
         (void)TextToNumber(text);
         return std::nullopt;  // a plain number is read as it is
@@ -103,7 +103,9 @@ std::optional<std::string> PrefixedNumber(std::string_view text, const SiUnit& u
     }
     if (!EndsWell(rest, unit)) return std::nullopt;
     const std::string digits = std::string(whole) + std::string(fraction);
-    return DecimalNumber::of(negative, digits, static_cast<long long>(whole.size()), exponent).text();
+    const auto before = static_cast<long long>(whole.size());  // digits before the point
+    return PrefixedValue{DecimalNumber::of(negative, digits, before, exponent).text(),
+                         DecimalNumber::of(negative, digits, before).text(), exponent};
 }
 
 }  // namespace ampora

@@ -15,6 +15,14 @@
 // asks for prefixed input.
 namespace ampora {
 
+// A prefixed number's value: the decimal it names, and the same as a number and a power of
+// ten ("4.7" and 3 for "4k7"), as the work of a press shows how it was read.
+struct PrefixedValue {
+    std::string number;
+    std::string mantissa;
+    int exponent;
+};
+
 // The decimal number `text` names, with the prefix or code in the box's `unit`, written
 // exactly as if that decimal had been typed ("4k7" gives "4700", "10u" gives "1E-05";
 // every digit kept, no arithmetic on the way). Taken: blanks around the text, a sign, a
@@ -25,6 +33,6 @@ namespace ampora {
 // ohms. Nothing for a plain number (it is read as it is), and nothing for any other text:
 // an ambiguous or malformed code ("4k7k", "1.2.3k", "4.7k7"), or a prefix the unit cannot
 // take ("90m" for an angle).
-std::optional<std::string> PrefixedNumber(std::string_view text, const SiUnit& unit);
+std::optional<PrefixedValue> PrefixedNumber(std::string_view text, const SiUnit& unit);
 
 }  // namespace ampora

@@ -4,7 +4,6 @@
 #include "reading.h"
 
 #include "conversions.h"
-#include "decimal_number.h"
 #include "fault.h"
 
 #include <cmath>
@@ -31,11 +30,12 @@ std::string Formatted(DecimalNumber d, const SiUnit& unit) {
     d = d.rounded(kDigits);
     const std::string sign = d.negative ? "-" : "";
     if (unit.prefixed) {
-        // The largest multiple of three whose prefix, raised to the unit's power, leaves
-        // the number at least 1.
+        // The prefix that leaves the number from 1 to below 1000; a squared unit's prefix
+        // steps a million at a time, so its number lies from 0.001 to below 1000 ("0.1 m²",
+        // "250 mm²").
         const long long step = 3LL * unit.power;
-        const long long floor = d.exponent >= 0 ? d.exponent / step : -((-d.exponent + step - 1) / step);
-        const long long prefix = 3 * floor;
+        const long long from = unit.power == 2 ? d.exponent + 3 : d.exponent;
+        const long long prefix = 3 * (from >= 0 ? from / step : -((-from + step - 1) / step));
         if (prefix >= kLowestPrefix && prefix <= -kLowestPrefix) {
             const char* name = kPrefixes[(prefix - kLowestPrefix) / 3];
             return sign + d.laid(d.exponent - unit.power * prefix + 1) + Symbol(unit, name);
@@ -56,6 +56,8 @@ std::string EngineeringReading(std::string_view number, const SiUnit& unit) {
     }
     return Formatted(*DecimalNumber::strictly(number), unit);
 }
+
+std::string EngineeringReading(const DecimalNumber& number, const SiUnit& unit) { return Formatted(number, unit); }
 
 std::string BoxReading(std::string_view text, const SiUnit& unit, Reading read) {
     if (IsEmpty(text)) return {};

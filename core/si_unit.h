@@ -18,6 +18,10 @@ enum class Parts {
     Fuse,       // the rated currents of IEC 60269-1
 };
 
+// How a form reads a box's text: strictly (a text that is no number has no value) or
+// leniently (its leading number, as LeadingNumber reads it: "90 ohms" counts as 90).
+enum class Reading { Strict, Lenient };
+
 struct SiUnit {
     const char* symbol = "";  // UTF-8: "Ω", "A/m", "m²", "°"; "" for a plain number
     // Whether a prefix goes before the symbol ("434.783 mA"); angles, counts and ratios

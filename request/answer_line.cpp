@@ -4,6 +4,7 @@
 #include "answer_line.h"
 
 #include "json.h"
+#include "readings_json.h"
 
 namespace ampora::request {
 namespace {
@@ -30,18 +31,20 @@ Request RequestOf(std::string_view line) {
             request.press = text(m.value, "\"press\"");
             if (request.press.empty())
                 throw json::Error("\"press\" is empty: leave it out to run every press");
-        } else if (m.name == "explain") {
-            const auto* explain = std::get_if<bool>(&m.value);
-            if (!explain) throw json::Error("\"explain\" is true or false");
-            request.explain = *explain;
+        } else if (m.name == "explain" || m.name == "readings" || m.name == "si") {
+            const auto* flag = std::get_if<bool>(&m.value);
+            if (!flag) throw json::Error("\"" + m.name + "\" is true or false");
+            (m.name == "explain" ? request.explain : m.name == "readings" ? request.readings : request.prefixed) =
+                *flag;
         } else if (m.name == "set") {
             const auto* set = std::get_if<json::Object>(&m.value);
             if (!set) throw json::Error("\"set\" is not an object of names and texts");
             for (const json::Member& s : *set)
                 request.settings.emplace_back(s.name, text(s.value, "the text of \"" + s.name + "\""));
         } else {
-            throw json::Error("a request takes \"calc\", \"set\", \"press\" and \"explain\", not \"" +
-                              m.name + "\"");
+            throw json::Error(
+                "a request takes \"calc\", \"set\", \"press\", \"explain\", \"readings\" and \"si\", not \"" +
+                m.name + "\"");
         }
     }
     if (!named) throw json::Error("the request names no calculator (\"calc\")");
@@ -72,7 +75,9 @@ std::string AnswerLine(Calculations& calculations, std::string_view line, bool* 
     for (const auto& [name, text] : answer.boxes) boxes.push_back({std::string(name), text});
     json::Value fault = nullptr;
     if (!answer.told.empty()) fault = answer.told;
-    json::Object out{{"boxes", std::move(boxes)}, {"fault", std::move(fault)}};
+    json::Object out;
+    out.push_back({"boxes", std::move(boxes)});
+    out.push_back({"fault", std::move(fault)});
     if (request.explain) {
         json::Array steps;
         for (const Step& step : answer.steps) {
@@ -95,7 +100,13 @@ std::string AnswerLine(Calculations& calculations, std::string_view line, bool* 
     for (const Message& report : answer.reports)
         reports.push_back(json::Object{{"title", report.title}, {"text", report.text}});
     out.push_back({"reports", std::move(reports)});
-    return json::Write(out);
+    std::string written = json::Write(out);
+    if (request.readings) {
+        written.pop_back();  // the answer's closing brace
+        written.append(",\"readings\":").append(readings_json::Readings(answer.readings));
+        written.append(",\"preferred\":").append(readings_json::Preferred(answer.readings)).append("}");
+    }
+    return written;
 }
 
 }  // namespace ampora::request

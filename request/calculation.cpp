@@ -44,6 +44,7 @@ Answer Calculations::run(const Request& request) {
     }
 
     FormView view = form->opening();
+    view.prefixed = request.prefixed;
     answer.error = ApplySettings(*form, view, request.settings, Taken::Strictly).error;
     if (!answer.error.empty()) return answer;
 
@@ -58,6 +59,7 @@ Answer Calculations::run(const Request& request) {
     }
     answer.boxes.reserve(form->boxes().size());
     for (std::string_view box : form->boxes()) answer.boxes.emplace_back(box, view.state.box(box));
+    if (request.readings) answer.readings = form->readings(view);
     return answer;
 }
 

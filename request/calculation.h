@@ -27,7 +27,10 @@ struct Request {
     std::string press;
     Settings settings;     // control name, text
     bool explain = false;  // record the work behind every box the presses write
+    bool readings = false;  // tell every box's reading and the standard parts that fit it
+    bool prefixed = false;  // read prefixed input: "4k7" in a box of ohms as 4700
 };
+
 
 struct Answer {
     // Why nothing was computed (an unknown calculator or name, a setting that cannot be
@@ -43,6 +46,9 @@ struct Answer {
     std::vector<Message> reports;
     // With `Request::explain`, the presses' steps in the order they ran.
     Steps steps;
+    // With `Request::readings`, every box that has a reading or parts that fit, in the
+    // form's order.
+    std::vector<BoxRead> readings;
 };
 
 // What a press's report tells, under the title the desktop shows it under: a fault under

@@ -285,6 +285,16 @@ void AppendString(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
     for (std::size_t i = 0; i < text.size();) {
+        // A run of printable ASCII that needs no escape goes in at once.
+        std::size_t plain = i;
+        while (plain < text.size() && text[plain] >= 0x20 && text[plain] < 0x7f && text[plain] != '"' &&
+               text[plain] != '\\')
+            ++plain;
+        if (plain > i) {
+            out.append(text, i, plain - i);
+            i = plain;
+            continue;
+        }
         const auto c = static_cast<unsigned char>(text[i]);
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -313,6 +323,7 @@ void AppendString(std::string& out, std::string_view text) {
 
 std::string Write(const Value& value) {
     std::string out;
+    out.reserve(1024);
     AppendValue(out, value);
     return out;
 }

@@ -12,10 +12,10 @@ namespace ampora::alternating_current {
 
 enum Box { Avg, Peak, P2p, Rms, kBoxCount };
 // The form's box of each, and the quantity it holds, in this order.
-inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({{Avg, "avg", "Average value"},
-                                                        {Peak, "peak", "Peak value"},
-                                                        {P2p, "p2p", "Peak-to-peak value"},
-                                                        {Rms, "rms", "rms value"}});
+inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({{Avg, "avg", "Average value", units::kNumber},
+                                                        {Peak, "peak", "Peak value", units::kNumber},
+                                                        {P2p, "p2p", "Peak-to-peak value", units::kNumber},
+                                                        {Rms, "rms", "rms value", units::kNumber}});
 
 // The pass its "Calculate" runs, under resume-next.
 // Fills each empty box from the first filled one of the others, in box order, and never

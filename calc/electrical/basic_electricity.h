@@ -14,8 +14,8 @@ namespace ampora::basic_electricity {
 enum Box { P, I, V, R, W, Q, T, kBoxCount };
 // clang-format off
 inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({
-    {P, "p", "Power"}, {I, "i", "Current"}, {V, "v", "Voltage"}, {R, "r", "Resistance"},
-    {W, "w", "Work done"}, {Q, "q", "Charge"}, {T, "t", "Time"}});
+    {P, "p", "Power", units::kWatt}, {I, "i", "Current", units::kAmpere}, {V, "v", "Voltage", units::kVolt}, {R, "r", "Resistance", units::kOhm},
+    {W, "w", "Work done", units::kJoule}, {Q, "q", "Charge", units::kCoulomb}, {T, "t", "Time", units::kSecond}});
 // clang-format on
 
 // Fills empty boxes from filled ones, target by target. The first fault (a box that does

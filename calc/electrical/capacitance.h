@@ -16,7 +16,7 @@ enum Box { V, Qc, Ans, E, D, kBoxCount };
 // The form's box of each, and the quantity it holds, in this order.
 // clang-format off
 inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({
-    {V, "v", "Voltage"}, {Qc, "qc", "Charge"}, {Ans, "ans", "Capacitance"}, {E, "e", "Energy"}, {D, "d", "Reciprocal sum"}});
+    {V, "v", "Voltage", units::kVolt}, {Qc, "qc", "Charge", units::kCoulomb}, {Ans, "ans", "Capacitance", units::kFarad}, {E, "e", "Energy", units::kJoule}, {D, "d", "Reciprocal sum"}});
 // clang-format on
 
 // Combines the rows into Ans while it is empty (parallel adds, series adds reciprocals),

@@ -29,7 +29,7 @@ using Bands = std::array<std::string, kBandCount>;
 enum Box { Ans, Minv, Maxv, kBoxCount };
 // The form's box of each, and the quantity it holds, in this order.
 inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>(
-    {{Ans, "ans", "Nominal Value"}, {Minv, "minv", "Minimum Value"}, {Maxv, "maxv", "Maximum Value"}});
+    {{Ans, "ans", "Nominal Value", units::kOhm}, {Minv, "minv", "Minimum Value", units::kOhm}, {Maxv, "maxv", "Maximum Value", units::kOhm}});
 
 // Works out the nominal value into `ans`, then the minimum and maximum from it. The first
 // fault (a needed band with no colour chosen) ends the calculation; `boxes` are then

@@ -47,7 +47,7 @@ Report Calculate(FormState& form, Steps* steps) {
 }
 
 // The results are worked out afresh on every press.
-constexpr Press kPresses[] = {{"Command1", Calculate, kBoxes.names}};
+constexpr Press kPresses[] = {{"Command1", Calculate, kBoxes.names, nullptr, kBoxes.rows}};
 // The lists lose their choice first, then the results are emptied.
 constexpr const char* kResetOrder[] = {"unit", "tens", "pten", "toller", "ans", "minv", "maxv"};
 constexpr ResetButton kResets[] = {{"Command2", kResetOrder}};

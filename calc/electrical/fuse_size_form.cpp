@@ -7,7 +7,8 @@
 namespace ampora::fuse_size {
 namespace {
 
-constexpr ListDecl kList = {"No. of Loads:", "Load", false, {5220, 1560, 1095, 285}, {3720, 2160, 1455, 495}};
+constexpr ListDecl kList = {"No. of Loads:", "Load", false, {5220, 1560, 1095, 285}, {3720, 2160, 1455, 495},
+                            units::kAmpere};
 
 constexpr Control kControls[] = {
     {Kind::Label, "Label5", "Fuse Size(A):", {3720, 1590, 1455, 255}},
@@ -25,7 +26,8 @@ Report Calculate(FormState& form, Steps* steps) {
 
 // The answer, the only box of its own, is worked out afresh on every press.
 constexpr const char* kRewrites[] = {component_list::kAnswerBox};
-constexpr Press kPresses[] = {{component_list::kCalculate, Calculate, kRewrites}};
+constexpr BoxRow kAnswer[] = {{0, component_list::kAnswerBox, "Fuse size", units::kFuseCurrent}};
+constexpr Press kPresses[] = {{component_list::kCalculate, Calculate, kRewrites, nullptr, kAnswer}};
 constexpr ClearButton kClears[] = {{"Command5", "ans"}};
 constexpr const char* kResetOrder[] = {"ans", component_list::kEveryRow};
 constexpr ResetButton kResets[] = {{"Command7", kResetOrder}};

@@ -16,7 +16,7 @@ enum Box { V, Qc, Ans, D, kBoxCount };
 // The form's box of each, and the quantity it holds, in this order.
 // clang-format off
 inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({
-    {V, "v", "Voltage"}, {Qc, "qc", "Current"}, {Ans, "ans", "Resistance"}, {D, "d", "Reciprocal sum"}});
+    {V, "v", "Voltage", units::kVolt}, {Qc, "qc", "Current", units::kAmpere}, {Ans, "ans", "Resistance", units::kOhm}, {D, "d", "Reciprocal sum"}});
 // clang-format on
 
 // Combines the rows into Ans while it is empty (series adds, parallel adds reciprocals),

@@ -8,7 +8,8 @@ namespace ampora::resistance {
 namespace {
 
 constexpr ListDecl kList = {
-    "No. of Resistors:", "Resistor", true, {5220, 3030, 1095, 285}, {3720, 3600, 1455, 495}};
+    "No. of Resistors:", "Resistor", true, {5220, 3030, 1095, 285}, {3720, 3600, 1455, 495}, units::kOhm,
+    component_list::kSeries};
 
 constexpr Control kControls[] = {
     {Kind::Label, "Label4", "Voltage Applied:", {3720, 1950, 1455, 255}},

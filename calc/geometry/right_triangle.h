@@ -16,8 +16,8 @@ enum Box { B, P, H, A, C, kBoxCount };
 inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({{B, "b", "Base"},
                                                         {P, "p", "Perpendicular"},
                                                         {H, "h", "Hypotenuse"},
-                                                        {A, "A", "Angle A"},
-                                                        {C, "C", "Angle C"}});
+                                                        {A, "A", "Angle A", units::kDegree},
+                                                        {C, "C", "Angle C", units::kDegree}});
 
 // The pass its "Calculate" runs, under resume-next.
 // Fills at most one angle and one side: each block needs the boxes the user typed.

@@ -18,7 +18,7 @@ namespace ampora::oscilloscope {
 enum VoltageBox { Vs, Vd, V, kVoltageBoxCount };
 // The form's box of each, and the quantity it holds, in this order.
 inline constexpr auto kVoltageBoxes = DeclareBoxes<kVoltageBoxCount>(
-    {{Vs, "vs", "Vertical Selectivity"}, {Vd, "vd", "Vertical Deflection"}, {V, "v", "D.C Voltage"}});
+    {{Vs, "vs", "Vertical Selectivity", units::kVoltPerDivision}, {Vd, "vd", "Vertical Deflection"}, {V, "v", "D.C Voltage", units::kVolt}});
 
 // The frequency panel: period = selectivity x deflection, frequency = 1 / period,
 // wavelength = propagation speed x period.
@@ -26,8 +26,8 @@ enum FrequencyBox { Hs, Hd, T, F, W, kFrequencyBoxCount };
 // The form's box of each, and the quantity it holds, in this order.
 // clang-format off
 inline constexpr auto kFrequencyBoxes = DeclareBoxes<kFrequencyBoxCount>({
-    {Hs, "hs", "Horizontal Selectivity"}, {Hd, "hd", "Horizontal Deflection"}, {T, "t", "Time Period"},
-    {F, "f", "Frequency"}, {W, "w", "Wave Length"}});
+    {Hs, "hs", "Horizontal Selectivity", units::kSecondPerDivision}, {Hd, "hd", "Horizontal Deflection"}, {T, "t", "Time Period", units::kSecond},
+    {F, "f", "Frequency", units::kHertz}, {W, "w", "Wave Length", units::kMetre}});
 // clang-format on
 
 // The voltage panel works out exactly one empty box from the other two. Any other

@@ -49,7 +49,7 @@ Report Voltage(FormState& form, Steps* steps) {
 
 // The voltage panel first, as the panels stand on the form.
 constexpr Press kPresses[] = {
-    {"Command1", Voltage, {}, "voltage"},
+    {"Command1", Voltage, {}, "voltage", kVoltageBoxes.rows},
     PassPress<kFrequencyBoxes, FrequencyRules>("Command2", "frequency"),
 };
 

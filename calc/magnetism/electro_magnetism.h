@@ -15,11 +15,11 @@ namespace ampora::electro_magnetism {
 enum Box { S, Mmf, L, Flux, Rp, A, H, I, N, B, E, V, Ang, F, Ind, T, kBoxCount };
 // clang-format off
 inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({
-    {S, "s", "Reluctance"}, {Mmf, "mmf", "Magneto-motive force"}, {L, "l", "Length of conductor"},
-    {Flux, "flux", "Magnetic flux"}, {Rp, "rp", "Relative permeability"}, {A, "A", "Area of conductor"},
-    {H, "H", "Magnetic field strength"}, {I, "i", "Current"}, {N, "n", "Number of turns"},
-    {B, "B", "Magnetic flux density"}, {E, "e", "Induced e.m.f."}, {V, "v", "Velocity of conductor"},
-    {Ang, "ang", "Angle"}, {F, "F", "Force on conductor"}, {Ind, "ind", "Inductance"}, {T, "t", "Time"}});
+    {S, "s", "Reluctance", units::kAmperePerWeber}, {Mmf, "mmf", "Magneto-motive force", units::kAmpere}, {L, "l", "Length of conductor", units::kMetre},
+    {Flux, "flux", "Magnetic flux", units::kWeber}, {Rp, "rp", "Relative permeability"}, {A, "A", "Area of conductor", units::kSquareMetre},
+    {H, "H", "Magnetic field strength", units::kAmperePerMetre}, {I, "i", "Current", units::kAmpere}, {N, "n", "Number of turns"},
+    {B, "B", "Magnetic flux density", units::kTesla}, {E, "e", "Induced e.m.f.", units::kVolt}, {V, "v", "Velocity of conductor", units::kMetrePerSecond},
+    {Ang, "ang", "Angle", units::kDegree}, {F, "F", "Force on conductor", units::kNewton}, {Ind, "ind", "Inductance", units::kHenry}, {T, "t", "Time", units::kSecond}});
 // clang-format on
 
 // Gives the angle (degrees) and the relative permeability their defaults "90" and "1" when

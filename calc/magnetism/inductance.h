@@ -16,7 +16,7 @@ enum Box { I, Ans, E, D, kBoxCount };
 // The form's box of each, and the quantity it holds, in this order.
 // clang-format off
 inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({
-    {I, "i", "Current"}, {Ans, "ans", "Inductance"}, {E, "e", "Energy"}, {D, "d", "Reciprocal sum"}});
+    {I, "i", "Current", units::kAmpere}, {Ans, "ans", "Inductance", units::kHenry}, {E, "e", "Energy", units::kJoule}, {D, "d", "Reciprocal sum"}});
 // clang-format on
 
 // Combines the rows into Ans while it is empty (series adds, parallel adds reciprocals),

@@ -8,7 +8,8 @@ namespace ampora::inductance {
 namespace {
 
 constexpr ListDecl kList = {
-    "No. of Inductors:", "Inductor", true, {5220, 2610, 1095, 285}, {3720, 3600, 1455, 495}};
+    "No. of Inductors:", "Inductor", true, {5220, 2610, 1095, 285}, {3720, 3600, 1455, 495}, units::kHenry,
+    component_list::kSeries};
 
 constexpr Control kControls[] = {
     {Kind::Label, "Label4", "Current:", {3720, 1950, 1455, 255}},

@@ -14,8 +14,8 @@ enum Box { Np, Ns, Vp, Vs, E, kBoxCount };
 // The form's box of each, and the quantity it holds, in this order.
 inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({{Np, "np", "Turns of Primary"},
                                                         {Ns, "ns", "Turns of Secondary"},
-                                                        {Vp, "vp", "Voltage Input"},
-                                                        {Vs, "vs", "Voltage Output"},
+                                                        {Vp, "vp", "Voltage Input", units::kVolt},
+                                                        {Vs, "vs", "Voltage Output", units::kVolt},
                                                         {E, "e", "Efficiency"}});
 
 // The pass its "Calculate" runs, under resume-next.

@@ -123,7 +123,7 @@ void TestCalcBatch::answers_data() {
                               << error("column 81: objects nested more than 16 deep");
     QTest::newRow("an unknown member")
         << QByteArray(R"({"calc":"pd","sett":{}})")
-        << error(R"(a request takes \"calc\", \"set\", \"press\" and \"explain\", not \"sett\")");
+        << error(R"(a request takes \"calc\", \"set\", \"press\", \"explain\", \"readings\" and \"si\", not \"sett\")");
     QTest::newRow("set as a text") << QByteArray(R"({"calc":"pd","set":"p=1"})")
                                    << error(R"(\"set\" is not an object of names and texts)");
     QTest::newRow("a text as an object")

@@ -89,6 +89,8 @@ void TestReadings::readings_data() {
     row("above the prefixes", "1E+33", u::kOhm, "1E+33 Ω");
     row("a square metre's prefix is squared", "0.00025", u::kSquareMetre, "250 mm²");
     row("a square metre", "12", u::kSquareMetre, "12 m²");
+    row("a tenth of a square metre", "0.1", u::kSquareMetre, "0.1 m²");
+    row("a square millimetre", "1E-06", u::kSquareMetre, "1 mm²");
     row("an angle takes no prefix and no space", "0.001", u::kDegree, "0.001°");
     row("a count takes no prefix", "10", u::kNumber, "10");
     row("a plain number beyond a million", "1234567", u::kNumber, "1.23457E+06");
@@ -172,7 +174,12 @@ void TestReadings::prefixedInput() {
     QFETCH(QString, decimal);
     const std::string typed =
         text.section(QLatin1Char(':'), 0, 0).section(QLatin1String(" is no"), 0, 0).toStdString();
-    QCOMPARE(QString::fromStdString(PrefixedNumber(typed, *unit).value_or("")), decimal);
+    const std::optional<PrefixedValue> value = PrefixedNumber(typed, *unit);
+    QCOMPARE(QString::fromStdString(value ? value->number : ""), decimal);
+    // The number and the power of ten name the same decimal.
+    if (value)
+        QCOMPARE(DecimalNumber::strictly(value->mantissa + "E" + std::to_string(value->exponent))->text(),
+                 value->number);
 }
 
 // A reading's number and prefix, read back with prefixed input, give the value to 6
@@ -187,7 +194,8 @@ void TestReadings::aReadingReadsBackToItsValue() {
                              std::ldexp(1.0 + double(random() % 1000000) / 1e6, int(random() % 190) - 95);
         const std::string text = NumberToText(value);
         const std::string reading = EngineeringReading(text, unit);
-        const std::optional<std::string> back = PrefixedNumber(reading, unit);
+        const std::optional<PrefixedValue> prefixed = PrefixedNumber(reading, unit);
+        const std::optional<std::string> back = prefixed ? std::optional(prefixed->number) : std::nullopt;
         const std::string expected = DecimalNumber::strictly(text)->rounded(6).text();
         // A reading with no prefix and no symbol to hold it is a plain number already.
         const std::string got = back ? *back : reading.substr(0, reading.find(' '));
@@ -250,21 +258,22 @@ void TestReadings::neighbours_data() {
     row("529 ohms in E192", "529", Series::E192, Parts::Resistor, "523 (-1.13)", "530 (0.189)");
     row("just below a decade", "0.99", Series::E24, Parts::Resistor, "0.91 (-8.08)", "1 (1.01)");
     row("a decade's first value", "1", Series::E6, Parts::Resistor, "1 (0)", "1 (0)");
-    row("just below the next decade", "9.99", Series::E24, Parts::Resistor, "9.1 (-8.91)", "10 (0.1)");
+    row("just below the next decade", "9.99", Series::E24, Parts::Resistor, "9.1 (-8.91)", "10 (0.100)");
     row("the next decade's first value", "10", Series::E48, Parts::Resistor, "10 (0)", "10 (0)");
     row("a capacitance of 4.7 nF", "4.7E-09", Series::E6, Parts::Capacitor, "4.7E-09 (0)", "4.7E-09 (0)");
     row("a capacitance between E6's values", "3.9E-06", Series::E6, Parts::Capacitor, "3.3E-06 (-15.4)",
         "4.7E-06 (20.5)");
-    row("an inductance", "0.0123", Series::E12, Parts::Inductor, "0.012 (-2.44)", "0.015 (22)");
+    row("an inductance", "0.0123", Series::E12, Parts::Inductor, "0.012 (-2.44)", "0.015 (22.0)");
     row("the smallest resistor", "0.001", Series::E24, Parts::Resistor, "0.001 (0)", "0.001 (0)");
     row("below the smallest resistor", "0.0005", Series::E24, Parts::Resistor, "none", "0.001 (100)");
+    row("529 ohms in E48: three figures shown", "529", Series::E48, Parts::Resistor, "511 (-3.40)", "536 (1.32)");
     row("the largest resistor", "100000000000", Series::E24, Parts::Resistor, "100000000000 (0)",
         "100000000000 (0)");
     row("above the largest resistor", "150000000000", Series::E24, Parts::Resistor, "100000000000 (-33.3)",
         "none");
     row("just below the largest", "95000000000", Series::E24, Parts::Resistor, "91000000000 (-4.21)",
         "100000000000 (5.26)");
-    row("above the largest capacitor", "20", Series::E12, Parts::Capacitor, "10 (-50)", "none");
+    row("above the largest capacitor", "20", Series::E12, Parts::Capacitor, "10 (-50.0)", "none");
     row("no part is negative", "-470", Series::E12, Parts::Resistor, "none", "none");
     row("nor zero", "0", Series::E12, Parts::Resistor, "none", "none");
     row("a box that holds no part", "470", Series::E12, Parts::None, "none", "none");
