@@ -65,7 +65,9 @@ Command ParseArguments(std::span<const std::string_view> arguments) {
             continue;
         }
         if (a == "--explain" || a == "--readings" || a == "--si") {
-            (a == "--explain" ? request.explain : a == "--readings" ? request.readings : request.prefixed) = true;
+            (a == "--explain"    ? request.explain
+             : a == "--readings" ? request.readings
+                                 : request.prefixed) = true;
             continue;
         }
         if (a.starts_with('-')) return Refuse("unknown option \"" + std::string(a) + "\"", request.calc);

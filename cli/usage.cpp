@@ -107,13 +107,28 @@ std::string FrameCaption(const ControlList& controls, const Control& c) {
 }
 
 std::string UsageLine(const FormDecl& form) {
-    std::string line = std::string("Usage: ") + kProgram + ' ' + form.name;
+    const std::string lead = std::string("Usage: ") + kProgram + ' ' + form.name;
+    std::vector<std::string> words;
     if (form.presses.size() > 1) {
-        line += " [--press ";
+        std::string press = "[--press ";
         for (const Press& p : form.presses)
-            line += std::string(p.role ? p.role : p.button) + (&p == &form.presses.back() ? "]" : "|");
+            press += std::string(p.role ? p.role : p.button) + (&p == &form.presses.back() ? "]" : "|");
+        words.push_back(press);
     }
-    return line + " [--explain] [NAME=TEXT]...\n";
+    for (const char* word : {"[--explain]", "[--readings]", "[--si]", "[NAME=TEXT]..."})
+        words.emplace_back(word);
+    // Wrapped before kWidth, the lines after the first under the first word.
+    std::string out = lead;
+    std::size_t column = lead.size();
+    for (const std::string& word : words) {
+        if (column + 1 + word.size() > kWidth) {
+            out += '\n' + std::string(lead.size(), ' ');
+            column = lead.size();
+        }
+        out += ' ' + word;
+        column += 1 + word.size();
+    }
+    return out + '\n';
 }
 
 // The press of the worked example, or nullptr.
@@ -143,9 +158,10 @@ std::string GeneralUsage() {
             roles += std::string(&p == &form->presses.front() ? " " : ", ") + (p.role ? p.role : p.button);
     }
     const std::string program = kProgram;
-    return "Usage: " + program + " CALC [--press PRESS] [--explain] [NAME=TEXT]...\n" +  //
-           "       " + program + " CALC --help\n" +                                      //
-           "       " + program + " --json\n" +                                           //
+    return "Usage: " + program + " CALC [--press PRESS] [--explain] [--readings] [--si]\n" +  //
+           "       " + std::string(program.size(), ' ') + "      [NAME=TEXT]...\n" +          //
+           "       " + program + " CALC --help\n" +                                           //
+           "       " + program + " --json\n" +                                                //
            "       " + program + " --list | --help | --version\n" +
            "\n"
            "Runs one of Ampora's calculators as its \"Calculate\" button does, and prints every\n"
@@ -162,6 +178,12 @@ std::string GeneralUsage() {
            ") or by its button\n"
            "  --explain       after the boxes, the work behind each value written, a line per\n"
            "                  step: NAME = RELATION = RELATION WITH THE TEXTS READ = RESULT\n"
+           "  --readings      after the boxes (and the steps), each box's value read with an\n"
+           "                  S.I. prefix, NAME \u2248 READING, and for a resistor, capacitor,\n"
+           "                  inductor or fuse, the standard parts nearest it: NAME: E6 ...\n"
+           "  --si            read prefixed numbers and part codes as the decimals they name:\n"
+           "                  4k7, 4.7k, 2R2, 100n, 10u or 10\u00b5, 1M (mega), 1m (milli), with or\n"
+           "                  without the box's unit after them (4k7\u03a9, 10uF)\n"
            "  -h, --help      print this help; after CALC, the names that calculator takes\n"
            "  --list          print one line per calculator: its name, its button's caption on\n"
            "                  the main panel (or the trigonometry chooser) and its window\n"
@@ -172,7 +194,8 @@ std::string GeneralUsage() {
            "                  where the command line says --press), and write one JSON object\n"
            "                  per line: {\"boxes\":{...},\"fault\":null,\"reports\":[]}, or\n"
            "                  {\"error\":\"...\"}; with \"explain\":true, the answer adds\n"
-           "                  \"steps\":[...]\n"
+           "                  \"steps\":[...], with \"readings\":true \"readings\":{...} and\n"
+           "                  \"preferred\":{...}; \"si\":true reads prefixed input\n"
            "  -v, --version   print the version\n"
            "\n"
            "Exit status: 0 when done; 1 when a press stopped on a fault or showed a message\n"

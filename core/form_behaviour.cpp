@@ -119,7 +119,8 @@ void FormBehaviour::edited(FormView& view, std::string_view control) const {
 }
 
 const FormBehaviour::BoxUnit* FormBehaviour::unitRow(std::string_view box) const {
-    const auto it = std::find_if(units_.begin(), units_.end(), [&](const BoxUnit& u) { return u.box == box; });
+    const auto it =
+        std::find_if(units_.begin(), units_.end(), [&](const BoxUnit& u) { return u.box == box; });
     return it == units_.end() ? nullptr : &*it;
 }
 
@@ -189,7 +190,8 @@ Report FormBehaviour::pressPrefixed(const Press& press, FormView& view, Steps* s
     }
     const Report report = press.run(view.state, steps);
     for (const Read& r : read) {
-        const bool rewritten = std::find(press.rewrites.begin(), press.rewrites.end(), r.box) != press.rewrites.end();
+        const bool rewritten =
+            std::find(press.rewrites.begin(), press.rewrites.end(), r.box) != press.rewrites.end();
         if (!rewritten && view.state.box(r.box) == r.number) view.state.setBox(r.box, r.typed);
     }
     return report;

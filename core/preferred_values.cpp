@@ -69,8 +69,9 @@ double ValueOf(const DecimalNumber& d) { return TextToNumber(d.text()); }
 // double: one multiplication or division by a power of ten that a double holds exactly,
 // so that every build works out the same deviations.
 double Scaled(long long entry, int figures, long long exponent) {
-    static constexpr double kExact[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr double kExact[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const long long shift = exponent - figures + 1;  // every part's range keeps it within 22
     return shift >= 0 ? double(entry) * kExact[shift] : double(entry) / kExact[-shift];
 }

@@ -57,7 +57,9 @@ std::string EngineeringReading(std::string_view number, const SiUnit& unit) {
     return Formatted(*DecimalNumber::strictly(number), unit);
 }
 
-std::string EngineeringReading(const DecimalNumber& number, const SiUnit& unit) { return Formatted(number, unit); }
+std::string EngineeringReading(const DecimalNumber& number, const SiUnit& unit) {
+    return Formatted(number, unit);
+}
 
 std::string BoxReading(std::string_view text, const SiUnit& unit, Reading read) {
     if (IsEmpty(text)) return {};

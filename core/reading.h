@@ -17,9 +17,9 @@ namespace ampora {
 // `number` (a text TextToNumber reads) in engineering notation: at most 6 significant
 // digits, trailing zeros dropped; for a unit that takes prefixes, the prefix from q to Q
 // that puts the number in [1, 1000) (for a squared unit, whose prefix steps a million at a
-// time, in [0.001, 1000): "250 mm²", "0.1 m²"); then the unit's symbol. Zero reads "0" and its symbol. A value beyond the prefixes, or a plain
-// number outside 1E-04 to 1E+06, keeps its exponent as a box writes one ("1.5E-35 A",
-// "1.23457E+09"). "" when `number` is no number.
+// time, in [0.001, 1000): "250 mm²", "0.1 m²"); then the unit's symbol. Zero reads "0" and its symbol. A
+// value beyond the prefixes, or a plain number outside 1E-04 to 1E+06, keeps its exponent as a box writes one
+// ("1.5E-35 A", "1.23457E+09"). "" when `number` is no number.
 std::string EngineeringReading(std::string_view number, const SiUnit& unit);
 std::string EngineeringReading(const DecimalNumber& number, const SiUnit& unit);
 

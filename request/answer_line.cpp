@@ -34,8 +34,9 @@ Request RequestOf(std::string_view line) {
         } else if (m.name == "explain" || m.name == "readings" || m.name == "si") {
             const auto* flag = std::get_if<bool>(&m.value);
             if (!flag) throw json::Error("\"" + m.name + "\" is true or false");
-            (m.name == "explain" ? request.explain : m.name == "readings" ? request.readings : request.prefixed) =
-                *flag;
+            (m.name == "explain"    ? request.explain
+             : m.name == "readings" ? request.readings
+                                    : request.prefixed) = *flag;
         } else if (m.name == "set") {
             const auto* set = std::get_if<json::Object>(&m.value);
             if (!set) throw json::Error("\"set\" is not an object of names and texts");

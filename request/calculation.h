@@ -25,12 +25,11 @@ struct Request {
     // One press, by its button ("Command2") or by what it does ("frequency"); "" for every
     // press of the form in turn.
     std::string press;
-    Settings settings;     // control name, text
-    bool explain = false;  // record the work behind every box the presses write
+    Settings settings;      // control name, text
+    bool explain = false;   // record the work behind every box the presses write
     bool readings = false;  // tell every box's reading and the standard parts that fit it
     bool prefixed = false;  // read prefixed input: "4k7" in a box of ohms as 4700
 };
-
 
 struct Answer {
     // Why nothing was computed (an unknown calculator or name, a setting that cannot be

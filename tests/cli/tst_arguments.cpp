@@ -57,6 +57,41 @@ void TestCalcArguments::answers_data() {
         << QStringList{"oscil", "hs=0.005", "hd=4"} << 1
         << QByteArray("vs=\nvd=\nv=\nt=0.02\nhd=4\nhs=0.005\nf=50\nw=6000000\n")
         << QByteArray("Leave one field blank!\n");
+    QTest::newRow("readings after the boxes, and the parts that fit a resistance")
+        << QStringList{"pd", "p=100", "v=230", "--readings"} << 0
+        << QByteArray(
+               "p=100\ni=0.434782608695652\nv=230\nr=529\nw=\nq=\nt=\n"
+               "p \u2248 100 W\ni \u2248 434.783 mA\nv \u2248 230 V\nr \u2248 529 \u03a9\n"
+               "r: E6 470 \u03a9 (\u221211.2 %) 680 \u03a9 (+28.5 %); E12 470 \u03a9 (\u221211.2 %) 560 "
+               "\u03a9 "
+               "(+5.86 %); E24 510 \u03a9 (\u22123.59 %) 560 \u03a9 (+5.86 %); E48 511 \u03a9 (\u22123.40 %) "
+               "536 \u03a9 (+1.32 %); E96 523 \u03a9 (\u22121.13 %) 536 \u03a9 (+1.32 %); E192 523 \u03a9 "
+               "(\u22121.13 %) 530 \u03a9 (+0.189 %); bands E24 green brown brown gold, E96 green red "
+               "orange black brown\n")
+        << QByteArray();
+    QTest::newRow("prefixed input: codes read as the decimals they name, in series")
+        << QStringList{"res", "--si", "nc=2", "c0=4k7", "c1=2k2"} << 0
+        << QByteArray(
+               "nc=2\nct0=4k7\nct1=2k2\nct2=\nct3=\nct4=\nct5=\nct6=\nct7=\nct8=\nct9=\nv=\nqc=\n"
+               "ans=6900\n")
+        << QByteArray();
+    QTest::newRow("without it, a row reads its leading number, and its reading says so")
+        << QStringList{"res", "nc=2", "c0=4k7", "c1=2k2", "--readings"} << 0
+        << QByteArray(
+               "nc=2\nct0=4k7\nct1=2k2\nct2=\nct3=\nct4=\nct5=\nct6=\nct7=\nct8=\nct9=\nv=\nqc=\n"
+               "ans=6\nnc \u2248 2\nct0 \u2248 read as 4 \u03a9\nct1 \u2248 read as 2 \u03a9\nans \u2248 6 "
+               "\u03a9\n"
+               "ans: E6 4.7 \u03a9 (\u221221.7 %) 6.8 \u03a9 (+13.3 %); E12 5.6 \u03a9 (\u22126.67 %) 6.8 "
+               "\u03a9 "
+               "(+13.3 %); E24 5.6 \u03a9 (\u22126.67 %) 6.2 \u03a9 (+3.33 %); E48 5.9 \u03a9 (\u22121.67 %) "
+               "6.19 \u03a9 (+3.17 %); E96 "
+               "5.9 \u03a9 (\u22121.67 %) 6.04 \u03a9 (+0.667 %); E192 5.97 \u03a9 (\u22120.500 %) 6.04 "
+               "\u03a9 "
+               "(+0.667 %); bands E24 blue red gold gold, E96 blue black yellow silver brown\n")
+        << QByteArray();
+    QTest::newRow("a press named by what it works out")
+        << QStringList{"oscil", "--press", "voltage", "vs=2", "vd=3"} << 0
+        << QByteArray("vs=2\nvd=3\nv=6\nt=\nhd=\nhs=\nf=\nw=\n") << QByteArray();
     QTest::newRow("--version") << QStringList{"--version"} << 0 << QByteArray("Ampora " AMPORA_VERSION "\n")
                                << QByteArray();
 
@@ -67,27 +102,29 @@ void TestCalcArguments::answers_data() {
                                         << refused("there is no calculator named \"volts\"", "CALC");
     QTest::newRow("unknown name") << QStringList{"pd", "p=1", "x=2"} << 2 << QByteArray()
                                   << refused("pd has no box, option or list named \"x\"",
-                                             "pd [--explain] [NAME");
+                                             "pd [--explain] [--readings] [--si] [NAME");
     QTest::newRow("a button is not set")
         << QStringList{"pd", "calc=1"} << 2 << QByteArray()
-        << refused("\"calc\" is not a box, an option or a list", "pd [--explain] [NAME");
+        << refused("\"calc\" is not a box, an option or a list", "pd [--explain] [--readings] [--si] [NAME");
     QTest::newRow("no =") << QStringList{"pd", "100"} << 2 << QByteArray()
-                          << refused("\"100\" is not NAME=TEXT", "pd [--explain] [NAME");
-    QTest::newRow("an option given 0")
-        << QStringList{"res", "pc=0"} << 2 << QByteArray()
-        << refused("the option \"pc\" is chosen with 1, not \"0\"", "res [--explain] [NAME");
+                          << refused("\"100\" is not NAME=TEXT", "pd [--explain] [--readings] [--si] [NAME");
+    QTest::newRow("an option given 0") << QStringList{"res", "pc=0"} << 2 << QByteArray()
+                                       << refused("the option \"pc\" is chosen with 1, not \"0\"",
+                                                  "res [--explain] [--readings] [--si] [NAME");
     QTest::newRow("no such entry")
         << QStringList{"rcc", "unit=Purple"} << 2 << QByteArray()
         << refused(
                "the list \"unit\" has no entry \"Purple\" (give an entry as it reads, or its position from 0 "
                "to 9)",
-               "rcc [--explain] [NAME");
+               "rcc [--explain] [--readings] [--si] [NAME");
     QTest::newRow("no such press") << QStringList{"oscil", "--press=Command3"} << 2 << QByteArray()
                                    << refused("oscil has no press named \"Command3\"", "oscil [--press");
     QTest::newRow("a row set twice") << QStringList{"res", "c0=1", "ct0=2"} << 2 << QByteArray()
-                                     << refused("\"ct0\" is set twice", "res [--explain] [NAME");
+                                     << refused("\"ct0\" is set twice",
+                                                "res [--explain] [--readings] [--si] [NAME");
     QTest::newRow("unknown option") << QStringList{"pd", "--frob"} << 2 << QByteArray()
-                                    << refused("unknown option \"--frob\"", "pd [--explain] [NAME");
+                                    << refused("unknown option \"--frob\"",
+                                               "pd [--explain] [--readings] [--si] [NAME");
     QTest::newRow("--list with more") << QStringList{"--list", "pd"} << 2 << QByteArray()
                                       << refused("--list takes nothing after it, but \"pd\" follows", "CALC");
 }

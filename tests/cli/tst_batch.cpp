@@ -82,6 +82,28 @@ void TestCalcBatch::answers_data() {
                       R"("fault":"Leave one field blank!","steps":[],)"
                       R"("reports":[{"title":"Error!","text":"Leave one field blank!"}]})");
 
+    QTest::newRow("readings, prefixed input and the parts that fit, with the work of reading a code")
+        << QByteArray(R"({"calc":"cond","set":{"r":"4k7"},"si":true,"explain":true,"readings":true})")
+        << QByteArray(
+               R"({"boxes":{"r":"4k7","c":"0.000212765957446809"},"fault":null,"steps":[{"box":"r",)"
+               R"("relation":"4k7","substituted":"4.7 * 10^3","result":"4700"},{"box":"c","block":2,)"
+               R"("rule":1,"relation":"1 / r","substituted":"1 / 4700","result":"0.000212765957446809"}],)"
+               R"("reports":[],"readings":{"r":"4.7 kΩ","c":"212.766 µS"},"preferred":{"r":{"E6":[)"
+               R"({"value":"4700","reading":"4.7 kΩ","deviation":"0"}],"E12":[{"value":"4700","reading":)"
+               R"("4.7 kΩ","deviation":"0"}],"E24":[{"value":"4700","reading":"4.7 kΩ","deviation":"0"}],)"
+               R"("E48":[{"value":"4640","reading":"4.64 kΩ","deviation":"-1.28"},{"value":"4870","reading":)"
+               R"("4.87 kΩ","deviation":"3.62"}],"E96":[{"value":"4640","reading":"4.64 kΩ","deviation":)"
+               R"("-1.28"},{"value":"4750","reading":"4.75 kΩ","deviation":"1.06"}],"E192":[{"value":)"
+               R"("4700","reading":"4.7 kΩ","deviation":"0"}],"bands":{"E24":["yellow","violet","red",)"
+               R"("gold"],"E96":["yellow","violet","green","brown","brown"]}}}})");
+    QTest::newRow("a fuse's rated current")
+        << QByteArray(R"({"calc":"fuse","set":{"nc":"1","ct0":"5"},"readings":true})")
+        << QByteArray(
+               R"({"boxes":{"nc":"1","ct0":"5","ct1":"","ct2":"","ct3":"","ct4":"","ct5":"","ct6":"",)"
+               R"("ct7":"","ct8":"","ct9":"","ans":"6"},"fault":null,"reports":[],"readings":{"nc":"1",)"
+               R"("ct0":"5 A","ans":"6 A"},"preferred":{"ans":{"rated":{"value":"6","reading":"6 A"}}}})");
+    QTest::newRow("a flag that is no flag")
+        << QByteArray(R"({"calc":"pd","si":"yes"})") << error(R"(\"si\" is true or false)");
     QTest::newRow("empty line") << QByteArray("  ") << error("the line is empty; each line is one request");
     QTest::newRow("not JSON") << QByteArray("pd p=1") << error("column 1: expected a string or an object");
     QTest::newRow("not an object") << QByteArray(R"("pd")")
@@ -123,7 +145,8 @@ void TestCalcBatch::answers_data() {
                               << error("column 81: objects nested more than 16 deep");
     QTest::newRow("an unknown member")
         << QByteArray(R"({"calc":"pd","sett":{}})")
-        << error(R"(a request takes \"calc\", \"set\", \"press\", \"explain\", \"readings\" and \"si\", not \"sett\")");
+        << error(
+               R"(a request takes \"calc\", \"set\", \"press\", \"explain\", \"readings\" and \"si\", not \"sett\")");
     QTest::newRow("set as a text") << QByteArray(R"({"calc":"pd","set":"p=1"})")
                                    << error(R"(\"set\" is not an object of names and texts)");
     QTest::newRow("a text as an object")
