@@ -42,11 +42,8 @@ int Calculate(const request::Request& request) {
     std::string out;
     for (const auto& [name, text] : answer.boxes) out.append(name).append("=").append(text).append("\n");
     for (const Step& step : answer.steps) out.append(StepLine(step)).append("\n");
-    for (const BoxRead& r : answer.readings) {
-        const std::string box(r.box);
-        if (!r.reading.empty()) out.append(box).append(" \u2248 ").append(r.reading).append("\n");
-        if (!r.parts.empty()) out.append(box).append(": ").append(PartsLine(r.parts, *r.unit)).append("\n");
-    }
+    for (const BoxRead& r : answer.readings)
+        for (const std::string& line : ReadLines(r)) out.append(line).append("\n");
     Print(stdout, out);
     const int status = Finished(answer.told.empty() ? kDone : kFaulted);
     if (!answer.told.empty()) Print(stderr, answer.told + "\n");

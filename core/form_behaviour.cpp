@@ -197,4 +197,12 @@ Report FormBehaviour::pressPrefixed(const Press& press, FormView& view, Steps* s
     return report;
 }
 
+std::vector<std::string> ReadLines(const BoxRead& read) {
+    std::vector<std::string> lines;
+    const std::string box(read.box);
+    if (!read.reading.empty()) lines.push_back(box + " \u2248 " + read.reading);
+    if (!read.parts.empty()) lines.push_back(box + ": " + PartsLine(read.parts, *read.unit));
+    return lines;
+}
+
 }  // namespace ampora

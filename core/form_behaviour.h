@@ -40,6 +40,10 @@ struct BoxRead {
     const SiUnit* unit;
 };
 
+// A box's reading and its parts as lines of text: "i ≈ 434.783 mA", and for a part
+// "r: E6 470 Ω (−11.2 %) …" (PartsLine).
+std::vector<std::string> ReadLines(const BoxRead& read);
+
 // What a click did to the view.
 struct Clicked {
     enum What {

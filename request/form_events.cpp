@@ -4,6 +4,7 @@
 #include "form_events.h"
 
 #include "json.h"
+#include "readings_json.h"
 #include "share_link.h"
 
 namespace ampora::request {
@@ -31,6 +32,24 @@ const Object* Members(const Object& event, std::string_view name) {
     return object;
 }
 
+// The readings and the parts that fit, as readings_json writes them.
+Value Written(const std::string& text) { return json::Parse(text, json::Arrays::Read); }
+
+bool Flag(const Object& event, std::string_view name) {
+    const Value* value = json::Find(event, name);
+    if (!value) return false;
+    const bool* flag = std::get_if<bool>(value);
+    if (!flag) throw json::Error("\"" + std::string(name) + "\" is true or false");
+    return *flag;
+}
+
+// The readings of the view's boxes and the parts that fit them, as members of an answer.
+void AddReadings(Object& out, const FormBehaviour& form, const FormView& view) {
+    const std::vector<BoxRead> readings = form.readings(view);
+    out.push_back({"readings", Written(readings_json::Readings(readings))});
+    out.push_back({"preferred", Written(readings_json::Preferred(readings))});
+}
+
 Object ViewOf(const FormBehaviour& form, const FormView& view) {
     Object boxes, options, lists;
     for (std::string_view box : form.boxes()) boxes.push_back({std::string(box), view.state.box(box)});
@@ -38,16 +57,21 @@ Object ViewOf(const FormBehaviour& form, const FormView& view) {
     for (const auto& [name, entry] : view.state.allLists()) lists.push_back({name, entry});
     Array hidden;
     for (const std::string& name : view.hidden) hidden.push_back(name);
-    return {{"boxes", std::move(boxes)},
-            {"options", std::move(options)},
-            {"lists", std::move(lists)},
-            {"hidden", std::move(hidden)},
-            {"default", view.defaultButton}};
+    Object out;
+    out.push_back({"boxes", std::move(boxes)});
+    out.push_back({"options", std::move(options)});
+    out.push_back({"lists", std::move(lists)});
+    out.push_back({"hidden", std::move(hidden)});
+    out.push_back({"default", view.defaultButton});
+    out.push_back({"si", view.prefixed});
+    AddReadings(out, form, view);
+    return out;
 }
 
 // The view the event's "set", "hidden" and "default" describe.
 FormView ViewIn(const FormBehaviour& form, const Object& event) {
     FormView view = form.opening();
+    view.prefixed = Flag(event, "si");
     if (const Object* set = Members(event, "set")) {
         Settings settings;
         for (const json::Member& m : *set) {
@@ -80,7 +104,15 @@ Object LinkAnswer(Calculations& calculations, const Object& event) {
     const FormBehaviour* form = calculations.behaviour(link.name);
     if (!form) return out;
     FormView view = form->opening();
-    const Applied applied = ApplySettings(*form, view, link.settings, Taken::Leniently);
+    // "si=1" asks for prefixed input; it sets no control.
+    Settings settings;
+    for (const auto& [name, text] : link.settings) {
+        if (name == "si" && (text == "1" || text == "0"))
+            view.prefixed = text == "1";
+        else
+            settings.emplace_back(name, text);
+    }
+    const Applied applied = ApplySettings(*form, view, settings, Taken::Leniently);
     Array ignored;
     for (const std::string& name : applied.ignored) ignored.push_back(name);
     out.push_back({"calc", std::string(form->form().name)});
@@ -98,12 +130,21 @@ Object Answered(Calculations& calculations, const Object& event) {
     if (!form) throw json::Error("there is no calculator named " + Quoted(calc));
     FormView view = ViewIn(*form, event);
     const std::string& control = Text(event, "control");
-    if (kind == "share") return {{"link", LinkFragment(calc, LinkSettings(*form, view.state))}};
-    if (kind == "focusin" || kind == "focusout" || kind == "edited") {
+    if (kind == "share") {
+        Settings settings = LinkSettings(*form, view.state);
+        if (view.prefixed) settings.emplace_back("si", "1");
+        return {{"link", LinkFragment(calc, settings)}};
+    }
+    if (kind == "focusin" || kind == "focusout") {
         if (kind == "focusin") form->focusIn(view, control);
         if (kind == "focusout") form->focusOut(view, control);
-        if (kind == "edited") form->edited(view, control);
         return {{"default", view.defaultButton}};
+    }
+    if (kind == "edited") {
+        form->edited(view, control);
+        Object out{{"default", view.defaultButton}};
+        AddReadings(out, *form, view);
+        return out;
     }
     Object out{{"view", Value()}};
     if (kind == "click") {

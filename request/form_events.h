@@ -13,20 +13,24 @@
 // back, which the front end only draws. The events:
 //     {"calc":"res","event":"open"}
 //     {"calc":"res","event":"click","control":"Command1","set":{...},"hidden":[...],"default":"..."}
-//     {"calc":"res","event":"focusin"|"focusout"|"edited","control":"nc","default":"..."}
+//     {"calc":"res","event":"focusin"|"focusout","control":"nc","default":"..."}
+//     {"calc":"res","event":"edited","control":"ct0","set":{...},"default":"..."}
 //     {"event":"link","link":"#res?nc=2&c0=60"}
 //     {"calc":"res","event":"share","set":{...}}
 // "set" gives what the controls hold, as settings are given (request/settings.h: a box's
 // text, "1" for a chosen option, a list's entry); "hidden" the names of the controls
-// hidden now; "default" the button Enter presses now. Each is as the
+// hidden now; "default" the button Enter presses now; "si":true asks for prefixed input
+// ("4k7" in a box of ohms reads 4700). Each is as the
 // form opens where left out. The answer carries "view": the boxes (as the form orders
-// them), the options ({"sc":true,...}), the lists' entries, "hidden" as a list of names
-// and "default"; after a press also "work", a line for each step ({"line":...,"faulted":
-// ...}), and "reports", each with its "title" and "text". A focus change or an edit is
-// answered only with the "default" it leaves. A link is answered with "name",
+// them), the options ({"sc":true,...}), the lists' entries, "hidden" as a list of names,
+// "default", "si", and every box's reading and the parts that fit (request/readings_json.h:
+// "readings" and "preferred"); after a press also "work", a line for each step ({"line":...,"faulted":
+// ...}), and "reports", each with its "title" and "text". A focus change is answered only
+// with the "default" it leaves, an edit with that and the readings and parts. A link is answered with "name",
 // what it opens, and where that is a calculator "calc", "hasSettings" (whether the link
 // gives any), the "view" it opens with and "ignored", the names it gives that set
-// nothing; "share" with "link", the fragment that opens the form as it stands. A line that
+// nothing, where a link's "si=1" asks for prefixed input; "share" with "link", the
+// fragment that opens the form as it stands. A line that
 // is no such event is answered with {"error":...}.
 namespace ampora::request {
 

@@ -156,7 +156,30 @@ CalcForm::CalcForm(const FormDecl& form, QWidget* parent)
             });
         }
     }
-    if (!form.presses.empty()) working_ = new Working(this, boxes_);
+    if (!form.presses.empty()) {
+        // What every box reads and the parts that fit it, as the engine tells them.
+        working_ = new Working(this, boxes_, [this](std::string_view box) {
+            FormView view = view_;
+            view.state = state();
+            std::vector<std::string> lines;
+            const auto add = [&](const BoxRead& read) {
+                for (std::string& line : ReadLines(read)) lines.push_back(std::move(line));
+            };
+            if (!box.empty()) add(behaviour_->read(view, box));
+            for (const BoxRead& read : box.empty() ? behaviour_->readings(view) : std::vector<BoxRead>())
+                add(read);
+            return lines;
+        });
+        // Prefixed input, off whenever the form opens and stored nowhere.
+        auto* prefixes = new QAction(tr("Prefixes (4k7, 10\u00b5)"), this);
+        prefixes->setObjectName(QStringLiteral("prefixes"));
+        prefixes->setCheckable(true);
+        connect(prefixes, &QAction::toggled, this, [this](bool on) {
+            view_.prefixed = on;
+            working_->reread();
+        });
+        addAction(prefixes);
+    }
     if (form.focus) control(form.focus)->setFocus();
 }
 

@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStringList>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -63,7 +64,7 @@ QSize WorkingWindow::sizeHint() const {
     return {metrics.horizontalAdvance(QLatin1Char('0')) * 72 + frame, metrics.lineSpacing() * 10 + frame};
 }
 
-void WorkingWindow::setSteps(const Steps* steps) {
+void WorkingWindow::setSteps(const Steps* steps, const std::vector<std::string>& readings) {
     QStringList lines;
     if (!steps)
         lines << tr("Nothing has been worked out yet: fill in what you know and press Calculate.");
@@ -71,13 +72,22 @@ void WorkingWindow::setSteps(const Steps* steps) {
         lines << tr("The last press worked nothing out.");
     else
         for (const Step& step : *steps) lines << QString::fromStdString(StepLine(step));
+    if (!readings.empty()) lines << QString();
+    for (const std::string& line : readings) lines << QString::fromStdString(line);
+    // Read anew as the boxes change: the text the reader has scrolled to stays in view.
+    const int scrolled = text_->verticalScrollBar() ? text_->verticalScrollBar()->value() : 0;
     text_->setPlainText(lines.join(QLatin1Char('\n')));
+    if (text_->verticalScrollBar()) text_->verticalScrollBar()->setValue(scrolled);
 }
 
 QString WorkingWindow::text() const { return text_->toPlainText(); }
 
-Working::Working(QWidget* form, const Boxes& boxes)
-    : QObject(form), form_(form), action_(new QAction(tr("Working"), form)), boxes_(boxes) {
+Working::Working(QWidget* form, const Boxes& boxes, ReadLines readLines)
+    : QObject(form),
+      form_(form),
+      action_(new QAction(tr("Working"), form)),
+      boxes_(boxes),
+      readLines_(std::move(readLines)) {
     action_->setObjectName(QStringLiteral("working"));
     action_->setShortcut(key());
     action_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -88,7 +98,10 @@ Working::Working(QWidget* form, const Boxes& boxes)
     for (const auto& [name, box] : boxes_) {
         box->installEventFilter(this);
         // Once the text has changed, the step no longer tells how it came about.
-        connect(box, &QLineEdit::textChanged, this, [this, box = box] { steps_.remove(box); });
+        connect(box, &QLineEdit::textChanged, this, [this, box = box] {
+            steps_.remove(box);
+            reread();
+        });
     }
 }
 
@@ -111,7 +124,11 @@ void Working::record(const Steps& steps) {
             break;
         }
     }
-    if (window_) window_->setSteps(last_);
+    reread();
+}
+
+void Working::reread() {
+    if (window_) window_->setSteps(last_, readLines_ ? readLines_("") : std::vector<std::string>());
 }
 
 void Working::open() {
@@ -140,7 +157,7 @@ void Working::open() {
             window_ = new WorkingWindow(*form_, form_);
             window_->setAttribute(Qt::WA_DeleteOnClose);
         }
-        window_->setSteps(last_);
+        reread();
     }
     QWidget* top = frame_ ? frame_.data() : window_.data();
     top->show();
@@ -162,11 +179,18 @@ bool Working::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() != QEvent::ToolTip) return false;
-    const auto step = steps_.constFind(watched);
-    if (step == steps_.cend()) return false;
+    // The step that wrote the box, then its reading and the parts that fit it, a series a
+    // line.
+    QStringList tip;
+    if (const auto step = steps_.constFind(watched); step != steps_.cend()) tip << *step;
+    if (readLines_)
+        for (const std::string& line : readLines_(watched->objectName().toStdString()))
+            tip << QString::fromStdString(line).replace(QLatin1String("; "), QLatin1String("\n    "));
+    if (tip.isEmpty()) return false;
     // Shown from here rather than set as the box's tool tip, which a screen reader would
     // read as the box's description.
-    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), *step, static_cast<QWidget*>(watched));
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip.join(QLatin1Char('\n')),
+                       static_cast<QWidget*>(watched));
     return true;
 }
 

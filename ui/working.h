@@ -12,7 +12,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -21,9 +23,10 @@ class QLineEdit;
 class QPlainTextEdit;
 
 // How a calculator form shows the work behind its answers. After a press, each box the
-// press wrote tells in its tool tip the step that wrote it; the form's "Working" window
-// lists every step of the last press, one line each, as the command line's --explain
-// prints them.
+// press wrote tells in its tool tip the step that wrote it; every box's tool tip tells its
+// reading and the parts that fit its value; the form's "Working" window lists every step
+// of the last press, one line each, as the command line's --explain prints them, then the
+// readings as --readings prints them.
 namespace ampora {
 
 // The "Working" window: the steps of a form's last press as read-only text, one step a
@@ -33,8 +36,9 @@ class WorkingWindow : public QWidget {
 public:
     explicit WorkingWindow(const QWidget& form, QWidget* parent = nullptr);
 
-    // The steps of the last press, or nullptr before the first press.
-    void setSteps(const Steps* steps);
+    // The steps of the last press (nullptr before the first press), then the boxes'
+    // readings and the parts that fit them, a line each.
+    void setSteps(const Steps* steps, const std::vector<std::string>& readings = {});
     QString text() const;
     // Wide enough for a typical step, such as one that multiplies two 15-digit values.
     QSize sizeHint() const override;
@@ -52,8 +56,10 @@ class Working : public QObject {
     Q_OBJECT
 public:
     using Boxes = std::vector<std::pair<std::string, QLineEdit*>>;
+    // The reading lines of one box, or of every box for "".
+    using ReadLines = std::function<std::vector<std::string>(std::string_view box)>;
 
-    Working(QWidget* form, const Boxes& boxes);
+    Working(QWidget* form, const Boxes& boxes, ReadLines readLines = {});
     ~Working() override;
 
     // The key that opens the window: one that neither Qt nor the program already uses.
@@ -62,6 +68,8 @@ public:
     // After a press has written its boxes back: `steps` (which must outlive the next
     // record()) becomes the work shown. Only the boxes the press wrote tell a step.
     void record(const Steps& steps);
+    // The readings changed (a box's text, or the way prefixed input is read).
+    void reread();
     // Opens the window, or brings it to the front.
     void open();
 
@@ -78,6 +86,7 @@ private:
     QWidget* form_;
     QAction* action_;
     Boxes boxes_;
+    ReadLines readLines_;
     const Steps* last_ = nullptr;
     QHash<const QObject*, QString> steps_;  // box -> its step's line
     QPointer<WorkingWindow> window_;

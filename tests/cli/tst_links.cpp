@@ -179,36 +179,54 @@ void TestLinks::eventsOfThePage_data() {
     QTest::addColumn<QByteArray>("event");
     QTest::addColumn<QByteArray>("answer");
     QTest::newRow("a link opens with its settings, shows the rows its count covers and names what it ignored")
-        << QByteArray(R"({"event":"link","link":"#fuse?nc=1&c0=2%2B3&x=1"})")
+        << QByteArray(R"({"event":"link","link":"#fuse?nc=1&c0=2%2B3&x=1&si=1"})")
         << QByteArray(
                R"({"name":"fuse","calc":"fuse","hasSettings":true,"view":{"boxes":{"nc":"1","ct0":"2+3",)"
                R"("ct1":"","ct2":"","ct3":"","ct4":"","ct5":"","ct6":"","ct7":"","ct8":"","ct9":"","ans":""},)"
                R"("options":{},"lists":{},"hidden":["c1","c2","c3","c4","c5","c6","c7","c8","c9","ct1","ct2",)"
-               R"("ct3","ct4","ct5","ct6","ct7","ct8","ct9","d"],"default":"Command2"},"ignored":["x"]})");
+               R"("ct3","ct4","ct5","ct6","ct7","ct8","ct9","d"],"default":"Command2","si":true,"readings":{"nc":"1",)"
+               R"("ct0":"read as 2 A"},"preferred":{}},"ignored":["x"]})");
     QTest::newRow("a link to no calculator names what it opens")
         << QByteArray(R"({"event":"link","link":"#trigono"})") << QByteArray(R"({"name":"trigono"})");
     QTest::newRow("a press: the view, its steps as lines, what it told")
         << QByteArray(R"({"calc":"cond","event":"click","control":"Command1","set":{"r":"<b>0</b>"}})")
         << QByteArray(
                R"({"view":{"boxes":{"r":"<b>0</b>","c":""},"options":{},"lists":{},"hidden":[],)"
-               R"("default":"Command1"},"work":[{"line":"c = 1 / r = 1 / \"<b>0</b>\": The Resistance box )"
+               R"("default":"Command1","si":false,"readings":{},"preferred":{}},"work":[{"line":"c = 1 / r = 1 / )"
+               R"(\"<b>0</b>\": The Resistance box )"
                R"(does not hold a number.","faulted":true}],"reports":[]})");
     QTest::newRow("a message under its title")
         << QByteArray(R"({"calc":"oscil","event":"click","control":"Command1","default":"Command1"})")
-        << QByteArray(R"({"view":{"boxes":{"vs":"","vd":"","v":"","t":"","hd":"","hs":"","f":"","w":""},)"
-                      R"("options":{},"lists":{},"hidden":[],"default":"Command1"},"work":[],)"
-                      R"("reports":[{"title":"Error!","text":"Leave one field blank!"}]})");
+        << QByteArray(
+               R"({"view":{"boxes":{"vs":"","vd":"","v":"","t":"","hd":"","hs":"","f":"","w":""},)"
+               R"("options":{},"lists":{},"hidden":[],"default":"Command1","si":false,"readings":{},"preferred":{}},)"
+               R"("work":[],)"
+               R"("reports":[{"title":"Error!","text":"Leave one field blank!"}]})");
     QTest::newRow("Reset keeps what is shown")
         << QByteArray(R"({"calc":"rcc","event":"click","control":"Command2","set":{"unit":"1","ans":"9"},)"
                       R"("hidden":["ans"],"default":"Command2"})")
-        << QByteArray(R"({"view":{"boxes":{"ans":"","minv":"","maxv":""},"options":{},"lists":{"pten":"",)"
-                      R"("tens":"","toller":"","unit":""},"hidden":["ans"],"default":"Command2"}})");
+        << QByteArray(
+               R"({"view":{"boxes":{"ans":"","minv":"","maxv":""},"options":{},"lists":{"pten":"",)"
+               R"("tens":"","toller":"","unit":""},"hidden":["ans"],"default":"Command2","si":false,"readings":{},)"
+               R"("preferred":{}}})");
     QTest::newRow("a focus change answers the default only")
         << QByteArray(R"({"calc":"oscil","event":"focusin","control":"vd","default":"Command2"})")
         << QByteArray(R"({"default":"Command1"})");
     QTest::newRow("share: the link of the form as it stands")
-        << QByteArray(R"({"calc":"res","event":"share","set":{"nc":"2","ct1":"a&b","pc":"1"}})")
-        << QByteArray(R"({"link":"#res?nc=2&ct1=a%26b&pc=1"})");
+        << QByteArray(R"({"calc":"res","event":"share","set":{"nc":"2","ct1":"a&b","pc":"1"},"si":true})")
+        << QByteArray(R"({"link":"#res?nc=2&ct1=a%26b&pc=1&si=1"})");
+    QTest::newRow("an edit: the default, the readings and the parts that fit")
+        << QByteArray(
+               R"({"calc":"res","event":"edited","control":"ct0","set":{"nc":"1","ct0":"10k"},"si":true,)"
+               R"("default":"Command2"})")
+        << QByteArray(
+               R"({"default":"Command2","readings":{"nc":"1","ct0":"10 kΩ"},"preferred":{"ct0":{"E6":[)"
+               R"({"value":"10000","reading":"10 kΩ","deviation":"0"}],"E12":[{"value":"10000","reading":)"
+               R"("10 kΩ","deviation":"0"}],"E24":[{"value":"10000","reading":"10 kΩ","deviation":"0"}],)"
+               R"("E48":[{"value":"10000","reading":"10 kΩ","deviation":"0"}],"E96":[{"value":"10000",)"
+               R"("reading":"10 kΩ","deviation":"0"}],"E192":[{"value":"10000","reading":"10 kΩ",)"
+               R"("deviation":"0"}],"bands":{"E24":["brown","black","orange","gold"],"E96":["brown",)"
+               R"("black","black","red","brown"]}}}})");
     QTest::newRow("what the page gets wrong is refused")
         << QByteArray(R"({"calc":"pd","event":"click","control":"calc","set":{"zz":"1"}})")
         << QByteArray(R"({"error":"pd has no box, option or list named \"zz\""})");

@@ -78,7 +78,10 @@ function drawWork(form) {
   for (const step of work || []) list.append(element('li', step.faulted ? 'fault' : '', step.line));
 }
 
-const ui = {report, showWork};
+const ui = {report, showWork, prefixed: () => $('prefixes').checked};
+
+// Prefixed input, for the visit: the calculator shown reads its boxes anew.
+$('prefixes').addEventListener('change', () => current?.reread());
 
 // ---- the main panel and the chooser, drawn from their rows
 
@@ -175,9 +178,12 @@ function openCalculator(decl, link) {
     opened.set(decl.name, form);
   }
   const ignored = link.hasSettings ? link.ignored : [];
+  if (link.hasSettings) $('prefixes').checked = link.view.si;
+  else if (opened.get(decl.name) === form && form.element.isConnected === false) form.reread();
   current = form;
   $('calculator-caption').textContent = decl.caption;
   $('form-slot').replaceChildren(form.element);
+  $('readings-slot').replaceChildren(form.summary);
   $('link').hidden = true;
   $('link-status').textContent = ignored.length ? `The link names nothing called ${ignored.join(', ')}.` : '';
   drawWork(form);
@@ -200,6 +206,7 @@ function route() {
   }
   current = null;
   $('form-slot').replaceChildren();
+  $('readings-slot').replaceChildren();
   document.title = 'Ampora';
   const name = link.name ?? '';
   if (name === 'trigono') {

@@ -87,3 +87,39 @@ export function sketchSvg(shapes, rect, twipsPerPixel) {
   }
   return svg;
 }
+
+// The colours of IEC 60062's bands, by their names in the engine's words.
+const kBandColours = {
+  black: '#000000',
+  brown: '#7b3f00',
+  red: '#d01010',
+  orange: '#f07800',
+  yellow: '#f5d000',
+  green: '#108a10',
+  blue: '#1040d0',
+  violet: '#8a2be2',
+  grey: '#808080',
+  white: '#ffffff',
+  gold: '#c8a020',
+  silver: '#c0c0c0',
+};
+
+// A resistor with its colour bands, first to last from the left, named in words for those
+// who do not see it or do not tell the colours apart.
+export function resistorSvg(bands, label) {
+  const width = 84;
+  const height = 22;
+  const svg = svgElement('svg', {width, height, viewBox: `0 0 ${width} ${height}`, role: 'img', class: 'resistor'});
+  svg.setAttribute('aria-label', label);
+  svg.append(svgElement('line', {x1: 0, y1: height / 2, x2: width, y2: height / 2, class: 'lead'}));
+  svg.append(svgElement('rect', {x: 14, y: 3, width: 56, height: 16, rx: 5, class: 'body'}));
+  const gap = bands.length > 4 ? 8 : 10;
+  bands.forEach((band, k) => {
+    // The tolerance band stands apart at the right.
+    const x = k === bands.length - 1 ? 58 : 20 + k * gap;
+    const stripe = svgElement('rect', {x, y: 3, width: 5, height: 16, fill: kBandColours[band] || '#000000'});
+    stripe.dataset.band = band;
+    svg.append(stripe);
+  });
+  return svg;
+}

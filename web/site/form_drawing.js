@@ -6,7 +6,7 @@
 // one, in the groups of the form's layout (fields, pictures, sketches and frames, in
 // reading order, which the engine works out: core/form_layout.h), named for screen
 // readers as the desktop names them. Drawing only: what the controls do is forms.js's.
-import {drawingSvg, sketchSvg} from './drawing.js';
+import {drawingSvg, resistorSvg, sketchSvg} from './drawing.js';
 
 // Where the style sheet lays a form out at its declared size.
 export const kWide = '(min-width: 600px)';
@@ -29,6 +29,33 @@ export function place(e, at, prefix, twipsPerPixel) {
   e.style.setProperty(`--${prefix}h`, px(at.height, twipsPerPixel));
 }
 
+// A deviation as print writes it: "+5.86 %", "\u22123.59 %", "0 %".
+const deviation = (d) => `${d.startsWith('-') ? `\u2212${d.slice(1)}` : d === '0' ? '0' : `+${d}`} %`;
+
+// The nearest values in E12, E24 and E96 and the E24 value's resistor with its bands, or a
+// fuse's rated current.
+function partsElement(parts) {
+  const e = element('div', 'parts');
+  if (parts.rated) {
+    e.append(element('div', 'series', `Rated current: ${parts.rated.reading}`));
+    return e;
+  }
+  for (const series of ['E12', 'E24', 'E96']) {
+    const values = (parts[series] || []).map((v) => `${v.reading} (${deviation(v.deviation)})`);
+    if (values.length) e.append(element('div', 'series', `${series}: ${values.join(', ')}`));
+  }
+  const bands = parts.bands?.E24;
+  if (bands) {
+    const figure = element('div', 'bands');
+    figure.append(
+      resistorSvg(bands, `Colour bands of the nearest E24 resistor: ${bands.join(', ')}`),
+      element('span', '', bands.join(' ')),
+    );
+    e.append(figure);
+  }
+  return e;
+}
+
 let uniqueIds = 0;
 const nextId = (stem) => `${stem}-${++uniqueIds}`;
 
@@ -41,6 +68,11 @@ export class FormDrawing {
     this.decls = new Map(decl.controls.map((c) => [c.name, c]));
     this.controls = new Map(); // name -> the element carrying data-name
     this.fields = new Map(); // a box's name -> its field's element
+    this.readings = new Map(); // a box's name -> its reading's element
+    this.parts = new Map(); // a box's name -> where the parts that fit it are shown
+    this.summary = element('section', 'readings');
+    this.summary.setAttribute('aria-label', 'Readings');
+    this.summaryRows = new Map(); // a box's name -> its row in the summary
     this.element = this.#build();
   }
 
@@ -114,6 +146,15 @@ export class FormDrawing {
         }
         if (node.caption) this.controls.get(node.caption).classList.add('caption');
         if (node.unit) this.controls.get(node.unit).classList.add('unit');
+        if (this.decls.get(node.box).kind === 'Box') {
+          const box = this.decls.get(node.box);
+          field.append(this.#reading(box, box.at));
+          const parts = element('div', 'parts');
+          parts.dataset.partsOf = node.box;
+          parts.hidden = true;
+          this.parts.set(node.box, parts);
+          field.append(parts);
+        }
         this.fields.set(node.box, field);
         into.append(field);
         break;
@@ -153,6 +194,7 @@ export class FormDrawing {
           this.#place(e, at);
           this.#place(e, narrow, 'f');
           block.append(e);
+          if (control.kind === 'Box') block.append(this.#reading(control, at, narrow));
         }
         into.append(block);
         break;
@@ -165,6 +207,51 @@ export class FormDrawing {
         break;
       }
     }
+  }
+
+  // Where a box's reading is shown: under the box, and just under its rectangle where the
+  // box stands at it (a block's box on a narrow screen at its narrow rectangle).
+  #reading(box, at, narrow = null) {
+    const reading = element('span', 'reading');
+    reading.dataset.readingOf = box.name;
+    reading.hidden = true;
+    const under = (r, prefix) => {
+      reading.style.setProperty(`--${prefix}x`, this.#px(r.left));
+      reading.style.setProperty(`--${prefix}y`, this.#px(r.top + r.height));
+    };
+    under(at, 'r');
+    if (narrow) under(narrow, 'rf');
+    this.readings.set(box.name, reading);
+    // Its row in the summary under the form.
+    const row = element('div', narrow ? 'summary-row in-block' : 'summary-row');
+    row.dataset.summaryOf = box.name;
+    row.hidden = true;
+    row.append(
+      element('span', 'summary-caption', this.decl.spoken[box.name]?.name || box.name),
+      element('span', 'summary-reading'),
+    );
+    this.summaryRows.set(box.name, row);
+    this.summary.append(row);
+    return reading;
+  }
+
+  // Every box's reading and the standard parts that fit it, as the engine gives them.
+  showReadings(readings, preferred) {
+    for (const [name, e] of this.readings) {
+      const text = readings[name] || '';
+      e.textContent = text;
+      e.hidden = !text;
+      const row = this.summaryRows.get(name);
+      row.hidden = !text && !preferred[name];
+      row.querySelector('.summary-reading').textContent = text;
+      row.querySelector('.parts')?.remove();
+      if (preferred[name]) row.append(partsElement(preferred[name]));
+      const parts = this.parts.get(name);
+      if (!parts) continue;
+      parts.replaceChildren(...(preferred[name] ? partsElement(preferred[name]).childNodes : []));
+      parts.hidden = !preferred[name];
+    }
+    this.summary.hidden = [...this.summaryRows.values()].every((row) => row.hidden);
   }
 
   // The element of one declared control, carrying its name.

@@ -14,14 +14,16 @@ export {kWide, place} from './form_drawing.js';
 
 export class CalculatorForm {
   // `decl`: the calculator from the forms document `forms`; `engine`: engine.js's; `ui`:
-  // the page's {report(reports, focusAfter), showWork(work, form)}; `view`: the view to
-  // open with (a link's), else the form's own.
+  // the page's {report(reports, focusAfter), showWork(work, form), prefixed()}, the last
+  // whether prefixed input is asked for; `view`: the view to open with (a link's), else
+  // the form's own.
   constructor(decl, forms, engine, ui, view = null) {
     this.decl = decl;
     this.engine = engine;
     this.ui = ui;
     this.drawing = new FormDrawing(decl, forms);
     this.element = this.drawing.element;
+    this.summary = this.drawing.summary; // every reading, under the form
     this.controls = this.drawing.controls; // name -> the element carrying data-name
     this.hidden = [];
     this.defaultButton = null;
@@ -39,6 +41,7 @@ export class CalculatorForm {
       set: this.state(),
       hidden: this.hidden,
       default: this.defaultButton,
+      si: this.ui.prefixed(),
     });
     if (answer.error === undefined) return answer;
     this.ui.report([{title: this.decl.caption, text: answer.error}]);
@@ -49,18 +52,21 @@ export class CalculatorForm {
     const root = this.element;
     for (const c of this.decl.controls)
       if (c.kind === 'Button') this.controls.get(c.name).addEventListener('click', () => this.click(c.name));
-    // A focus change or an edit may move the default button.
+    // A focus change or an edit may move the default button; an edit changes readings.
     for (const kind of ['focusin', 'focusout', 'input'])
       root.addEventListener(kind, (event) => {
         const name = event.target.dataset?.name;
         if (!name || (kind === 'input' && !(event.target instanceof HTMLInputElement))) return;
+        const edited = kind === 'input';
         const answer = this.engine.event({
           calc: this.decl.name,
-          event: kind === 'input' ? 'edited' : kind,
+          event: edited ? 'edited' : kind,
           control: name,
           default: this.defaultButton,
+          ...(edited ? {set: this.state(), si: this.ui.prefixed()} : {}),
         });
         if (answer.default !== undefined) this.setDefault(answer.default);
+        if (answer.readings) this.drawing.showReadings(answer.readings, answer.preferred);
       });
     root.addEventListener('keydown', (event) => this.#enter(event));
   }
@@ -92,6 +98,13 @@ export class CalculatorForm {
     for (const [name, e] of this.controls) (e.type === 'radio' ? e.parentElement : e).hidden = hidden.has(name);
     for (const [box, field] of this.drawing.fields) field.hidden = hidden.has(box);
     this.setDefault(view.default);
+    this.drawing.showReadings(view.readings, view.preferred);
+  }
+
+  // After prefixed input is turned on or off: the readings read anew.
+  reread() {
+    const answer = this.#send('edited', null);
+    if (answer) this.drawing.showReadings(answer.readings, answer.preferred);
   }
 
   setDefault(name) {
