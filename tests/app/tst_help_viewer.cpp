@@ -440,7 +440,8 @@ void TestHelpViewer::manualExamplesReadAsTheWorkingWindow() {
         }
         form->button(calculator->example.press)->click();
         form->working()->open();
-        QCOMPARE(form->working()->window()->text(), match.captured(2));
+        // The steps; the readings follow them after a blank line.
+        QCOMPARE(form->working()->window()->text().section(QStringLiteral("\n\n"), 0, 0), match.captured(2));
     }
     QCOMPARE(examples, qsizetype(Calculators().size()));
 }
