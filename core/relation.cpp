@@ -317,6 +317,15 @@ bool Relation::reads(int constant) const {
                        [constant](const Node& n) { return n.op == Node::Constant && n.index == constant; });
 }
 
+std::vector<int> Relation::operands() const {
+    std::vector<int> read;
+    for (const Node& n : nodes_)
+        if (n.op == Node::Read || n.op == Node::Lenient) read.push_back(n.index);
+    std::sort(read.begin(), read.end());
+    read.erase(std::unique(read.begin(), read.end()), read.end());
+    return read;
+}
+
 std::string Relation::text(const Scope& scope) const {
     const std::vector<std::string> rounded(nodes_.size());
     return Printer(nodes_, scope, false, &rounded).print(static_cast<int>(nodes_.size()) - 1).text;

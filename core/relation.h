@@ -157,6 +157,10 @@ public:
     // Whether the relation reads constant `index`.
     bool reads(int constant) const;
 
+    // The operands it reads, strictly or leniently, each once, in ascending order (for a
+    // rule of a pass, the unit's order of its boxes); the constants it reads are none.
+    std::vector<int> operands() const;
+
 private:
     std::vector<Term::Node> nodes_;
 };

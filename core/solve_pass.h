@@ -11,6 +11,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 // The solve pass: target blocks run in a fixed order, each only while its target box is
@@ -29,8 +31,20 @@ struct Outcome {
 };
 
 struct Rule {
-    std::vector<int> operands;  // the boxes that must all be filled for the rule to fire
+    // A rule fires when every box its relation reads is filled: [](X x) { return x[P] / x[V]; }.
+    template <typename Declare>
+    requires std::is_invocable_r_v<Term, Declare, const Terms&> Rule(Declare declare)  // NOLINT: implicit
+        : Rule(Relation(declare)) {}
+    Rule(Relation relation) : relation(std::move(relation)), operands(this->relation.operands()) {}  // NOLINT
+    // For now: the operand list as the tables still declare it, checked against the one
+    // derived from the relation.
+    Rule(std::vector<int> declared, Relation relation) : Rule(std::move(relation)) {
+        this->declared = std::move(declared);
+    }
+
     Relation relation;
+    std::vector<int> operands;  // the boxes it reads, in the unit's order: all must be filled
+    std::vector<int> declared;
 };
 
 struct Block {
