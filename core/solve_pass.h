@@ -36,15 +36,8 @@ struct Rule {
     requires std::is_invocable_r_v<Term, Declare, const Terms&> Rule(Declare declare)  // NOLINT: implicit
         : Rule(Relation(declare)) {}
     Rule(Relation relation) : relation(std::move(relation)), operands(this->relation.operands()) {}  // NOLINT
-    // For now: the operand list as the tables still declare it, checked against the one
-    // derived from the relation.
-    Rule(std::vector<int> declared, Relation relation) : Rule(std::move(relation)) {
-        this->declared = std::move(declared);
-    }
-
     Relation relation;
     std::vector<int> operands;  // the boxes it reads, in the unit's order: all must be filled
-    std::vector<int> declared;
 };
 
 struct Block {

@@ -26,8 +26,8 @@ constexpr auto kBoxes =
 const Pass kPass = {
     kBoxes.rows,
     {
-        {S, {{{A, B}, [](X v) { return v[A] + v[B]; }}}},
-        {Y, {{{S, A}, [](X v) { return v[S] / v[A]; }}, {{B}, [](X v) { return v[B] * 2; }}}},
+        {S, {[](X v) { return v[A] + v[B]; }}},
+        {Y, {[](X v) { return v[S] / v[A]; }, [](X v) { return v[B] * 2; }}},
     },
 };
 
@@ -200,10 +200,9 @@ void TestSolvePass::faultedConstantFaultsOnlyItsReaders() {
     // The constant is the box "k" read strictly: "x" makes it unusable, "3" gives 3.
     constexpr auto boxes3 =
         DeclareBoxes<4>({{0, "in", "In"}, {1, "scaled", "Scaled"}, {2, "copy", "Copy"}, {3, "k", "Scale"}});
-    const Pass pass = {
-        boxes3.rows,
-        {{1, {{{0}, [](X v) { return v[0] * v.constant(0); }}}}, {2, {{{0}, [](X v) { return v[0]; }}}}},
-        {{"c", [](X v) { return v[3]; }}}};
+    const Pass pass = {boxes3.rows,
+                       {{1, {[](X v) { return v[0] * v.constant(0); }}}, {2, {[](X v) { return v[0]; }}}},
+                       {{"c", [](X v) { return v[3]; }}}};
     Boxes boxes = {"2", "", "", "x"};
     RunPass(pass, boxes, Trapping::ResumeNext);
     QCOMPARE(QString::fromStdString(boxes[1]), QString());
@@ -290,10 +289,10 @@ void TestSolvePass::rightOperandsAreWorkedOutFirst() {
 
 void TestSolvePass::constantsAreShownOnceBeforeTheirFirstReader() {
     constexpr auto three = DeclareBoxes<3>({{0, "x", "X"}, {1, "y", "Y"}, {2, "z", "Z"}});
-    const Pass pass = {three.rows,
-                       {{1, {{{0}, [](X v) { return v[0] * v.constant(0); }}}},
-                        {2, {{{0}, [](X v) { return v[0] / v.constant(0); }}}}},
-                       {{"pi", [](X) { return Term(22) / 7; }}}};
+    const Pass pass = {
+        three.rows,
+        {{1, {[](X v) { return v[0] * v.constant(0); }}}, {2, {[](X v) { return v[0] / v.constant(0); }}}},
+        {{"pi", [](X) { return Term(22) / 7; }}}};
     Boxes boxes = {"7", "", ""};
     Steps record;
     RunPass(pass, boxes, Trapping::ResumeNext, &record);

@@ -503,34 +503,7 @@ private slots:
     void firstApplicableRuleWins();
     void everyGivenSetAgreesWithTheWorldAndTheLedger_data() { CalculatorRows(); }
     void everyGivenSetAgreesWithTheWorldAndTheLedger();
-    void declaredOperandsAreTheDerivedOnes();
 };
-
-// For now: every rule's declared operand list, as a set, is the one its relation reads.
-void TestRuleProperties::declaredOperandsAreTheDerivedOnes() {
-    std::string differ;
-    int rules = 0;
-    for (const Calculator& calc : Calculators()) {
-        for (const ampora::Block& block : calc.pass->blocks) {
-            for (std::size_t r = 0; r < block.rules.size(); ++r) {
-                const ampora::Rule& rule = block.rules[r];
-                std::vector<int> declared = rule.declared;
-                std::sort(declared.begin(), declared.end());
-                ++rules;
-                if (declared == rule.operands && rule.declared.size() == declared.size() &&
-                    std::adjacent_find(declared.begin(), declared.end()) == declared.end())
-                    continue;
-                ampora::Rule listed = rule;
-                listed.operands = rule.declared;
-                differ += "\n    " + calc.name + ", " + Quantity(*calc.pass, block.target) + " rule " +
-                          std::to_string(r + 1) + ": declared " + Describe(*calc.pass, block.target, listed) +
-                          ", derived " + Describe(*calc.pass, block.target, rule);
-            }
-        }
-    }
-    qInfo("%d rules compared", rules);
-    QVERIFY2(differ.empty(), differ.c_str());
-}
 
 void TestRuleProperties::everyRuleGivesItsWorld() {
     QFETCH(int, calculator);

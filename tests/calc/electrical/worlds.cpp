@@ -46,9 +46,9 @@ Resistance: worked out from 42 of the 64 given sets without it; texts d434cee9
 Charge: worked out from 38 of the 64 given sets without it; texts 9ca7b3d3
 Work done: worked out from 38 of the 64 given sets without it; texts eadeb3b3
 Time: worked out from 38 of the 64 given sets without it; texts d2caca4a
-pre-empted: Charge from Resistance, Current, Time, Power, by Charge from Time, Current
-pre-empted: Charge from Voltage, Time, Resistance, Current, by Charge from Time, Current
-pre-empted: Time from Power, Resistance, Current, Charge, by Time from Current, Charge
+pre-empted: Charge from Power, Current, Resistance, Time, by Charge from Current, Time
+pre-empted: Charge from Current, Voltage, Resistance, Time, by Charge from Current, Time
+pre-empted: Time from Power, Current, Resistance, Charge, by Time from Current, Charge
 )",
 });
 

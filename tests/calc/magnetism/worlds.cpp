@@ -69,12 +69,12 @@ Area of conductor: worked out from 6400 of the 8192 given sets without it; texts
 Velocity of conductor: worked out from 4800 of the 8192 given sets without it; texts a3c20c0d
 Length of conductor: worked out from 6368 of the 8192 given sets without it; texts 63b2833b
 Current: worked out from 5520 of the 8192 given sets without it; texts 3eda4335
-pre-empted: Number of turns from Inductance, Current, Magnetic flux, by Number of turns from Magnetic flux, Current
-pre-empted: Number of turns from Inductance, Current, Magnetic flux density, Area of conductor, by Number of turns from Magnetic flux density, Area of conductor, Current
-pre-empted: Magnetic flux from Force on conductor, Area of conductor, Number of turns, Length of conductor, Angle, Magnetic field strength, by Magnetic flux from Area of conductor, Magnetic field strength
-pre-empted: Magnetic flux from Force on conductor, Area of conductor, Magnetic field strength, Current, Number of turns, Angle, by Magnetic flux from Area of conductor, Magnetic field strength
-pre-empted: Magnetic flux from Force on conductor, Area of conductor, Magnetic field strength, Current, Magneto-motive force, Angle, by Magnetic flux from Area of conductor, Magnetic field strength
-pre-empted: Current from Force on conductor, Area of conductor, Magnetic field strength, Magnetic flux, Number of turns, Angle, by Current from Magnetic flux, Number of turns
+pre-empted: Number of turns from Magnetic flux, Current, Inductance, by Number of turns from Magnetic flux, Current
+pre-empted: Number of turns from Area of conductor, Current, Magnetic flux density, Inductance, by Number of turns from Area of conductor, Current, Magnetic flux density
+pre-empted: Magnetic flux from Length of conductor, Area of conductor, Magnetic field strength, Number of turns, Angle, Force on conductor, by Magnetic flux from Area of conductor, Magnetic field strength
+pre-empted: Magnetic flux from Area of conductor, Magnetic field strength, Current, Number of turns, Angle, Force on conductor, by Magnetic flux from Area of conductor, Magnetic field strength
+pre-empted: Magnetic flux from Magneto-motive force, Area of conductor, Magnetic field strength, Current, Angle, Force on conductor, by Magnetic flux from Area of conductor, Magnetic field strength
+pre-empted: Current from Magnetic flux, Area of conductor, Magnetic field strength, Number of turns, Angle, Force on conductor, by Current from Magnetic flux, Number of turns
 )",
 });
 
