@@ -27,7 +27,11 @@ const Pass kPass = {
     kBoxes.rows,
     {
         {S, {[](X v) { return v[A] + v[B]; }}},
-        {Y, {[](X v) { return v[S] / v[A]; }, [](X v) { return v[B] * 2; }}},
+        {Y,
+         {
+             [](X v) { return v[S] / v[A]; },
+             [](X v) { return v[B] * 2; },
+         }},
     },
 };
 
