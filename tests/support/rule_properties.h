@@ -18,7 +18,9 @@
 //
 // A calculator's test file registers it with a world builder; one generic suite,
 // TestRuleProperties, then checks every registered calculator:
-// - every rule, fed exactly its operand boxes from a world, gives the world's value;
+// - every rule, fed exactly its operand boxes from a world, gives the world's value, and
+//   the rules that an earlier rule of their block always pre-empts, and only those, are
+//   marked so in the table;
 // - where several rules of a block apply to boxes from two different worlds, the result
 //   is the world of the first applicable rule;
 // - for every set of given boxes (all 2^n of them, from one world and from two worlds
