@@ -7,6 +7,8 @@
 #include "fault.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace ampora {
@@ -97,6 +99,32 @@ std::string DigitsToText(bool negative, std::string_view significant, int expone
         out += std::to_string(magnitude);
     }
     return out;
+}
+
+namespace {
+
+// "-d.ddde+XX" as printf's %e writes it, in NumberToText's style.
+std::string Laid(std::string_view scientific) {
+    const std::size_t e = scientific.find('e');
+    std::string digits;
+    for (const char c : scientific.substr(0, e))
+        if (c >= '0' && c <= '9') digits += c;
+    return DigitsToText(scientific.front() == '-', digits,
+                        std::atoi(std::string(scientific.substr(e + 1)).c_str()));
+}
+
+}  // namespace
+
+std::string ExactText(double x) {
+    if (std::isnan(x)) return "nan";
+    if (std::isinf(x)) return x < 0 ? "-inf" : "inf";
+    char buffer[40];
+    for (int digits = 15; digits < 17; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, x);
+        if (std::strtod(buffer, nullptr) == x) return Laid(buffer);
+    }
+    std::snprintf(buffer, sizeof buffer, "%.16e", x);
+    return Laid(buffer);
 }
 
 std::int16_t RoundToInteger(double x) { return RoundTo<std::int16_t>(x); }

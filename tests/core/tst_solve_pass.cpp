@@ -9,9 +9,6 @@
 
 #include <QTest>
 
-#include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <vector>
 
 using namespace ampora;
@@ -62,8 +59,6 @@ private slots:
     void explanationsRecordEveryRuleThatFired();
     void rightOperandsAreWorkedOutFirst();
     void constantsAreShownOnceBeforeTheirFirstReader();
-    void exactTextReadsBack_data();
-    void exactTextReadsBack();
 };
 
 void TestSolvePass::checkedArithmetic_data() {
@@ -305,34 +300,6 @@ void TestSolvePass::constantsAreShownOnceBeforeTheirFirstReader() {
     QCOMPARE(lines, QStringList({"pi = 22 / 7 = 22 / 7 = 3.142857142857143",
                                  "y = x * pi = 7 * 3.142857142857143 = 22",
                                  "z = x / pi = 7 / 3.142857142857143 = 2.22727272727273"}));
-}
-
-void TestSolvePass::exactTextReadsBack_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("15 digits do") << 0.5 << "0.5";
-    QTest::newRow("16 digits needed") << 22.0 / 7 << "3.142857142857143";
-    QTest::newRow("17 digits needed") << 0.1 + 0.2 << "0.30000000000000004";
-    QTest::newRow("negative") << -2.0 / 3 << "-0.6666666666666666";
-    QTest::newRow("plain up to 1E+15") << 123456789012345.67 << "123456789012345.67";
-    QTest::newRow("exponent of three digits") << 1e300 / 3 << "3.3333333333333335E+299";
-    QTest::newRow("smallest subnormal") << 5e-324 << "4.94065645841247E-324";
-    QTest::newRow("largest double") << 1.7976931348623157e308 << "1.7976931348623157E+308";
-}
-
-void TestSolvePass::exactTextReadsBack() {
-    QFETCH(double, value);
-    QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(ExactText(value)), text);
-    // Any double: the text reads back as the very same double.
-    std::uint64_t bits = 0x9e3779b97f4a7c15u;
-    for (int k = 0; k < 20000; ++k) {
-        bits ^= bits << 13, bits ^= bits >> 7, bits ^= bits << 17;
-        double x;
-        std::memcpy(&x, &bits, sizeof x);
-        if (!std::isfinite(x)) continue;
-        QCOMPARE(TextToNumber(ExactText(x)), x);
-    }
 }
 
 AMPORA_TEST(TestSolvePass)
