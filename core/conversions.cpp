@@ -20,18 +20,6 @@ using decimal::Written;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-template <typename Int>
-Int RoundTo(double x) {
-    if (std::isnan(x)) throw Fault(FaultKind::IntegerOverflow, "is not a whole number in range");
-    double r = std::floor(x);
-    const double diff = x - r;
-    if (diff > 0.5 || (diff == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
-    if (r < static_cast<double>(std::numeric_limits<Int>::min()) ||
-        r > static_cast<double>(std::numeric_limits<Int>::max()))
-        throw Fault(FaultKind::IntegerOverflow, "holds a number too large for a whole count");
-    return static_cast<Int>(r);
-}
-
 }  // namespace
 
 double TextToNumber(std::string_view text) {
@@ -127,8 +115,16 @@ std::string ExactText(double x) {
     return Laid(buffer);
 }
 
-std::int16_t RoundToInteger(double x) { return RoundTo<std::int16_t>(x); }
-std::int32_t RoundToInteger32(double x) { return RoundTo<std::int32_t>(x); }
+std::int16_t RoundToInteger(double x) {
+    if (std::isnan(x)) throw Fault(FaultKind::IntegerOverflow, "is not a whole number in range");
+    double r = std::floor(x);
+    const double diff = x - r;
+    if (diff > 0.5 || (diff == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
+    if (r < static_cast<double>(std::numeric_limits<std::int16_t>::min()) ||
+        r > static_cast<double>(std::numeric_limits<std::int16_t>::max()))
+        throw Fault(FaultKind::IntegerOverflow, "holds a number too large for a whole count");
+    return static_cast<std::int16_t>(r);
+}
 
 std::string IntegerToText(std::int64_t n) { return std::to_string(n); }
 

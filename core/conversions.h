@@ -35,8 +35,6 @@ std::string ExactText(double x);
 
 // Nearest whole number, ties to even; a fault outside -32768..32767.
 std::int16_t RoundToInteger(double x);
-// The same with the 32-bit range.
-std::int32_t RoundToInteger32(double x);
 
 std::string IntegerToText(std::int64_t n);
 
