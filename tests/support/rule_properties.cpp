@@ -3,11 +3,9 @@
 
 #include "rule_properties.h"
 
+#include "check.h"
 #include "core/conversions.h"
 #include "step_check.h"
-#include "test_registry.h"
-
-#include <QTest>
 
 #include <algorithm>
 #include <array>
@@ -581,16 +579,15 @@ Findings LedgerChanges(const std::string& expected, const std::string& actual) {
     return changes;
 }
 
-QByteArray Summary(const Findings& findings) {
+std::string Summary(const Findings& findings) {
     std::string text;
     for (const std::string& finding : findings) text += "\n    " + finding;
-    return QByteArray::fromStdString(text);
+    return text;
 }
 
 void CalculatorRows() {
-    QTest::addColumn<int>("calculator");
-    for (std::size_t k = 0; k < Calculators().size(); ++k)
-        QTest::newRow(Calculators()[k].name.c_str()) << int(k);
+    check::AddColumn<int>("calculator");
+    for (std::size_t k = 0; k < Calculators().size(); ++k) check::NewRow(Calculators()[k].name) << int(k);
 }
 
 }  // namespace
@@ -601,50 +598,42 @@ RegisterCalculator::RegisterCalculator(Calculator calculator) {
 
 }  // namespace ampora::test
 
+using namespace ampora::check;
 using namespace ampora::test;
 
-class TestRuleProperties : public QObject {
-    Q_OBJECT
-private slots:
-    void everyRuleGivesItsWorld_data() { CalculatorRows(); }
-    void everyRuleGivesItsWorld();
-    void firstApplicableRuleWins_data() { CalculatorRows(); }
-    void firstApplicableRuleWins();
-    void everyGivenSetAgreesWithTheWorldAndTheLedger_data() { CalculatorRows(); }
-    void everyGivenSetAgreesWithTheWorldAndTheLedger();
-};
-
-void TestRuleProperties::everyRuleGivesItsWorld() {
-    QFETCH(int, calculator);
+TEST_DATA(TestRuleProperties, everyRuleGivesItsWorld) { CalculatorRows(); }
+TEST(TestRuleProperties, everyRuleGivesItsWorld) {
+    FETCH(int, calculator);
     const Calculator& calc = Calculators()[calculator];
     double worst = 0;
     Findings findings = Marks(*calc.pass);
     for (std::string& finding : EveryRule(calc, worst)) Add(findings, std::move(finding));
-    qInfo("worst deviation %.2g, tolerance %.2g", worst, calc.tolerance);
-    QVERIFY2(findings.empty(), Summary(findings).constData());
+    Info("worst deviation %.2g, tolerance %.2g", worst, calc.tolerance);
+    VERIFY2(findings.empty(), Summary(findings));
 }
 
-void TestRuleProperties::firstApplicableRuleWins() {
-    QFETCH(int, calculator);
+TEST_DATA(TestRuleProperties, firstApplicableRuleWins) { CalculatorRows(); }
+
+TEST(TestRuleProperties, firstApplicableRuleWins) {
+    FETCH(int, calculator);
     const Calculator& calc = Calculators()[calculator];
     double worst = 0;
     int cases = 0;
     const Findings findings = Precedence(calc, worst, cases);
-    qInfo("%d pairs of rules, worst deviation %.2g, tolerance %.2g", cases, worst, calc.tolerance);
-    QVERIFY2(findings.empty(), Summary(findings).constData());
+    Info("%d pairs of rules, worst deviation %.2g, tolerance %.2g", cases, worst, calc.tolerance);
+    VERIFY2(findings.empty(), Summary(findings));
 }
 
-void TestRuleProperties::everyGivenSetAgreesWithTheWorldAndTheLedger() {
-    QFETCH(int, calculator);
+TEST_DATA(TestRuleProperties, everyGivenSetAgreesWithTheWorldAndTheLedger) { CalculatorRows(); }
+
+TEST(TestRuleProperties, everyGivenSetAgreesWithTheWorldAndTheLedger) {
+    FETCH(int, calculator);
     const Calculator& calc = Calculators()[calculator];
     const SweepResult sweep = Sweep(calc);
-    qInfo("%ld presses, worst deviation %.2g, tolerance %.2g", sweep.presses, sweep.worst, calc.tolerance);
-    QVERIFY2(sweep.findings.empty(), Summary(sweep.findings).constData());
+    Info("%ld presses, worst deviation %.2g, tolerance %.2g", sweep.presses, sweep.worst, calc.tolerance);
+    VERIFY2(sweep.findings.empty(), Summary(sweep.findings));
     const std::string ledger = Trimmed(sweep.ledger);
-    if (ledger != Trimmed(calc.ledger)) qInfo("The sweep's ledger now reads:\n%s", ledger.c_str());
+    if (ledger != Trimmed(calc.ledger)) Info("The sweep's ledger now reads:\n%s", ledger.c_str());
     const Findings changes = LedgerChanges(Trimmed(calc.ledger), ledger);
-    QVERIFY2(changes.empty(), Summary(changes).constData());
+    VERIFY2(changes.empty(), Summary(changes));
 }
-
-AMPORA_TEST(TestRuleProperties)
-#include "rule_properties.moc"
