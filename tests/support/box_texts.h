@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "check.h"
 #include "core/solve_pass.h"
 
 #include <algorithm>
@@ -18,6 +19,16 @@ namespace ampora::test {
 
 // A column of texts in a data table: boxes, list rows, results.
 using TextList = std::vector<std::string>;
+
+// A table of one press over a unit's boxes: its columns, the boxes before and after, in
+// the unit's order; and a row of it.
+inline void AddBeforeAndAfterColumns() {
+    check::AddColumn<TextList>("before");
+    check::AddColumn<TextList>("after");
+}
+inline void BeforeAndAfter(const char* name, const TextList& before, const TextList& after) {
+    check::NewRow(name) << before << after;
+}
 
 // "v=10;i=2" -> the boxes, one per name in `names` (the form's box names in the unit's box
 // order), the ones not named empty; the text after "=" is kept as is, blanks included.

@@ -11,11 +11,8 @@ using test::TextList;
 
 // Columns: the four boxes before and after one press, in the order avg, peak, p2p, rms.
 TEST_DATA(TestAlternatingCurrent, solve) {
-    AddColumn<TextList>("before");
-    AddColumn<TextList>("after");
-    const auto row = [](const char* name, TextList before, TextList after) {
-        NewRow(name) << before << after;
-    };
+    test::AddBeforeAndAfterColumns();
+    const auto row = test::BeforeAndAfter;
     row("average gives the table's factors", {"1", "", "", ""}, {"1", "1.571", "3.144", "1.111"});
     row("peak goes through the written average", {"", "10", "", ""}, {"6.37", "10", "20.02728", "7.07707"});
     row("rms goes through the written average", {"", "", "", "230"},

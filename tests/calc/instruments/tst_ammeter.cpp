@@ -11,11 +11,8 @@ using test::TextList;
 
 // Columns: i, ig, rg, rs before and after one press.
 TEST_DATA(TestAmmeter, solve) {
-    AddColumn<TextList>("before");
-    AddColumn<TextList>("after");
-    const auto row = [](const char* name, TextList before, TextList after) {
-        NewRow(name) << before << after;
-    };
+    test::AddBeforeAndAfterColumns();
+    const auto row = test::BeforeAndAfter;
     row("shunt", {"1", "0.01", "90", ""}, {"1", "0.01", "90", "0.909090909090909"});
     row("galvanometer current", {"1", "", "90", "10"}, {"1", "0.1", "90", "10"});
     row("galvanometer resistance", {"1", "0.1", "", "10"}, {"1", "0.1", "90", "10"});

@@ -38,11 +38,8 @@ TEST(TestOscilloscope, voltage) {
 
 // Columns: hs, hd, t, f, w before and after one press.
 TEST_DATA(TestOscilloscope, frequency) {
-    AddColumn<TextList>("before");
-    AddColumn<TextList>("after");
-    const auto row = [](const char* name, TextList before, TextList after) {
-        NewRow(name) << before << after;
-    };
+    test::AddBeforeAndAfterColumns();
+    const auto row = test::BeforeAndAfter;
     row("readings give period, frequency and wavelength", {"0.001", "4", "", "", ""},
         {"0.001", "4", "0.004", "250", "1200000"});
     row("wavelength follows the period just written", {"", "", "", "50", ""},

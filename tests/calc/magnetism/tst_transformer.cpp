@@ -11,11 +11,8 @@ using test::TextList;
 
 // Columns: np, ns, vp, vs, e before and after one press.
 TEST_DATA(TestTransformer, solve) {
-    AddColumn<TextList>("before");
-    AddColumn<TextList>("after");
-    const auto row = [](const char* name, TextList before, TextList after) {
-        NewRow(name) << before << after;
-    };
+    test::AddBeforeAndAfterColumns();
+    const auto row = test::BeforeAndAfter;
     row("output voltage then efficiency from it", {"100", "50", "240", "", ""},
         {"100", "50", "240", "120", "0.5"});
     row("turns given as a ratio", {"20", "1", "230", "", ""}, {"20", "1", "230", "11.5", "0.05"});
