@@ -256,8 +256,10 @@ def formula_spans(code):
     spans = []
     for table in pass_tables(code):
         for block in table.blocks:
-            for r, rule in enumerate(block.rules):
+            for r, (rule, relation) in enumerate(zip(block.rules, block.marked)):
                 spans.append((rule[0], rule[1], f"{block.target} rule {r + 1}"))
+                if relation:  # the relation of a rule marked pre-empted, inside its mark
+                    spans.append((relation[0], relation[1], f"{block.target} rule {r + 1}"))
     for match in re.finditer(r"\[\]\(X(?: x)?\) \{", code):
         spans.append((match.start(), closing(code, match.end() - 1), "a formula"))
     for match in re.finditer(r"\bconst (?:std::vector<)?Relation>? (\w+)(\(|\s*=)", code):
