@@ -60,11 +60,16 @@ void Add(Findings& findings, std::string finding) {
     if (findings.size() < kMostFindings) findings.push_back(std::move(finding));
 }
 
-std::string Describe(const Pass& pass, int target, const Rule& rule) {
-    std::string text = Quantity(pass, target) + " from ";
+// "from Current, Voltage": the quantities a rule reads, in the unit's order.
+std::string From(const Pass& pass, const Rule& rule) {
+    std::string text = "from ";
     for (std::size_t k = 0; k < rule.operands.size(); ++k)
-        text += (k > 0 ? ", " : "") + Quantity(pass, rule.operands[k]);
+        text.append(k > 0 ? ", " : "").append(Quantity(pass, rule.operands[k]));
     return text;
+}
+
+std::string Describe(const Pass& pass, int target, const Rule& rule) {
+    return Quantity(pass, target) + " " + From(pass, rule);
 }
 
 std::string Given(const Pass& pass, const Boxes& boxes) {
@@ -257,9 +262,8 @@ double Check(const Calculator& calc, const Pass& pass, const TwoWorlds& two, con
 
 // "Power rule 3 (from Resistance, Voltage)": a rule by its place and its operands.
 std::string RuleName(const Pass& pass, const Block& block, std::size_t r) {
-    const std::string described = Describe(pass, block.target, block.rules[r]);
     return Quantity(pass, block.target) + " rule " + std::to_string(r + 1) + " (" +
-           described.substr(described.find("from ")) + ")";
+           From(pass, block.rules[r]) + ")";
 }
 
 // Every rule an earlier one of its block pre-empts is marked so in its table, and every
@@ -503,10 +507,8 @@ SweepResult Sweep(const Calculator& calc) {
         for (std::size_t r = 0; r < block.rules.size(); ++r) {
             ledger << RuleName(pass, block, r) << ": ";
             if (const Rule* earlier = PreEmptedBy(block, r))
-                ledger
-                    << "pre-empted by rule " << earlier - block.rules.data() + 1 << " ("
-                    << Describe(pass, block.target, *earlier).substr(Quantity(pass, block.target).size() + 1)
-                    << ")\n";
+                ledger << "pre-empted by rule " << earlier - block.rules.data() + 1 << " ("
+                       << From(pass, *earlier) << ")\n";
             else
                 ledger << "texts " << Hex(alone.at({&block, r})) << '\n';
         }
