@@ -29,6 +29,8 @@ TEST_DATA(TestTransformer, solve) {
     row("zero primary turns: no voltage, no efficiency", {"0", "50", "240", "", ""},
         {"0", "50", "240", "", ""});
     row("unreadable input voltage", {"100", "50", "abc", "", ""}, {"100", "50", "abc", "", ""});
+    row("unreadable primary turns: no input voltage", {"100 turns", "50", "", "120", ""},
+        {"100 turns", "50", "", "120", ""});
     row("zero input voltage: turns but no efficiency", {"", "50", "0", "120", ""},
         {"0", "50", "0", "120", ""});
 }
