@@ -7,6 +7,8 @@
 #include "fault.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace ampora {
@@ -17,18 +19,6 @@ Fault NotANumber() { return Fault(FaultKind::Conversion, "does not hold a number
 using decimal::Written;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-template <typename Int>
-Int RoundTo(double x) {
-    if (std::isnan(x)) throw Fault(FaultKind::IntegerOverflow, "is not a whole number in range");
-    double r = std::floor(x);
-    const double diff = x - r;
-    if (diff > 0.5 || (diff == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
-    if (r < static_cast<double>(std::numeric_limits<Int>::min()) ||
-        r > static_cast<double>(std::numeric_limits<Int>::max()))
-        throw Fault(FaultKind::IntegerOverflow, "holds a number too large for a whole count");
-    return static_cast<Int>(r);
-}
 
 }  // namespace
 
@@ -99,8 +89,42 @@ std::string DigitsToText(bool negative, std::string_view significant, int expone
     return out;
 }
 
-std::int16_t RoundToInteger(double x) { return RoundTo<std::int16_t>(x); }
-std::int32_t RoundToInteger32(double x) { return RoundTo<std::int32_t>(x); }
+namespace {
+
+// "-d.ddde+XX" as printf's %e writes it, in NumberToText's style.
+std::string Laid(std::string_view scientific) {
+    const std::size_t e = scientific.find('e');
+    std::string digits;
+    for (const char c : scientific.substr(0, e))
+        if (c >= '0' && c <= '9') digits += c;
+    return DigitsToText(scientific.front() == '-', digits,
+                        std::atoi(std::string(scientific.substr(e + 1)).c_str()));
+}
+
+}  // namespace
+
+std::string ExactText(double x) {
+    if (std::isnan(x)) return "nan";
+    if (std::isinf(x)) return x < 0 ? "-inf" : "inf";
+    char buffer[40];
+    for (int digits = 15; digits < 17; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, x);
+        if (std::strtod(buffer, nullptr) == x) return Laid(buffer);
+    }
+    std::snprintf(buffer, sizeof buffer, "%.16e", x);
+    return Laid(buffer);
+}
+
+std::int16_t RoundToInteger(double x) {
+    if (std::isnan(x)) throw Fault(FaultKind::IntegerOverflow, "is not a whole number in range");
+    double r = std::floor(x);
+    const double diff = x - r;
+    if (diff > 0.5 || (diff == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
+    if (r < static_cast<double>(std::numeric_limits<std::int16_t>::min()) ||
+        r > static_cast<double>(std::numeric_limits<std::int16_t>::max()))
+        throw Fault(FaultKind::IntegerOverflow, "holds a number too large for a whole count");
+    return static_cast<std::int16_t>(r);
+}
 
 std::string IntegerToText(std::int64_t n) { return std::to_string(n); }
 

@@ -29,10 +29,12 @@ std::string NumberToText(double x);
 // "1.5E-300"; trailing zeros of the fraction dropped.
 std::string DigitsToText(bool negative, std::string_view digits, int exponent);
 
+// The shortest text that reads back as exactly `x` (15, 16 or 17 significant digits), in
+// NumberToText's style: how an explanation shows a value that no box holds.
+std::string ExactText(double x);
+
 // Nearest whole number, ties to even; a fault outside -32768..32767.
 std::int16_t RoundToInteger(double x);
-// The same with the 32-bit range.
-std::int32_t RoundToInteger32(double x);
 
 std::string IntegerToText(std::int64_t n);
 

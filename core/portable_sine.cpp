@@ -67,7 +67,7 @@ Double2 Divide(Double2 a, double b) {
 // sin(r)/r (n = 2) or cos(r) (n = 1) in z = r * r, nested from the inside out. For
 // |r| <= pi/4 the first term left out is below 2^-120.
 Double2 Series(Double2 z, int n) {
-    Double2 t = {1.0, -0x1.f1976b7ed8fbcp-110};
+    Double2 t = {1.0, 0.0};
     for (int m = 30 - (n == 1 ? 1 : 0); m >= n; m -= 2)
         t = Add({1.0, 0.0}, Negate(Divide(Multiply(z, t), double(m) * double(m + 1))));
     return t;
@@ -86,7 +86,7 @@ double PortableSin(double x) {
     constexpr double kHalfPi[] = {0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54, -0x1.f1976b7ed8fbcp-110};
     const double q = x * kTwoOverPi;
     const int k = static_cast<int>(q < 0 ? q - 0.5 : q + 0.5);
-    Double2 r = {x, -0x1.f1976b7ed8fbcp-110};
+    Double2 r = {x, 0.0};
     for (double part : kHalfPi) r = Add(r, Negate(TwoProduct(double(k), part)));
 
     const Double2 z = Multiply(r, r);

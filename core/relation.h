@@ -4,14 +4,13 @@
 #pragma once
 
 #include "checked.h"
-#include "fault.h"
+#include "scope.h"
+#include "step.h"
+#include "term.h"
 
-#include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
-#include <variant>
 #include <vector>
 
 // A relation is written once, as an expression over named operands, and read twice: worked
@@ -21,116 +20,9 @@
 //
 //     const Relation kCurrent([](X x) { return x[P] / x[V]; });      // "p / v"
 //
-// The declaration builds a small expression tree once; a press evaluates the tree.
-// Operands are evaluated right before left, everywhere, so that which operand faults first
-// (and therefore what a fault report says) is the same with every compiler.
+// The declaration builds a small expression tree once (term.h); a press evaluates the tree
+// (evaluation.h), and an explanation prints it (step.h).
 namespace ampora {
-
-// A value worked out once per press (a permeability, say), or the fault that made it
-// unusable; a relation that reads a faulted constant faults with that fault.
-using Constant = std::variant<double, Fault>;
-
-// One step of a press's work, in the order the steps ran: what was worked out, by which
-// rule, from which relation, with which operands, and the text written or the fault.
-struct Step {
-    Step() = default;
-    Step(std::string_view box, int block = 0, int rule = 0) : box(box), block(block), rule(rule) {}
-
-    std::string box;                   // the box written (its name on the form), or a named value ("mu")
-    int block = 0;                     // the rule's block in its table, from 1; 0 for work outside a table
-    int rule = 0;                      // the rule's place in its block, from 1
-    std::string relation;              // in names: "p / v"
-    std::string substituted;           // with the operands' texts as they were read: "100 / 230"
-    std::string result;                // the text written; empty when the step faulted
-    std::optional<std::string> fault;  // the fault's sentence, when the step faulted
-};
-using Steps = std::vector<Step>;
-
-// "i = p / v = 100 / 230 = 0.434782608695652", or for a step that faulted
-// "i = p / v = 100 / 0: The calculation divides by zero."
-std::string StepLine(const Step& step);
-
-// The shortest text that reads back as exactly `x` (15, 16 or 17 significant digits), in
-// NumberToText's style: how an explanation shows a value that no box holds.
-std::string ExactText(double x);
-
-// What a relation reads when it is worked out: its operands by index, each a named text,
-// and the constants by index.
-struct Operand {
-    std::string_view name;      // as a relation shows it: the box's name on its form ("p")
-    std::string_view quantity;  // as a fault report names it ("Power")
-    const std::string* text;
-};
-
-struct Scope {
-    std::span<const Operand> operands;
-    std::span<const Constant> constants = {};
-    std::span<const char* const> constantNames = {};
-};
-
-// A term of a relation being declared: an operand, a constant, a number, or an operation
-// on terms. Only declarations make terms.
-class Term {
-public:
-    Term(double literal);  // NOLINT: implicit, so that formulas read "90 - x[C]"
-    Term(int literal) : Term(static_cast<double>(literal)) {}  // NOLINT
-
-    friend Term operator+(Term a, Term b);
-    friend Term operator-(Term a, Term b);
-    friend Term operator*(Term a, Term b);
-    friend Term operator/(Term a, Term b);
-    friend Term Sqrt(Term x);
-    friend Term SinDegrees(Term degrees);
-    friend Term Pow(Term base, Term exponent);
-    // `x` as its text would show it, rounded to 15 significant digits: shown as a value of
-    // its own, named `name`, worked out before the relation that reads it.
-    friend Term Rounded(Term x, const char* name);
-
-    struct Node {
-        enum Op : unsigned char {
-            Read,
-            Lenient,
-            Constant,
-            Literal,
-            Add,
-            Sub,
-            Mul,
-            Div,
-            Sqrt,
-            Sin,
-            Pow,
-            Round
-        };
-        Op op;
-        int left = -1, right = -1;  // operand nodes
-        int index = 0;              // Read, Lenient: the operand; Constant: the constant
-        double literal = 0;
-        const char* name = nullptr;  // Round: the value's name
-    };
-
-private:
-    friend class Terms;
-    friend class Relation;
-    Term() = default;
-    static Term Leaf(Node node);
-    static Term Join(Node::Op op, Term a, Term b);
-    std::vector<Node> nodes_;  // the root last
-};
-
-// The operands a declaration names, as terms.
-class Terms {
-public:
-    // Operand `index`, read strictly (TextToNumber); a text that is no number faults,
-    // naming the operand's quantity.
-    Term operator[](int index) const;
-    // Operand `index` read leniently (LeadingNumber): "90 ohms" counts as 90; never faults.
-    Term leading(int index) const;
-    // Constant `index` of the scope.
-    Term constant(int index) const;
-};
-
-// How a declaration receives its operands: [](X x) { return x[P] / x[V]; }.
-using X = const Terms&;
 
 class Relation {
 public:
@@ -157,12 +49,13 @@ public:
     // Whether the relation reads constant `index`.
     bool reads(int constant) const;
 
-private:
-    std::vector<Term::Node> nodes_;
-};
+    // The operands it reads, strictly or leniently, each once, in ascending order (for a
+    // rule of a pass, the unit's order of its boxes); the constants it reads are none.
+    std::vector<int> operands() const;
 
-// The constant of `scope` at `index`, or its fault.
-Num ConstantValue(const Scope& scope, int index);
+private:
+    Term::Nodes nodes_;
+};
 
 // Works `relation` out over `scope` as the step that writes `name` (a box, or a named
 // value), records the step in `steps` when given, and returns the text written,

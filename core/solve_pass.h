@@ -11,6 +11,9 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 // The solve pass: target blocks run in a fixed order, each only while its target box is
@@ -28,10 +31,27 @@ struct Outcome {
     std::optional<Fault> fault;
 };
 
+// A rule fires when every box its relation reads is filled: [](X x) { return x[P] / x[V]; }
+// fires when the power and voltage boxes are.
 struct Rule {
-    std::vector<int> operands;  // the boxes that must all be filled for the rule to fire
+    template <typename Declare>
+    requires std::is_invocable_r_v<Term, Declare, const Terms&> Rule(Declare declare)  // NOLINT: implicit
+        : Rule(Relation(declare)) {}
+    Rule(Relation relation) : relation(std::move(relation)), operands(this->relation.operands()) {}  // NOLINT
+
     Relation relation;
+    std::vector<int> operands;  // the boxes it reads, in the unit's order: all must be filled
+    // For a rule that never fires, since an earlier rule of its block reads only boxes that
+    // it reads too: why, in words. Empty for every other rule.
+    std::string_view preEmpted;
 };
+
+// A rule kept in its table though an earlier rule of its block always fires first, marked
+// so with the reason: PreEmpted("charge from current and time comes first", [](X x) {...}).
+inline Rule PreEmpted(std::string_view reason, Rule rule) {
+    rule.preEmpted = reason;
+    return rule;
+}
 
 struct Block {
     int target;

@@ -45,7 +45,6 @@ void CheckRounding(double x, Round round) {
 
 void CheckNumber(double x) {
     CheckRounding<std::int16_t>(x, RoundToInteger);
-    CheckRounding<std::int32_t>(x, RoundToInteger32);
 
     if (!std::isfinite(x)) {
         bool faulted = false;

@@ -44,15 +44,31 @@ constexpr auto kBoxes = DeclareBoxes<kBoxCount>(
 const Pass kPass = {
     kBoxes.rows,
     {
-        {C, {{{A, B}, [](X x) { return x[A] / x[B]; }}, {{D}, [](X x) { return Sqrt(x[D]); }}}},
+        {C,
+         {
+             [](X x) { return x[A] / x[B]; },
+             [](X x) { return Sqrt(x[D]); },
+         }},
         {D,
-         {{{C}, [](X x) { return x[C] * x[C] - x.constant(0); }},
-          {{A, E}, [](X x) { return Pow(x[A], x[E]); }}}},
+         {
+             [](X x) { return x[C] * x[C] - x.constant(0); },
+             [](X x) { return Pow(x[A], x[E]); },
+         }},
         {E,
-         {{{A, C}, [](X x) { return Rounded(x[A] * x[A], "a^2") - x[C]; }},
-          {{B}, [](X x) { return SinDegrees(x[B]) + x.leading(C) * x.leading(D); }}}},
-        {A, {{{C, B}, [](X x) { return x[C] * x[B]; }}, {{E}, [](X x) { return 90 - x[E]; }}}},
-        {B, {{{A, C}, [](X x) { return x[A] / x[C] + x.leading(D); }}, {{D}, [](X x) { return x[D] * -1; }}}},
+         {
+             [](X x) { return Rounded(x[A] * x[A], "a^2") - x[C]; },
+             [](X x) { return SinDegrees(x[B]) + x.leading(C) * x.leading(D); },
+         }},
+        {A,
+         {
+             [](X x) { return x[C] * x[B]; },
+             [](X x) { return 90 - x[E]; },
+         }},
+        {B,
+         {
+             [](X x) { return x[A] / x[C] + x.leading(D); },
+             [](X x) { return x[D] * -1; },
+         }},
     },
     {{"k", [](X x) { return x[K] * 2.5; }}},
 };

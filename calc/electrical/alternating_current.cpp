@@ -14,21 +14,29 @@ const Pass kPass = {
     kBoxes.rows,
     {
         {Avg,
-         {{{Peak}, [](X x) { return x[Peak] * 0.637; }},
-          {{P2p}, [](X x) { return x[P2p] * 0.318; }},
-          {{Rms}, [](X x) { return x[Rms] * 0.899; }}}},
+         {
+             [](X x) { return x[Peak] * 0.637; },
+             [](X x) { return x[P2p] * 0.318; },
+             [](X x) { return x[Rms] * 0.899; },
+         }},
         {Peak,
-         {{{Avg}, [](X x) { return x[Avg] * 1.571; }},
-          {{P2p}, [](X x) { return x[P2p] * 0.5; }},
-          {{Rms}, [](X x) { return x[Rms] * 1.414; }}}},
+         {
+             [](X x) { return x[Avg] * 1.571; },
+             [](X x) { return x[P2p] * 0.5; },
+             [](X x) { return x[Rms] * 1.414; },
+         }},
         {P2p,
-         {{{Avg}, [](X x) { return x[Avg] * 3.144; }},
-          {{Peak}, [](X x) { return x[Peak] * 2; }},
-          {{Rms}, [](X x) { return x[Rms] * 2.828; }}}},
+         {
+             [](X x) { return x[Avg] * 3.144; },
+             [](X x) { return x[Peak] * 2; },
+             [](X x) { return x[Rms] * 2.828; },
+         }},
         {Rms,
-         {{{Avg}, [](X x) { return x[Avg] * 1.111; }},
-          {{Peak}, [](X x) { return x[Peak] * 0.707; }},
-          {{P2p}, [](X x) { return x[P2p] * 0.3535; }}}},  // half of 0.707
+         {
+             [](X x) { return x[Avg] * 1.111; },
+             [](X x) { return x[Peak] * 0.707; },
+             [](X x) { return x[P2p] * 0.3535; },
+         }},  // half of 0.707
     },
 };
 

@@ -10,10 +10,10 @@ namespace {
 const Pass kRelations = {
     kBoxes.rows,
     {
-        {V, {{{Qc, Ans}, [](X x) { return x[Qc] / x[Ans]; }}}},
-        {Qc, {{{V, Ans}, [](X x) { return x[V] * x[Ans]; }}}},
-        {Ans, {{{V, Qc}, [](X x) { return x[Qc] / x[V]; }}}},
-        {E, {{{Ans, V}, [](X x) { return x[V] * (x[V] * (x[Ans] * (Term(1) / 2))); }}}},
+        {V, {[](X x) { return x[Qc] / x[Ans]; }}},
+        {Qc, {[](X x) { return x[V] * x[Ans]; }}},
+        {Ans, {[](X x) { return x[Qc] / x[V]; }}},
+        {E, {[](X x) { return x[V] * (x[V] * (x[Ans] * (Term(1) / 2))); }}},
     },
 };
 

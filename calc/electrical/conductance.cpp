@@ -9,8 +9,8 @@ namespace {
 const Pass kPass = {
     kBoxes.rows,
     {
-        {R, {{{C}, [](X x) { return 1 / x[C]; }}}},
-        {C, {{{R}, [](X x) { return 1 / x[R]; }}}},
+        {R, {[](X x) { return 1 / x[C]; }}},
+        {C, {[](X x) { return 1 / x[R]; }}},
     },
 };
 

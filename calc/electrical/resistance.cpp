@@ -10,9 +10,9 @@ namespace {
 const Pass kOhmsLaw = {
     kBoxes.rows,
     {
-        {V, {{{Qc, Ans}, [](X x) { return x[Ans] * x[Qc]; }}}},
-        {Qc, {{{V, Ans}, [](X x) { return x[V] / x[Ans]; }}}},
-        {Ans, {{{V, Qc}, [](X x) { return x[V] / x[Qc]; }}}},
+        {V, {[](X x) { return x[Ans] * x[Qc]; }}},
+        {Qc, {[](X x) { return x[V] / x[Ans]; }}},
+        {Ans, {[](X x) { return x[V] / x[Qc]; }}},
     },
 };
 

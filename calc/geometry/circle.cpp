@@ -11,11 +11,13 @@ enum ConstantIndex { kPi };
 const Pass kPass = {
     kBoxes.rows,
     {
-        {A, {{{R}, [](X x) { return (x[R] * x.constant(kPi)) * x[R]; }}}},
-        {P, {{{R}, [](X x) { return x[R] * (2 * x.constant(kPi)); }}}},
+        {A, {[](X x) { return (x[R] * x.constant(kPi)) * x[R]; }}},
+        {P, {[](X x) { return x[R] * (2 * x.constant(kPi)); }}},
         {R,
-         {{{A}, [](X x) { return Sqrt(x[A] / x.constant(kPi)); }},
-          {{P}, [](X x) { return x[P] / (2 * x.constant(kPi)); }}}},
+         {
+             [](X x) { return Sqrt(x[A] / x.constant(kPi)); },
+             [](X x) { return x[P] / (2 * x.constant(kPi)); },
+         }},
     },
     // Pi as 22/7, worked out afresh on every press as the plain double quotient.
     {{"pi", [](X) { return Term(22) / 7; }}},

@@ -15,11 +15,11 @@ Term Square(X x, Box side) {
 const Pass kPass = {
     kBoxes.rows,
     {
-        {A, {{{C}, [](X x) { return 90 - x[C]; }}}},
-        {C, {{{A}, [](X x) { return 90 - x[A]; }}}},
-        {H, {{{P, B}, [](X x) { return Sqrt(Square(x, P) + Square(x, B)); }}}},
-        {P, {{{H, B}, [](X x) { return Sqrt(Square(x, H) - Square(x, B)); }}}},
-        {B, {{{H, P}, [](X x) { return Sqrt(Square(x, H) - Square(x, P)); }}}},
+        {A, {[](X x) { return 90 - x[C]; }}},
+        {C, {[](X x) { return 90 - x[A]; }}},
+        {H, {[](X x) { return Sqrt(Square(x, P) + Square(x, B)); }}},
+        {P, {[](X x) { return Sqrt(Square(x, H) - Square(x, B)); }}},
+        {B, {[](X x) { return Sqrt(Square(x, H) - Square(x, P)); }}},
     },
 };
 

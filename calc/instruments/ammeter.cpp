@@ -13,10 +13,10 @@ Term Resistances(X x) { return x.leading(Rg) + x.leading(Rs); }
 const Pass kPass = {
     kBoxes.rows,
     {
-        {Rs, {{{Ig, I, Rg}, [](X x) { return (x[Ig] * x[Rg]) / (x[I] - x[Ig]); }}}},
-        {Ig, {{{Rs, I, Rg}, [](X x) { return (x[I] * x[Rs]) / Resistances(x); }}}},
-        {Rg, {{{Rs, I, Ig}, [](X x) { return ((x[I] - x[Ig]) * x[Rs]) / x[Ig]; }}}},
-        {I, {{{Ig, Rg, Rs}, [](X x) { return (x[Ig] * Resistances(x)) / x[Rs]; }}}},
+        {Rs, {[](X x) { return (x[Ig] * x[Rg]) / (x[I] - x[Ig]); }}},
+        {Ig, {[](X x) { return (x[I] * x[Rs]) / Resistances(x); }}},
+        {Rg, {[](X x) { return ((x[I] - x[Ig]) * x[Rs]) / x[Ig]; }}},
+        {I, {[](X x) { return (x[Ig] * Resistances(x)) / x[Rs]; }}},
     },
 };
 

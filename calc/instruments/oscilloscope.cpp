@@ -14,21 +14,33 @@ const Pass kFrequencyPass = {
     kFrequencyBoxes.rows,
     {
         {T,
-         {{{Hd, Hs}, [](X x) { return x[Hs] * x[Hd]; }},
-          {{F}, [](X x) { return 1 / x[F]; }},
-          {{W}, [](X x) { return x[W] / x.constant(kSpeed); }}}},
+         {
+             [](X x) { return x[Hs] * x[Hd]; },
+             [](X x) { return 1 / x[F]; },
+             [](X x) { return x[W] / x.constant(kSpeed); },
+         }},
         {F,
-         {{{Hd, Hs}, [](X x) { return 1 / (x[Hs] * x[Hd]); }},
-          {{T}, [](X x) { return 1 / x[T]; }},
-          {{W}, [](X x) { return x.constant(kSpeed) / x[W]; }}}},
+         {
+             [](X x) { return 1 / (x[Hs] * x[Hd]); },
+             [](X x) { return 1 / x[T]; },
+             [](X x) { return x.constant(kSpeed) / x[W]; },
+         }},
         {Hd,
-         {{{T, Hs}, [](X x) { return x[T] / x[Hs]; }}, {{F, Hs}, [](X x) { return 1 / (x[Hs] * x[F]); }}}},
+         {
+             [](X x) { return x[T] / x[Hs]; },
+             [](X x) { return 1 / (x[Hs] * x[F]); },
+         }},
         {Hs,
-         {{{T, Hd}, [](X x) { return x[T] / x[Hd]; }}, {{F, Hd}, [](X x) { return 1 / (x[Hd] * x[F]); }}}},
+         {
+             [](X x) { return x[T] / x[Hd]; },
+             [](X x) { return 1 / (x[Hd] * x[F]); },
+         }},
         // The period comes before the frequency, so with both given the period decides.
         {W,
-         {{{T}, [](X x) { return x[T] * x.constant(kSpeed); }},
-          {{F}, [](X x) { return x.constant(kSpeed) / x[F]; }}}},
+         {
+             [](X x) { return x[T] * x.constant(kSpeed); },
+             [](X x) { return x.constant(kSpeed) / x[F]; },
+         }},
     },
     // The propagation speed, 3 x 10^8 metres per second.
     {{"c", [](X) { return Pow(Term(10), 8) * 3; }}},

@@ -9,7 +9,7 @@ namespace {
 const Pass kEnergy = {
     kBoxes.rows,
     {
-        {E, {{{I, Ans}, [](X x) { return x[I] * (x[I] * (x[Ans] * (Term(1) / 2))); }}}},
+        {E, {[](X x) { return x[I] * (x[I] * (x[Ans] * (Term(1) / 2))); }}},
     },
 };
 

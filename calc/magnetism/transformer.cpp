@@ -9,12 +9,12 @@ namespace {
 const Pass kPass = {
     kBoxes.rows,
     {
-        {Np, {{{Vp, Ns, Vs}, [](X x) { return (x[Vp] * x[Ns]) / x[Vs]; }}}},
-        {Ns, {{{Vp, Np, Vs}, [](X x) { return (x[Np] * x[Vs]) / x[Vp]; }}}},
-        {Vp, {{{Vs, Ns, Np}, [](X x) { return (x[Vs] * x[Np]) / x[Ns]; }}}},
-        {Vs, {{{Vp, Ns, Np}, [](X x) { return (x[Ns] / x[Np]) * x[Vp]; }}}},
+        {Np, {[](X x) { return (x[Vp] * x[Ns]) / x[Vs]; }}},
+        {Ns, {[](X x) { return (x[Np] * x[Vs]) / x[Vp]; }}},
+        {Vp, {[](X x) { return (x[Vs] * x[Np]) / x[Ns]; }}},
+        {Vs, {[](X x) { return (x[Ns] / x[Np]) * x[Vp]; }}},
         // Last, so that a voltage written above in the same press feeds it.
-        {E, {{{Vp, Vs}, [](X x) { return x[Vs] / x[Vp]; }}}},
+        {E, {[](X x) { return x[Vs] / x[Vp]; }}},
     },
 };
 

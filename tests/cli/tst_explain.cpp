@@ -91,6 +91,12 @@ void TestExplain::edgesOfTheWork_data() {
     QTest::newRow("a charge that is no number")
         << QStringList{"cap", "nc=0", "v=4", "qc=8x", "pc=1"}
         << QStringList{"d = 0 = 0 = 0", "ans = qc / v = \"8x\" / 4: The Charge box does not hold a number."};
+    // Both readings of the current are strict, so both show the text as typed.
+    QTest::newRow("a current that is no number") << QStringList{"ind", "nc=0", "i=2 A", "ans=0.5"}
+                                                 << QStringList{
+                                                        "e = i * (i * (ans * (1 / 2))) = \"2 A\" * (\"2 A\" "
+                                                        "* (0.5 * (1 / 2))): The Current box does not "
+                                                        "hold a number."};
 }
 
 void TestExplain::edgesOfTheWork() {

@@ -15,9 +15,14 @@
 
 using namespace ampora;
 using component_list::List;
-using test::MakeList;
 
 namespace {
+
+component_list::List MakeList(const QString& count, const QStringList& rows) {
+    std::vector<std::string> texts;
+    for (const QString& row : rows) texts.push_back(row.toStdString());
+    return test::MakeList(count.toStdString(), texts);
+}
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 

@@ -3,51 +3,57 @@
 
 #pragma once
 
+#include "check.h"
 #include "core/solve_pass.h"
-
-#include <QString>
-#include <QStringList>
 
 #include <algorithm>
 #include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
 
-// Between a unit's boxes and the string lists of a data table, so a failing row shows
-// every box side by side.
+// Between a unit's boxes and the texts of a data table, so a failing row shows every box
+// side by side.
 namespace ampora::test {
 
-inline Boxes ToBoxes(const QStringList& texts) {
-    Boxes boxes;
-    for (const QString& t : texts) boxes.push_back(t.toStdString());
-    return boxes;
-}
+// A column of texts in a data table: boxes, list rows, results.
+using TextList = std::vector<std::string>;
 
-inline QStringList Texts(const Boxes& boxes) {
-    QStringList texts;
-    for (const std::string& b : boxes) texts << QString::fromStdString(b);
-    return texts;
+// A table of one press over a unit's boxes: its columns, the boxes before and after, in
+// the unit's order; and a row of it.
+inline void AddBeforeAndAfterColumns() {
+    check::AddColumn<TextList>("before");
+    check::AddColumn<TextList>("after");
+}
+inline void BeforeAndAfter(const char* name, const TextList& before, const TextList& after) {
+    check::NewRow(name) << before << after;
 }
 
 // "v=10;i=2" -> the boxes, one per name in `names` (the form's box names in the unit's box
 // order), the ones not named empty; the text after "=" is kept as is, blanks included.
-inline Boxes Parse(const QString& pairs, std::span<const char* const> names) {
+inline Boxes Parse(std::string_view pairs, std::span<const char* const> names) {
     Boxes boxes(names.size());
-    for (const QString& pair : pairs.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const qsizetype eq = pair.indexOf(QLatin1Char('='));
-        const auto it = std::find_if(names.begin(), names.end(),
-                                     [&](const char* n) { return pair.left(eq) == QLatin1String(n); });
-        Q_ASSERT(it != names.end());
-        boxes[static_cast<std::size_t>(it - names.begin())] = pair.mid(eq + 1).toStdString();
+    while (!pairs.empty()) {
+        const std::string_view pair = pairs.substr(0, pairs.find(';'));
+        pairs.remove_prefix(std::min(pairs.size(), pair.size() + 1));
+        if (pair.empty()) continue;
+        const std::size_t eq = pair.find('=');
+        const auto it =
+            std::find_if(names.begin(), names.end(), [&](const char* n) { return pair.substr(0, eq) == n; });
+        if (it == names.end()) throw std::invalid_argument("no box named " + std::string(pair.substr(0, eq)));
+        boxes[static_cast<std::size_t>(it - names.begin())] = std::string(pair.substr(eq + 1));
     }
     return boxes;
 }
 
 // The filled boxes as "name=text" pairs in box order, the inverse of Parse.
-inline QString Show(const Boxes& boxes, std::span<const char* const> names) {
-    QStringList pairs;
+inline std::string Show(const Boxes& boxes, std::span<const char* const> names) {
+    std::string pairs;
     for (std::size_t k = 0; k < boxes.size(); ++k)
         if (!boxes[k].empty())
-            pairs << QLatin1String(names[k]) + QLatin1Char('=') + QString::fromStdString(boxes[k]);
-    return pairs.join(QLatin1Char(';'));
+            pairs.append(pairs.empty() ? "" : ";").append(names[k]).append("=").append(boxes[k]);
+    return pairs;
 }
 
 }  // namespace ampora::test

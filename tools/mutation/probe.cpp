@@ -193,8 +193,8 @@ void Conversions(Digest& digest) {
         }
         digest.add(std::to_string(LeadingNumber(text)));
         try {
-            digest.add(
-                std::to_string(RoundToInteger32(double(std::int64_t(bits % 6000000000u) - 3000000000) / 2)));
+            // Halves over the whole range and a little beyond it: the ties and both ends.
+            digest.add(std::to_string(RoundToInteger(double(std::int64_t(bits % 140000u) - 70000) / 2)));
         } catch (const Fault& fault) {
             digest.add(fault.describe());
         }

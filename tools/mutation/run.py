@@ -9,10 +9,10 @@ calculator unit that calc/registry.cpp includes (calc/<area>/<unit>.cpp, not its
 declaration) and in the calculation core (the files of core/ named in QUOTAS): an
 operator swapped in a formula, a product regrouped, a lenient reading made strict or the
 other way round, a rounding through text dropped, a comparison or a constant changed, a
-condition negated, a rule or a block deleted, two rules or two blocks swapped, an operand
-list changed. For each fault it rebuilds the tests that exercise the units and the core
-(tst_core, tst_ui, tst_cli, tst_calc_<area> of every area with tests, and the replays of the fuzz
-corpora), runs them and records whether any failed. A fault that no test catches is then
+condition negated, a rule or a block deleted, two rules or two blocks swapped, a box a rule
+reads swapped for another box of its unit, a rule's pre-empted mark dropped. For each fault it rebuilds the tests that exercise the units and the core
+(tst_core, tst_ui, tst_cli, tst_calc_<area> of every area with tests, tst_calc_forms, and the
+replays of the fuzz corpora), runs them and records whether any failed. A fault that no test catches is then
 pressed side by side with the original over a large fixed set of inputs (probe.cpp, which
 presses every button of every calculator in the registry); when every result is the same
 it cannot change a result there, and it is counted as equivalent, not as a gap. A fault
@@ -55,12 +55,14 @@ def registry_units():
 
 def test_targets():
     """The tests that exercise the units and the core, as build targets and as ctest names:
-    the core's and the form framework's, each area's that has tests, the command line's
-    (its worked examples explained, and its agreement with the desktop) and each fuzz
-    corpus replayed."""
+    the core's and the form framework's, each area's that has tests and the calculators'
+    forms', the command line's (its worked examples explained, and its agreement with the
+    desktop) and each fuzz corpus replayed."""
     areas = sorted({path.split("/")[1] for path in registry_units()})
     targets = ["tst_core", "tst_ui", "tst_cli"]
     targets += [f"tst_calc_{area}" for area in areas if any((ROOT / "tests/calc" / area).glob("*.cpp"))]
+    if any((ROOT / "tests/forms").glob("*.cpp")):
+        targets.append("tst_calc_forms")
     fuzzers = re.search(r"set\(AMPORA_FUZZ_TARGETS ([^)]*)\)", (ROOT / "fuzz/CMakeLists.txt").read_text())
     names = list(targets)
     for fuzzer in fuzzers.group(1).split():
@@ -72,12 +74,16 @@ def test_targets():
 # How many faults of each kind to plant per file, at most; the candidates are picked
 # evenly through the file. A unit gets UNIT_QUOTA unless named here.
 QUOTAS = {
-    "calc/electrical/basic_electricity.cpp": dict(delete=4, swap=4, blocks=2, operands=4, arith=6, regroup=4),
+    "calc/electrical/basic_electricity.cpp": dict(delete=4, swap=4, blocks=2, operands=4, arith=6, regroup=4,
+                                                  mark=2),
     "calc/magnetism/electro_magnetism.cpp": dict(delete=4, swap=4, blocks=2, operands=4, arith=6, regroup=4,
-                                                 constant=2),
-    "core/conversions.cpp": dict(compare=5, constant=3, arith=2, negate=2),
+                                                 constant=2, mark=2),
+    "core/conversions.cpp": dict(compare=6, constant=4, arith=2, negate=2),
     "core/checked.cpp": dict(compare=3, constant=3, arith=3, negate=1),
-    "core/relation.cpp": dict(compare=3, constant=2, arith=4, negate=2, statement=2),
+    "core/term.cpp": dict(arith=1, constant=1, negate=1, statement=1),
+    "core/evaluation.cpp": dict(arith=2, negate=1),
+    "core/step.cpp": dict(compare=2, statement=1),
+    "core/relation.cpp": dict(compare=1, arith=1),
     "core/solve_pass.cpp": dict(negate=2, statement=2),
     "core/component_list.cpp": dict(compare=1, constant=2, arith=2, negate=1, statement=1, read=1, unround=1),
     "core/fault.cpp": dict(negate=1),
@@ -172,12 +178,36 @@ def groups(code, i):
     return spans
 
 
+def elements(code, start, end):
+    """The elements of a list between `start` and `end`, split at the commas outside any
+    bracket, as (start, end) without the blanks around them."""
+    spans, depth, first = [], 0, start
+    for j in range(start, end):
+        if code[j] in "([{":
+            depth += 1
+        elif code[j] in ")]}":
+            depth -= 1
+        elif code[j] == "," and depth == 0:
+            spans.append((first, j))
+            first = j + 1
+    spans.append((first, end))
+    trimmed = []
+    for a, b in spans:
+        while a < b and code[a].isspace():
+            a += 1
+        while b > a and code[b - 1].isspace():
+            b -= 1
+        if a < b:
+            trimmed.append((a, b))
+    return trimmed
+
+
 @dataclasses.dataclass
 class Block:
     target: str
     span: tuple
     rules: list  # spans of the rules
-    operands: list  # span of each rule's operand list
+    marked: list  # for each rule its relation's span when it is marked pre-empted, else None
 
 
 @dataclasses.dataclass
@@ -188,7 +218,8 @@ class Table:
 
 def pass_tables(code):
     """Every `const Pass kName = {kBoxes.rows, {blocks}, {constants}}` of a file. A block
-    is `{Target, {rules}}`, a rule `{{operands}, [](X x) { return formula; }}`."""
+    is `{Target, {rules}}`, a rule `[](X x) { return formula; }`, or one marked pre-empted
+    `PreEmpted("reason", [](X x) { return formula; })`."""
     tables = []
     for match in re.finditer(r"const Pass \w+ = \{\s*(\w+)\.rows\s*,", code):
         start = match.start() + code[match.start():].index("{")
@@ -197,8 +228,15 @@ def pass_tables(code):
         for span in groups(code, blocks[0]):
             target = re.match(r"\{\s*(\w+)\s*,", code[span[0]:span[1]]).group(1)
             rules_group = groups(code, span[0])[0]
-            rules = groups(code, rules_group[0])
-            table.blocks.append(Block(target, span, rules, [groups(code, r[0])[0] for r in rules]))
+            rules = elements(code, rules_group[0] + 1, rules_group[1] - 1)
+            marked = []
+            for rule in rules:
+                if code.startswith("PreEmpted(", rule[0]):
+                    inner = elements(code, rule[0] + len("PreEmpted("), closing(code, rule[0] + 9, "()") - 1)
+                    marked.append(inner[-1])  # the reason, a string, is blanked out
+                else:
+                    marked.append(None)
+            table.blocks.append(Block(target, span, rules, marked))
         tables.append(table)
     return tables
 
@@ -218,8 +256,10 @@ def formula_spans(code):
     spans = []
     for table in pass_tables(code):
         for block in table.blocks:
-            for r, rule in enumerate(block.rules):
+            for r, (rule, relation) in enumerate(zip(block.rules, block.marked)):
                 spans.append((rule[0], rule[1], f"{block.target} rule {r + 1}"))
+                if relation:  # the relation of a rule marked pre-empted, inside its mark
+                    spans.append((relation[0], relation[1], f"{block.target} rule {r + 1}"))
     for match in re.finditer(r"\[\]\(X(?: x)?\) \{", code):
         spans.append((match.start(), closing(code, match.end() - 1), "a formula"))
     for match in re.finditer(r"\bconst (?:std::vector<)?Relation>? (\w+)(\(|\s*=)", code):
@@ -308,8 +348,6 @@ def candidates(path, text):
         end = min(len(code) if end < 0 else end, offset + width)
         return " ".join(text[start:end].split())
 
-    # The table lines that are not formulas: targets and operand lists are structure.
-    structure = set()
     for table in pass_tables(code):
         blocks = table.blocks
         boxes = box_names(path, table.boxes)
@@ -321,8 +359,7 @@ def candidates(path, text):
                 start, end = block.span
                 cut = (start, blocks[b + 1].span[0]) if b + 1 < len(blocks) else (blocks[b - 1].span[1], end)
                 add("delete", cut[0], text[cut[0]:cut[1]], "", f"deletes the {block.target} block, one rule")
-            for r, (rule, ops) in enumerate(zip(block.rules, block.operands)):
-                structure.update(range(*ops))
+            for r, (rule, relation) in enumerate(zip(block.rules, block.marked)):
                 label = f"{block.target} rule {r + 1}"
                 if n > 1:
                     start, end = rule
@@ -336,14 +373,24 @@ def candidates(path, text):
                     s2, e2 = block.rules[r + 1]
                     add("swap", s1, text[s1:e2], text[s2:e2] + text[e1:s2] + text[s1:e1],
                         f"swaps {block.target} rules {r + 1} and {r + 2}")
-                names = [n.strip() for n in text[ops[0] + 1:ops[1] - 1].split(",")]
+                # A box the rule reads, each time, read as another box of its unit instead.
+                reads = re.compile(r"\bx(?:\[(\w+)\]|\.leading\((\w+)\))")
+                read = {m.group(1) or m.group(2) for m in reads.finditer(code, *rule)}
+                names = [x for x in boxes if x in read]
                 others = [x for x in boxes if x not in names and x != block.target]
-                if others:
+                if names and others:
                     k = (b + r) % len(names)
                     other = others[(b + r) % len(others)]
-                    changed = names[:k] + [other] + names[k + 1:]
-                    add("operands", ops[0], text[ops[0]:ops[1]], "{" + ", ".join(changed) + "}",
-                        f"{label}: operands {{{', '.join(names)}}} -> {{{', '.join(changed)}}}")
+
+                    def swapped(m):
+                        name = m.group(1) or m.group(2)
+                        return m.group(0).replace(name, other) if name == names[k] else m.group(0)
+
+                    add("operands", rule[0], text[rule[0]:rule[1]],
+                        reads.sub(swapped, text[rule[0]:rule[1]]), f"{label}: reads {other} for {names[k]}")
+                if relation:
+                    add("mark", rule[0], text[rule[0]:rule[1]], text[relation[0]:relation[1]],
+                        f"{label}: drops its pre-empted mark")
             if b + 1 < len(blocks):
                 s1, e1 = block.span
                 s2, e2 = blocks[b + 1].span
@@ -354,7 +401,7 @@ def candidates(path, text):
     lines = text.split("\n")
     for match in re.finditer(r" ([*/+-]) ", code):
         offset, op = match.start(1), match.group(1)
-        if offset in structure or (unit and not in_formula(offset)):
+        if unit and not in_formula(offset):
             continue
         line = lines[text.count("\n", 0, offset)]
         if op in "+-" and ('"' in line or "std::string" in line or

@@ -2,33 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/alternating_current.h"
-#include "support/test_registry.h"
-#include "support/widget_helpers.h"
-#include "ui/calc_form.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
+#include "support/box_texts.h"
+#include "support/check.h"
 
 using namespace ampora;
-using test::PressEnter;
-using test::TypeInto;
-
-class TestAlternatingCurrent : public QObject {
-    Q_OBJECT
-private slots:
-    void solve_data();
-    void solve();
-    void enterConvertsAndStarRefills();
-};
+using namespace ampora::check;
+using test::TextList;
 
 // Columns: the four boxes before and after one press, in the order avg, peak, p2p, rms.
-void TestAlternatingCurrent::solve_data() {
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<QStringList>("after");
-    const auto row = [](const char* name, QStringList before, QStringList after) {
-        QTest::newRow(name) << before << after;
-    };
+TEST_DATA(TestAlternatingCurrent, solve) {
+    test::AddBeforeAndAfterColumns();
+    const auto row = test::BeforeAndAfter;
     row("average gives the table's factors", {"1", "", "", ""}, {"1", "1.571", "3.144", "1.111"});
     row("peak goes through the written average", {"", "10", "", ""}, {"6.37", "10", "20.02728", "7.07707"});
     row("rms goes through the written average", {"", "", "", "230"},
@@ -47,39 +31,8 @@ void TestAlternatingCurrent::solve_data() {
         {"6.37E+307", "1E+308", "", "7.07707E+307"});
 }
 
-void TestAlternatingCurrent::solve() {
-    QFETCH(QStringList, before);
-    QFETCH(QStringList, after);
-    Boxes boxes;
-    for (const QString& text : before) boxes.push_back(text.toStdString());
-    const Boxes out = SolveByPass(alternating_current::Rules(), boxes);
-    QStringList got;
-    for (const std::string& text : out) got << QString::fromStdString(text);
-    QCOMPARE(got, after);
+TEST(TestAlternatingCurrent, solve) {
+    FETCH(TextList, before);
+    FETCH(TextList, after);
+    COMPARE(SolveByPass(alternating_current::Rules(), before), after);
 }
-
-void TestAlternatingCurrent::enterConvertsAndStarRefills() {
-    CalcForm form(alternating_current::kForm);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.defaultButton(), form.button("Command1"));
-
-    TypeInto(form.box("peak"), QStringLiteral("10"));
-    PressEnter(form.box("peak"));
-    QCOMPARE(form.box("avg")->text(), QStringLiteral("6.37"));
-    QCOMPARE(form.box("p2p")->text(), QStringLiteral("20.02728"));
-    QCOMPARE(form.box("rms")->text(), QStringLiteral("7.07707"));
-
-    // "*" beside the peak empties it alone; the next press works it out from the average.
-    QTest::mouseClick(form.button("Command3"), Qt::LeftButton);
-    QCOMPARE(form.box("peak")->text(), QString());
-    QCOMPARE(form.box("avg")->text(), QStringLiteral("6.37"));
-    QTest::mouseClick(form.button("Command1"), Qt::LeftButton);
-    QCOMPARE(form.box("peak")->text(), QStringLiteral("10.00727"));
-
-    QTest::mouseClick(form.button("Command6"), Qt::LeftButton);
-    for (const char* name : {"avg", "peak", "p2p", "rms"}) QCOMPARE(form.box(name)->text(), QString());
-}
-
-AMPORA_TEST(TestAlternatingCurrent)
-#include "tst_alternating_current.moc"

@@ -2,164 +2,82 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/electrical/conductance.h"
-#include "support/test_registry.h"
-#include "support/widget_helpers.h"
-#include "ui/calc_form.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
+#include "support/box_texts.h"
+#include "support/check.h"
 
 using namespace ampora;
-using test::PressEnter;
-using test::TypeInto;
+using namespace ampora::check;
+using test::TextList;
 
-class TestConductance : public QObject {
-    Q_OBJECT
-private slots:
-    void solve_data();
-    void solve();
-    void enterInEitherBoxCalculates_data();
-    void enterInEitherBoxCalculates();
-    void resetEmptiesBoth();
-    void hostileTextLeavesBoxesAlone_data();
-    void hostileTextLeavesBoxesAlone();
-};
-
-void TestConductance::solve_data() {
-    QTest::addColumn<QString>("r");
-    QTest::addColumn<QString>("c");
-    QTest::addColumn<QString>("newR");
-    QTest::addColumn<QString>("newC");
-    QTest::newRow("resistance gives conductance") << "4"
-                                                  << ""
-                                                  << "4"
-                                                  << "0.25";
-    QTest::newRow("conductance gives resistance") << ""
-                                                  << "0.001"
-                                                  << "1000"
-                                                  << "0.001";
-    QTest::newRow("fifteen significant digits") << "3"
-                                                << ""
-                                                << "3"
-                                                << "0.333333333333333";
-    QTest::newRow("switches to exponent form") << "1E-20"
+TEST_DATA(TestConductance, solve) {
+    AddColumn<std::string>("r");
+    AddColumn<std::string>("c");
+    AddColumn<std::string>("newR");
+    AddColumn<std::string>("newC");
+    NewRow("resistance gives conductance") << "4"
+                                           << ""
+                                           << "4"
+                                           << "0.25";
+    NewRow("conductance gives resistance") << ""
+                                           << "0.001"
+                                           << "1000"
+                                           << "0.001";
+    NewRow("fifteen significant digits") << "3"
+                                         << ""
+                                         << "3"
+                                         << "0.333333333333333";
+    NewRow("switches to exponent form") << "1E-20"
+                                        << ""
+                                        << "1E-20"
+                                        << "1E+20";
+    NewRow("negative values are accepted") << "-8"
+                                           << ""
+                                           << "-8"
+                                           << "-0.125";
+    NewRow("unreadable conductance") << ""
+                                     << "abc"
+                                     << ""
+                                     << "abc";
+    NewRow("zero resistance divides by zero") << "0"
+                                              << ""
+                                              << "0"
+                                              << "";
+    NewRow("negative zero") << "-0"
+                            << ""
+                            << "-0"
+                            << "";
+    NewRow("mismatched pair is never checked") << "2"
+                                               << "7"
+                                               << "2"
+                                               << "7";
+    NewRow("both empty") << ""
+                         << ""
+                         << ""
+                         << "";
+    NewRow("a blank is filled and unreadable") << " "
                                                << ""
-                                               << "1E-20"
-                                               << "1E+20";
-    QTest::newRow("negative values are accepted") << "-8"
-                                                  << ""
-                                                  << "-8"
-                                                  << "-0.125";
-    QTest::newRow("unreadable conductance") << ""
-                                            << "abc"
-                                            << ""
-                                            << "abc";
-    QTest::newRow("zero resistance divides by zero") << "0"
-                                                     << ""
-                                                     << "0"
-                                                     << "";
-    QTest::newRow("negative zero") << "-0"
-                                   << ""
-                                   << "-0"
-                                   << "";
-    QTest::newRow("mismatched pair is never checked") << "2"
-                                                      << "7"
-                                                      << "2"
-                                                      << "7";
-    QTest::newRow("both empty") << ""
-                                << ""
-                                << ""
-                                << "";
-    QTest::newRow("a blank is filled and unreadable") << " "
-                                                      << ""
-                                                      << " "
-                                                      << "";
-    QTest::newRow("subnormal reciprocal overflows") << "1E-310"
-                                                    << ""
-                                                    << "1E-310"
-                                                    << "";
-    QTest::newRow("text above the double range") << "1.79769313486232E+308"
-                                                 << ""
-                                                 << "1.79769313486232E+308"
-                                                 << "";
-    QTest::newRow("reciprocal near the bottom") << "1E+308"
-                                                << ""
-                                                << "1E+308"
-                                                << "1E-308";
+                                               << " "
+                                               << "";
+    NewRow("subnormal reciprocal overflows") << "1E-310"
+                                             << ""
+                                             << "1E-310"
+                                             << "";
+    NewRow("text above the double range") << "1.79769313486232E+308"
+                                          << ""
+                                          << "1.79769313486232E+308"
+                                          << "";
+    NewRow("reciprocal near the bottom") << "1E+308"
+                                         << ""
+                                         << "1E+308"
+                                         << "1E-308";
 }
 
-void TestConductance::solve() {
-    QFETCH(QString, r);
-    QFETCH(QString, c);
-    QFETCH(QString, newR);
-    QFETCH(QString, newC);
-    const Boxes out = SolveByPass(conductance::Rules(), {r.toStdString(), c.toStdString()});
-    QCOMPARE(QString::fromStdString(out[conductance::R]), newR);
-    QCOMPARE(QString::fromStdString(out[conductance::C]), newC);
+TEST(TestConductance, solve) {
+    FETCH(std::string, r);
+    FETCH(std::string, c);
+    FETCH(std::string, newR);
+    FETCH(std::string, newC);
+    const Boxes out = SolveByPass(conductance::Rules(), {r, c});
+    COMPARE(out[conductance::R], newR);
+    COMPARE(out[conductance::C], newC);
 }
-
-void TestConductance::enterInEitherBoxCalculates_data() {
-    QTest::addColumn<QString>("typeInto");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("other");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("Enter in r") << "r"
-                                << "4"
-                                << "c"
-                                << "0.25";
-    QTest::newRow("Enter in c") << "c"
-                                << "0.5"
-                                << "r"
-                                << "2";
-}
-
-void TestConductance::enterInEitherBoxCalculates() {
-    QFETCH(QString, typeInto);
-    QFETCH(QString, text);
-    QFETCH(QString, other);
-    QFETCH(QString, expected);
-    CalcForm form(conductance::kForm);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.defaultButton(), form.button("Command1"));
-    QLineEdit* box = form.box(typeInto.toLatin1().constData());
-    TypeInto(box, text);
-    PressEnter(box);
-    QCOMPARE(form.box(other.toLatin1().constData())->text(), expected);
-    QCOMPARE(box->text(), text);
-}
-
-void TestConductance::resetEmptiesBoth() {
-    CalcForm form(conductance::kForm);
-    form.show();
-    TypeInto(form.box("r"), QStringLiteral("abc"));
-    TypeInto(form.box("c"), QStringLiteral("5"));
-    QTest::mouseClick(form.button("Command7"), Qt::LeftButton);
-    QCOMPARE(form.box("r")->text(), QString());
-    QCOMPARE(form.box("c")->text(), QString());
-}
-
-void TestConductance::hostileTextLeavesBoxesAlone_data() {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("letters") << "ohm";
-    QTest::newRow("two points") << "1.2.3";
-    QTest::newRow("beyond the range") << "1E999";
-    QTest::newRow("a thousand digits") << QString(1000, QLatin1Char('9'));
-    QTest::newRow("non-ascii digits") << QString::fromUtf8("\u0664");
-}
-
-void TestConductance::hostileTextLeavesBoxesAlone() {
-    QFETCH(QString, text);
-    CalcForm form(conductance::kForm);
-    form.show();
-    TypeInto(form.box("r"), text);
-    QTest::mouseClick(form.button("Command1"), Qt::LeftButton);
-    QCOMPARE(form.box("r")->text(), text);
-    const QString c = form.box("c")->text();
-    QVERIFY2(c.isEmpty(), qPrintable(c));
-    QVERIFY(!c.contains(QLatin1String("inf")) && !c.contains(QLatin1String("nan")));
-}
-
-AMPORA_TEST(TestConductance)
-#include "tst_conductance.moc"

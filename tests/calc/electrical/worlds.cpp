@@ -39,16 +39,55 @@ const test::RegisterCalculator kBasicElectricity({
     .press = [](Boxes boxes) { return basic_electricity::Solve(std::move(boxes)); },
     .world = BasicElectricity,
     .ledger = R"(
-Power: worked out from 41 of the 64 given sets without it; texts d6ddad3b
-Voltage: worked out from 43 of the 64 given sets without it; texts 05d8b90e
-Current: worked out from 44 of the 64 given sets without it; texts 0d427b88
-Resistance: worked out from 42 of the 64 given sets without it; texts d434cee9
-Charge: worked out from 38 of the 64 given sets without it; texts 9ca7b3d3
-Work done: worked out from 38 of the 64 given sets without it; texts eadeb3b3
-Time: worked out from 38 of the 64 given sets without it; texts d2caca4a
-pre-empted: Charge from Resistance, Current, Time, Power, by Charge from Time, Current
-pre-empted: Charge from Voltage, Time, Resistance, Current, by Charge from Time, Current
-pre-empted: Time from Power, Resistance, Current, Charge, by Time from Current, Charge
+Power: worked out from 41 of the 64 given sets without it; texts 7b2297cd, mixed ca52e91a 1bd3e17e bc61d9de, zeros b3812b6b
+Voltage: worked out from 43 of the 64 given sets without it; texts e12e88ca, mixed aa830729 fca261d9 8fe8c402, zeros cb70eb59
+Current: worked out from 44 of the 64 given sets without it; texts 17c6e0d5, mixed f4b00801 c5c4c74a 2d978c88, zeros 58fa6827
+Resistance: worked out from 42 of the 64 given sets without it; texts 8f5c5cec, mixed 9f501b33 f9bf7aa6 0133ad29, zeros 01ec7add
+Charge: worked out from 38 of the 64 given sets without it; texts 11d11e99, mixed 99660f3a 1967329b 9813845f, zeros 48f17c1b
+Work done: worked out from 38 of the 64 given sets without it; texts 65f7ef20, mixed 16aa0ad5 d36d3b2c 503dd758, zeros c5d6bd6e
+Time: worked out from 38 of the 64 given sets without it; texts 309c0659, mixed 1216a359 0e683789 f661a466, zeros 94ff456e
+Power rule 1 (from Current, Voltage): texts 0a61f369
+Power rule 2 (from Current, Resistance): texts b8707242
+Power rule 3 (from Voltage, Resistance): texts 0b731a27
+Power rule 4 (from Work done, Time): texts 68d9b675
+Power rule 5 (from Voltage, Charge, Time): texts b8093b2a
+Voltage rule 1 (from Current, Resistance): texts cec0f5c5
+Voltage rule 2 (from Power, Current): texts cc27274c
+Voltage rule 3 (from Power, Resistance): texts bbca65b4
+Voltage rule 4 (from Work done, Charge): texts 6af0a01e
+Voltage rule 5 (from Power, Charge, Time): texts 549356b2
+Voltage rule 6 (from Current, Work done, Time): texts a8e83a19
+Current rule 1 (from Power, Voltage): texts 848a4599
+Current rule 2 (from Power, Resistance): texts 1a5abb32
+Current rule 3 (from Voltage, Resistance): texts 10b4f660
+Current rule 4 (from Charge, Time): texts c7d1d213
+Current rule 5 (from Voltage, Work done, Time): texts 75016388
+Current rule 6 (from Resistance, Work done, Charge): texts 9f35e966
+Current rule 7 (from Resistance, Work done, Time): texts facf40de
+Resistance rule 1 (from Power, Current): texts ded0d1a0
+Resistance rule 2 (from Current, Voltage): texts 482c9a27
+Resistance rule 3 (from Power, Voltage): texts 00ce7f72
+Resistance rule 4 (from Current, Work done, Charge): texts 51de2573
+Resistance rule 5 (from Current, Work done, Time): texts 3a82a803
+Charge rule 1 (from Current, Time): texts 1c13ec7e
+Charge rule 2 (from Voltage, Work done): texts f08e6d76
+Charge rule 3 (from Power, Voltage, Time): texts 8c1e8ed0
+Charge rule 4 (from Power, Current, Resistance, Time): pre-empted by rule 1 (from Current, Time)
+Charge rule 5 (from Current, Resistance, Work done): texts b420ee00
+Charge rule 6 (from Voltage, Resistance, Time): texts bde0bbc0
+Charge rule 7 (from Current, Voltage, Resistance, Time): pre-empted by rule 1 (from Current, Time)
+Work done rule 1 (from Power, Time): texts f30cda57
+Work done rule 2 (from Voltage, Charge): texts 52cdf544
+Work done rule 3 (from Current, Voltage, Time): texts 142738bf
+Work done rule 4 (from Current, Resistance, Charge): texts ec69d07f
+Work done rule 5 (from Current, Resistance, Time): texts b9f9c25d
+Time rule 1 (from Power, Work done): texts e900c528
+Time rule 2 (from Current, Charge): texts 587f9f2b
+Time rule 3 (from Power, Voltage, Charge): texts 3884db97
+Time rule 4 (from Current, Voltage, Work done): texts 47911529
+Time rule 5 (from Current, Resistance, Work done): texts 6356f20b
+Time rule 6 (from Power, Current, Resistance, Charge): pre-empted by rule 2 (from Current, Charge)
+Time rule 7 (from Voltage, Resistance, Charge): texts 3ac28032
 )",
 });
 
@@ -75,10 +114,22 @@ const test::RegisterCalculator kAlternatingCurrent({
     .world = AlternatingCurrent,
     .tolerance = 3e-3,
     .ledger = R"(
-Average value: worked out from 7 of the 8 given sets without it; texts ba64047e
-Peak value: worked out from 7 of the 8 given sets without it; texts dfe0eda7
-Peak-to-peak value: worked out from 7 of the 8 given sets without it; texts b8423244
-rms value: worked out from 7 of the 8 given sets without it; texts 37849b63
+Average value: worked out from 7 of the 8 given sets without it; texts 00061dba, mixed d73efab3 4982aa9b 7ab3f071, zeros 907f2059
+Peak value: worked out from 7 of the 8 given sets without it; texts 7c41a4d3, mixed beb1034f 048a7743 1752b96d, zeros 787846ec
+Peak-to-peak value: worked out from 7 of the 8 given sets without it; texts ce9356d6, mixed 9f901625 1bec8e43 56ee6e0a, zeros c3f32467
+rms value: worked out from 7 of the 8 given sets without it; texts 3d122b81, mixed be5c5b32 88288d55 cfdc228c, zeros ceea05c2
+Average value rule 1 (from Peak value): texts a8847959
+Average value rule 2 (from Peak-to-peak value): texts ce6c46ac
+Average value rule 3 (from rms value): texts ed9418b1
+Peak value rule 1 (from Average value): texts cd74ff92
+Peak value rule 2 (from Peak-to-peak value): texts ff419871
+Peak value rule 3 (from rms value): texts 9dd019bd
+Peak-to-peak value rule 1 (from Average value): texts 2d2b3a04
+Peak-to-peak value rule 2 (from Peak value): texts d0afcbf9
+Peak-to-peak value rule 3 (from rms value): texts fa189412
+rms value rule 1 (from Average value): texts f5e37592
+rms value rule 2 (from Peak value): texts 5ac6e26f
+rms value rule 3 (from Peak-to-peak value): texts b11fd373
 )",
 });
 
@@ -96,8 +147,10 @@ const test::RegisterCalculator kConductance({
     .press = test::PassPressed<conductance::Rules>,
     .world = Conductance,
     .ledger = R"(
-Resistance: worked out from 1 of the 2 given sets without it; texts 984b6a15
-Conductance: worked out from 1 of the 2 given sets without it; texts a966a6a7
+Resistance: worked out from 1 of the 2 given sets without it; texts 5ab59633, mixed 5ab59633 021a14c9 021a14c9, zeros 29620f91
+Conductance: worked out from 1 of the 2 given sets without it; texts 2fbc84d7, mixed 153c95c0 153c95c0 153c95c0, zeros 29620f91
+Resistance rule 1 (from Conductance): texts aa3bffe4
+Conductance rule 1 (from Resistance): texts a8191849
 )",
 });
 
@@ -117,9 +170,12 @@ const test::RegisterCalculator kResistance({
     .press = test::PressedWithoutRows<resistance::Solve>,
     .world = Resistance,
     .ledger = R"(
-Voltage: worked out from 1 of the 4 given sets without it; texts 98875472
-Current: worked out from 1 of the 4 given sets without it; texts 274465f2
-Resistance: worked out from 1 of the 4 given sets without it; texts 1305b3dd
+Voltage: worked out from 1 of the 4 given sets without it; texts fe881268, mixed 118a925a d0e42ae3 7bb598d4, zeros 5fc55f8c
+Current: worked out from 1 of the 4 given sets without it; texts bb23a6ea, mixed 0393ed47 449e9ed1 0393ed47, zeros 1c6a1360
+Resistance: worked out from 1 of the 4 given sets without it; texts d67bbb56, mixed 5d239388 54366618 54366618, zeros 1c6a1360
+Voltage rule 1 (from Current, Resistance): texts 40876ca9
+Current rule 1 (from Voltage, Resistance): texts 9a224fb0
+Resistance rule 1 (from Voltage, Current): texts d04045ca
 )",
 });
 
@@ -140,10 +196,14 @@ const test::RegisterCalculator kCapacitance({
     .press = test::PressedWithoutRows<capacitance::Solve>,
     .world = Capacitance,
     .ledger = R"(
-Voltage: worked out from 2 of the 8 given sets without it; texts 86f1a0a6
-Charge: worked out from 2 of the 8 given sets without it; texts 7c99355c
-Capacitance: worked out from 2 of the 8 given sets without it; texts a0d32203
-Energy: worked out from 4 of the 8 given sets without it; texts 5593d18b
+Voltage: worked out from 2 of the 8 given sets without it; texts 102e730d, mixed 53503a30 d52fe7fc 253149a8, zeros 8f62d492
+Charge: worked out from 2 of the 8 given sets without it; texts 52491d41, mixed f8ca1c49 d957af3e f8ca1c49, zeros 678d22a0
+Capacitance: worked out from 2 of the 8 given sets without it; texts 87836ac9, mixed dc55f8f1 5b45146e 5b45146e, zeros b61bad59
+Energy: worked out from 4 of the 8 given sets without it; texts faa8946f, mixed 1b279d97 083e7489 490b48ab, zeros 1815b8b1
+Voltage rule 1 (from Charge, Capacitance): texts 7112514c
+Charge rule 1 (from Voltage, Capacitance): texts c2502ce0
+Capacitance rule 1 (from Voltage, Charge): texts 3a5b058d
+Energy rule 1 (from Voltage, Capacitance): texts a3863992
 )",
 });
 

@@ -35,11 +35,16 @@ const test::RegisterCalculator kRightTriangle({
     .press = test::PassPressed<right_triangle::Rules>,
     .world = RightTriangle,
     .ledger = R"(
-Angle A: worked out from 8 of the 16 given sets without it; texts 8f7061a4
-Angle C: worked out from 8 of the 16 given sets without it; texts 7468627a
-Hypotenuse: worked out from 4 of the 16 given sets without it; texts f1199b44
-Perpendicular: worked out from 4 of the 16 given sets without it; texts 3c5a79a3
-Base: worked out from 4 of the 16 given sets without it; texts 952b7de7
+Angle A: worked out from 8 of the 16 given sets without it; texts bbe66f64, mixed 18efa65f 18efa65f bbe66f64, zeros 20cefc00
+Angle C: worked out from 8 of the 16 given sets without it; texts 5f832098, mixed 5f832098 5f832098 a1bc4b14, zeros 766335f8
+Hypotenuse: worked out from 4 of the 16 given sets without it; texts 8a492639, mixed 114067d7 dbc51252 dbc51252, zeros 6bc8659a
+Perpendicular: worked out from 4 of the 16 given sets without it; texts 84e88a5a, mixed 89e549ba 506c8a2b 89e549ba, zeros 13d9972e
+Base: worked out from 4 of the 16 given sets without it; texts 1f8f8533, mixed c4aa0cc2 506c8a2b 9880363c, zeros 34300c6c
+Angle A rule 1 (from Angle C): texts 3007219a
+Angle C rule 1 (from Angle A): texts f28c70ce
+Hypotenuse rule 1 (from Base, Perpendicular): texts 2ade07c5
+Perpendicular rule 1 (from Base, Hypotenuse): texts eab1cde2
+Base rule 1 (from Perpendicular, Hypotenuse): texts 31375672
 )",
 });
 
@@ -60,9 +65,13 @@ const test::RegisterCalculator kCircle({
     .press = test::PassPressed<circle::Rules>,
     .world = Circle,
     .ledger = R"(
-Area: worked out from 2 of the 4 given sets without it; texts 41ddbffc
-Perimeter: worked out from 2 of the 4 given sets without it; texts 8de7d3f5
-Radius: worked out from 3 of the 4 given sets without it; texts f506ad34
+Area: worked out from 2 of the 4 given sets without it; texts 534c1907, mixed 37bbe1ad 37bbe1ad 37bbe1ad, zeros c0d3e0e9
+Perimeter: worked out from 2 of the 4 given sets without it; texts 3a4bd132, mixed 84158dc2 84158dc2 84158dc2, zeros 39972571
+Radius: worked out from 3 of the 4 given sets without it; texts 8827cb15, mixed 987a5c3d a8fb65b6 44c9d359, zeros dc2bf046
+Area rule 1 (from Radius): texts 099e54ec
+Perimeter rule 1 (from Radius): texts 17f7812d
+Radius rule 1 (from Area): texts 05345139
+Radius rule 2 (from Perimeter): texts 02a8dc39
 )",
 });
 

@@ -34,11 +34,23 @@ const test::RegisterCalculator kOscilloscope({
     .press = test::PassPressed<oscilloscope::FrequencyRules>,
     .world = Oscilloscope,
     .ledger = R"(
-Time Period: worked out from 13 of the 16 given sets without it; texts 361823de
-Frequency: worked out from 13 of the 16 given sets without it; texts c6520908
-Horizontal Deflection: worked out from 7 of the 16 given sets without it; texts c87bc658
-Horizontal Selectivity: worked out from 7 of the 16 given sets without it; texts de4bb8da
-Wave Length: worked out from 13 of the 16 given sets without it; texts 0d5f9fe1
+Time Period: worked out from 13 of the 16 given sets without it; texts 12c4a138, mixed 1b2d8809 614087f6 47fc29e8, zeros 9c3164fd
+Frequency: worked out from 13 of the 16 given sets without it; texts 78ac8ce3, mixed 07689500 048174c8 d5c42614, zeros dba9882c
+Horizontal Deflection: worked out from 7 of the 16 given sets without it; texts 1ae340f1, mixed 24b20815 83044275 e7027bea, zeros 4957b73b
+Horizontal Selectivity: worked out from 7 of the 16 given sets without it; texts 1fb7a762, mixed 4d770580 ff462f13 876d8c73, zeros 142c07f2
+Wave Length: worked out from 13 of the 16 given sets without it; texts 1c8c44f1, mixed 2263d888 9aa192fe edb8acb9, zeros c4446f1f
+Time Period rule 1 (from Horizontal Selectivity, Horizontal Deflection): texts 059b02d9
+Time Period rule 2 (from Frequency): texts dc293ecc
+Time Period rule 3 (from Wave Length): texts 311ce48e
+Frequency rule 1 (from Horizontal Selectivity, Horizontal Deflection): texts c2adf929
+Frequency rule 2 (from Time Period): texts 337e4b29
+Frequency rule 3 (from Wave Length): texts 283342fd
+Horizontal Deflection rule 1 (from Horizontal Selectivity, Time Period): texts f6a050ce
+Horizontal Deflection rule 2 (from Horizontal Selectivity, Frequency): texts 655c7b2b
+Horizontal Selectivity rule 1 (from Horizontal Deflection, Time Period): texts 955cc7f0
+Horizontal Selectivity rule 2 (from Horizontal Deflection, Frequency): texts 0c7642b4
+Wave Length rule 1 (from Time Period): texts 980b7fe0
+Wave Length rule 2 (from Frequency): texts 84068f25
 )",
 });
 
@@ -60,10 +72,14 @@ const test::RegisterCalculator kAmmeter({
     .press = test::PassPressed<ammeter::Rules>,
     .world = Ammeter,
     .ledger = R"(
-Shunt Resistance: worked out from 1 of the 8 given sets without it; texts f28f4809
-Galvanometer Current: worked out from 1 of the 8 given sets without it; texts b90ce4b3
-Galvanometer Resistance: worked out from 1 of the 8 given sets without it; texts 8d97ce0e
-Total Current: worked out from 1 of the 8 given sets without it; texts 9d23e097
+Shunt Resistance: worked out from 1 of the 8 given sets without it; texts 27df395c, mixed 3c81930d c17ea1aa 1f59296a, zeros c45b0798
+Galvanometer Current: worked out from 1 of the 8 given sets without it; texts eac4a754, mixed 811dc067 73825189 ae88ae97, zeros 037dd98f
+Galvanometer Resistance: worked out from 1 of the 8 given sets without it; texts 9f972c7d, mixed 2cedbeb8 3d0dd6f4 7458c58e, zeros 58855f44
+Total Current: worked out from 1 of the 8 given sets without it; texts c966cd76, mixed 40cb5aeb f72b578e 685477a2, zeros c0508e0d
+Shunt Resistance rule 1 (from Total Current, Galvanometer Current, Galvanometer Resistance): texts 2bb20746
+Galvanometer Current rule 1 (from Total Current, Galvanometer Resistance, Shunt Resistance): texts 7f5cc67c
+Galvanometer Resistance rule 1 (from Total Current, Galvanometer Current, Shunt Resistance): texts f3ae4455
+Total Current rule 1 (from Galvanometer Current, Galvanometer Resistance, Shunt Resistance): texts 4969e292
 )",
 });
 

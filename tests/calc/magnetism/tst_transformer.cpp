@@ -2,35 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/magnetism/transformer.h"
-#include "support/test_registry.h"
-#include "support/widget_helpers.h"
-#include "ui/calc_form.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
+#include "support/box_texts.h"
+#include "support/check.h"
 
 using namespace ampora;
-using test::PressEnter;
-using test::TypeInto;
-
-class TestTransformer : public QObject {
-    Q_OBJECT
-private slots:
-    void solve_data();
-    void solve();
-    void enterSolvesAndResetEmpties();
-    void tabVisitsInTheGivenOrder();
-};
+using namespace ampora::check;
+using test::TextList;
 
 // Columns: np, ns, vp, vs, e before and after one press.
-void TestTransformer::solve_data() {
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<QStringList>("after");
-    const auto row = [](const char* name, QStringList before, QStringList after) {
-        QTest::newRow(name) << before << after;
-    };
+TEST_DATA(TestTransformer, solve) {
+    test::AddBeforeAndAfterColumns();
+    const auto row = test::BeforeAndAfter;
     row("output voltage then efficiency from it", {"100", "50", "240", "", ""},
         {"100", "50", "240", "120", "0.5"});
     row("turns given as a ratio", {"20", "1", "230", "", ""}, {"20", "1", "230", "11.5", "0.05"});
@@ -47,49 +29,14 @@ void TestTransformer::solve_data() {
     row("zero primary turns: no voltage, no efficiency", {"0", "50", "240", "", ""},
         {"0", "50", "240", "", ""});
     row("unreadable input voltage", {"100", "50", "abc", "", ""}, {"100", "50", "abc", "", ""});
+    row("unreadable primary turns: no input voltage", {"100 turns", "50", "", "120", ""},
+        {"100 turns", "50", "", "120", ""});
     row("zero input voltage: turns but no efficiency", {"", "50", "0", "120", ""},
         {"0", "50", "0", "120", ""});
 }
 
-void TestTransformer::solve() {
-    QFETCH(QStringList, before);
-    QFETCH(QStringList, after);
-    Boxes boxes;
-    for (const QString& text : before) boxes.push_back(text.toStdString());
-    QStringList got;
-    for (const std::string& text : SolveByPass(transformer::Rules(), boxes))
-        got << QString::fromStdString(text);
-    QCOMPARE(got, after);
+TEST(TestTransformer, solve) {
+    FETCH(TextList, before);
+    FETCH(TextList, after);
+    COMPARE(SolveByPass(transformer::Rules(), before), after);
 }
-
-void TestTransformer::enterSolvesAndResetEmpties() {
-    CalcForm form(transformer::kForm);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    TypeInto(form.box("np"), QStringLiteral("100"));
-    TypeInto(form.box("ns"), QStringLiteral("50"));
-    TypeInto(form.box("vp"), QStringLiteral("240"));
-    PressEnter(form.box("vp"));
-    QCOMPARE(form.box("vs")->text(), QStringLiteral("120"));
-    QCOMPARE(form.box("e")->text(), QStringLiteral("0.5"));
-
-    QTest::mouseClick(form.button("Command2"), Qt::LeftButton);
-    for (const char* name : {"np", "ns", "vp", "vs", "e"}) QCOMPARE(form.box(name)->text(), QString());
-}
-
-void TestTransformer::tabVisitsInTheGivenOrder() {
-    CalcForm form(transformer::kForm);
-    form.show();
-    QApplication::setActiveWindow(&form);
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.box("np")->setFocus();
-    QStringList visited;
-    for (int k = 0; k < 6; ++k) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, QStringList({"ns", "vp", "vs", "Command1", "Command2", "e"}));
-}
-
-AMPORA_TEST(TestTransformer)
-#include "tst_transformer.moc"
