@@ -116,10 +116,13 @@ void Working::record(const Steps& steps) {
     last_ = &steps;
     steps_.clear();
     for (const auto& [name, box] : boxes_) {
-        // The last step that wrote the box, if the box still holds what it wrote.
+        // The last step that wrote the box, if the box still holds what it wrote, or that
+        // read the prefixed number the box still holds (a step of no rule, from its text).
         for (auto s = steps.rbegin(); s != steps.rend(); ++s) {
             if (s->box != name || s->fault) continue;
-            if (box->text() == QString::fromStdString(s->result))
+            const QString text = box->text();
+            if (text == QString::fromStdString(s->result) ||
+                (s->block == 0 && text == QString::fromStdString(s->relation)))
                 steps_.insert(box, QString::fromStdString(StepLine(*s)));
             break;
         }

@@ -478,8 +478,10 @@ def run(program):
         press(next(item for path, item in picks if path[-1] == "Basic Electricity"))
         basic = next(w for w in children_windows() if w.name == "Basic Electricity")
         working = read_working(basic, children_windows, problems)
-        if working != WORKING:
-            problems.append("the Working window reads %r, not %r" % (working, WORKING))
+        # The steps, then the readings: each box's value read with its prefix.
+        steps, _, readings = (working or "").partition("\n\n")
+        if steps != WORKING or "\ni \u2248 434.783 mA\n" not in readings:
+            problems.append("the Working window reads %r, not %r and the readings" % (working, WORKING))
 
         # "Exit" ends the program, and cleanly.
         exit_item = next(item for path, item in menu_leaves(menubar) if path == ("File", "Exit"))

@@ -396,7 +396,7 @@ void TestConversions::bothDecimalImplementationsAgree() {
     }
     for (int i = 0; i < 300'000; ++i) {  // many digits, the point anywhere, any exponent
         std::string t = digits(1 + static_cast<int>(below(60)));
-        t.insert(below(t.size() + 1), ".");
+        t.insert(t.begin() + static_cast<std::ptrdiff_t>(below(t.size() + 1)), '.');
         check(t + "e" + std::to_string(static_cast<int>(below(700)) - 370));
     }
     for (int i = 0; i < 200'000; ++i) {  // both ends of the range, and the subnormal numbers

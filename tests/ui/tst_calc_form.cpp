@@ -99,6 +99,20 @@ QString ToolTipOf(QLineEdit* box) {
     return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
+// What the engine reads in a calculator's boxes after its press, given `set`, as the
+// lines `ampora-calc --readings` prints.
+QString ReadingsOf(const char* calc, const QStringList& set) {
+    const FormBehaviour form(*FindCalculator(calc));
+    FormView view = form.opening();
+    for (const QString& s : set)
+        view.state.setBox(s.section('=', 0, 0).toStdString(), s.section('=', 1).toStdString());
+    form.click(view, form.form().presses.front().button);
+    QStringList lines;
+    for (const BoxRead& read : form.readings(view))
+        for (const std::string& line : ReadLines(read)) lines << QString::fromStdString(line);
+    return lines.join('\n');
+}
+
 QString Described(QWidget* control) {
     return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description);
 }
@@ -223,9 +237,9 @@ void TestCalcForm::untrappedFaultIsReportedAndBoxesKept() {
     QVERIFY(catcher.text().contains(QLatin1String("Power")));
     QVERIFY(catcher.text().contains(QLatin1String("Time box does not hold a number")));
     QCOMPARE(form.box("a")->text(), QStringLiteral("5"));
-    // The box written before the fault tells its step; the one the fault left does not,
-    // and neither is described differently to a screen reader.
-    QCOMPARE(ToolTipOf(form.box("a")), QStringLiteral("a = x + y = 2 + 3 = 5"));
+    // The box written before the fault tells its step, then its reading; the one the
+    // fault left tells neither, and neither is described differently to a screen reader.
+    QCOMPARE(ToolTipOf(form.box("a")), QStringLiteral("a = x + y = 2 + 3 = 5\na \u2248 5"));
     QCOMPARE(ToolTipOf(form.box("b")), QString());
     QCOMPARE(Described(form.box("a")), QString());
     // A form's own message is shown under its own title.
@@ -255,11 +269,14 @@ void TestCalcForm::workingWindowFollowsThePresses() {
         QTest::keyClick(where, Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
     };
 
-    // The form's context menu holds the item, under the same key.
+    // The form's context menu holds the item, under the same key, and prefixed input, off.
     QCOMPARE(form->contextMenuPolicy(), Qt::ActionsContextMenu);
-    QCOMPARE(form->actions().size(), 1);
+    QCOMPARE(form->actions().size(), 2);
     QCOMPARE(form->actions().front()->text(), QStringLiteral("Working"));
     QCOMPARE(form->actions().front()->shortcut(), Working::key());
+    QAction* prefixes = form->actions().back();
+    QCOMPARE(prefixes->text(), QStringLiteral("Prefixes (4k7, 10\u00b5)"));
+    QVERIFY(prefixes->isCheckable() && !prefixes->isChecked());
 
     // Before any press the window says so in words.
     box("p")->setFocus();
@@ -277,22 +294,43 @@ void TestCalcForm::workingWindowFollowsThePresses() {
     test::PressEnter(box("v"));
     const QString i = QStringLiteral("i = p / v = 100 / 230 = 0.434782608695652");
     const QString r = QStringLiteral("r = p / (i * i) = 100 / (0.434782608695652 * 0.434782608695652) = 529");
-    QCOMPARE(workingText(), i + '\n' + r);
-    QCOMPARE(ToolTipOf(box("i")), i);
-    QCOMPARE(ToolTipOf(box("r")), r);
-    QCOMPARE(ToolTipOf(box("v")), QString());  // typed, not written
-    QCOMPARE(ToolTipOf(box("w")), QString());  // left empty
+    // The steps, then what `--readings` prints: each box's reading and the parts that fit.
+    const QString readings = ReadingsOf("pd", {"p=100", "v=230"});
+    QCOMPARE(workingText(), i + '\n' + r + "\n\n" + readings);
+    QCOMPARE(ToolTipOf(box("i")), i + QStringLiteral("\ni \u2248 434.783 mA"));
+    QVERIFY(ToolTipOf(box("r")).startsWith(r + QStringLiteral("\nr \u2248 529 \u03a9\nr: E6 470 \u03a9")));
+    QCOMPARE(ToolTipOf(box("v")), QStringLiteral("v \u2248 230 V"));  // typed, not written: its reading only
+    QCOMPARE(ToolTipOf(box("w")), QString());                         // left empty
 
     // The next press replaces the work shown; the boxes it did not write tell nothing.
     test::TypeInto(box("t"), QStringLiteral("2"));
     test::PressEnter(box("t"));
     const QString q = QStringLiteral("q = i * t = 0.434782608695652 * 2 = 0.869565217391304");
-    QCOMPARE(workingText(), q + QStringLiteral("\nw = p * t = 100 * 2 = 200"));
-    QCOMPARE(ToolTipOf(box("q")), q);
-    QCOMPARE(ToolTipOf(box("i")), QString());
-    // A step no longer tells how a box's text came about once the user changes it.
+    QVERIFY(workingText().startsWith(q + QStringLiteral("\nw = p * t = 100 * 2 = 200\n\n")));
+    QCOMPARE(ToolTipOf(box("q")), q + QStringLiteral("\nq \u2248 869.565 mC"));
+    QCOMPARE(ToolTipOf(box("i")), QStringLiteral("i \u2248 434.783 mA"));
+    // A step no longer tells how a box's text came about once the user changes it; its
+    // reading follows the text, in the window too.
     test::TypeInto(box("q"), QStringLiteral("1"));
-    QCOMPARE(ToolTipOf(box("q")), QString());
+    QCOMPARE(ToolTipOf(box("q")), QStringLiteral("q \u2248 1 C"));
+    QVERIFY(workingText().contains(QStringLiteral("\nq \u2248 1 C\n")));
+
+    // Prefixed input, asked for from the context menu: a code is read as the decimal it
+    // names, the box keeps what was typed, and the work shows how it was read.
+    prefixes->setChecked(true);
+    test::TypeInto(box("w"), QString());
+    test::TypeInto(box("p"), QString());
+    test::TypeInto(box("i"), QString());
+    test::TypeInto(box("r"), QString());
+    test::TypeInto(box("q"), QString());
+    test::TypeInto(box("v"), QStringLiteral("4k7"));
+    test::TypeInto(box("t"), QStringLiteral("2m"));
+    QCOMPARE(ToolTipOf(box("v")), QStringLiteral("v \u2248 4.7 kV"));
+    test::PressEnter(box("t"));
+    QCOMPARE(box("v")->text(), QStringLiteral("4k7"));
+    QVERIFY(workingText().startsWith(
+        QStringLiteral("v = 4k7 = 4.7 * 10^3 = 4700\nt = 2m = 2 * 10^-3 = 0.002\n")));
+    QCOMPARE(ToolTipOf(box("v")), QStringLiteral("v = 4k7 = 4.7 * 10^3 = 4700\nv \u2248 4.7 kV"));
 
     // Closed, it opens afresh with the same work; closing the form closes it too.
     working->close();
@@ -301,7 +339,7 @@ void TestCalcForm::workingWindowFollowsThePresses() {
     box("t")->setFocus();
     pressKey(box("t"));
     QCOMPARE(area.subWindowList().size(), 2);
-    QVERIFY(workingText().startsWith(q));
+    QVERIFY(workingText().startsWith(QStringLiteral("v = 4k7")));
     formWindow->close();
     QTRY_VERIFY(area.subWindowList().isEmpty());
 }
