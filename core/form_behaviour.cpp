@@ -152,8 +152,14 @@ BoxRead FormBehaviour::read(const FormView& view, std::string_view box) const {
         read.reading = BoxReading(text, unit, readingOf(box, view.state));
         if (unit.parts != Parts::None) value = DecimalNumber::strictly(text);
     }
-    // A number a box holds lies within the range of doubles: 1E+309 is none.
-    if (unit.parts != Parts::None && value && value->exponent <= 308) read.parts = PartsFitting(*value, unit);
+    // Parts fit a number within the range of doubles only: 8E+308 is too large to work with.
+    if (unit.parts == Parts::None || !value) return read;
+    try {
+        (void)TextToNumber(value->text());
+    } catch (const Fault&) {
+        return read;
+    }
+    read.parts = PartsFitting(*value, unit);
     return read;
 }
 

@@ -90,14 +90,22 @@ void CheckRoundTrips(std::string_view bytes) {
     }
 }
 
-// The request `line` with "explain" set to `explain`, or nothing when it is no object.
-std::optional<std::string> Explained(std::string_view line, bool explain) {
+// The request `line` with "explain" set to `explain` (and, with `readings`, asking for the
+// readings with prefixed input, which a plain answer never has), or nothing when it is no
+// object.
+std::optional<std::string> Explained(std::string_view line, bool explain, bool readings = false) {
     try {
         json::Value request = json::Parse(line);
         auto* object = std::get_if<json::Object>(&request);
         if (!object) return std::nullopt;
-        std::erase_if(*object, [](const json::Member& m) { return m.name == "explain"; });
+        std::erase_if(*object, [](const json::Member& m) {
+            return m.name == "explain" || m.name == "readings" || m.name == "si";
+        });
         if (explain) object->push_back({"explain", true});
+        if (readings) {
+            object->push_back({"readings", true});
+            object->push_back({"si", true});
+        }
         return json::Write(request);
     } catch (const json::Error&) {
         return std::nullopt;
@@ -124,6 +132,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              withSteps.starts_with(answer.substr(0, reports) + ",\"steps\":[") &&
                              withSteps.ends_with(answer.substr(reports)),
                    "explained, the answer changes: %s\n%s", answer.c_str(), withSteps.c_str());
+    }
+    // Asked for its readings with prefixed input: one answer of JSON, refused as the plain
+    // one is.
+    if (const std::optional<std::string> read = Explained(line, false, true)) {
+        const std::string answered = request::AnswerLine(calculations, *read);
+        try {
+            const json::Value read = json::Parse(answered, json::Arrays::Read);
+            FUZZ_CHECK(std::holds_alternative<json::Object>(read) &&
+                           answer.starts_with("{\"error\"") == answered.starts_with("{\"error\""),
+                       "with readings, the answer changes its kind: %s\n%s", answer.c_str(),
+                       answered.c_str());
+        } catch (const json::Error& e) {
+            FUZZ_CHECK(false, "with readings, the answer is no JSON (%s): %s", e.what(), answered.c_str());
+        }
     }
     // The same line as an event of a form the web page draws: always one JSON object.
     const std::string event = request::EventAnswer(calculations, line);

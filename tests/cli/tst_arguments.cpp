@@ -89,6 +89,8 @@ void TestCalcArguments::answers_data() {
                "\u03a9 "
                "(+0.667 %); bands E24 blue red gold gold, E96 blue black yellow silver brown\n")
         << QByteArray();
+    QTest::newRow("a number too large to work with has no reading and no parts")
+        << QStringList{"cond", "r=8E308", "--readings"} << 0 << QByteArray("r=8E308\nc=\n") << QByteArray();
     QTest::newRow("a press named by what it works out")
         << QStringList{"oscil", "--press", "voltage", "vs=2", "vd=3"} << 0
         << QByteArray("vs=2\nvd=3\nv=6\nt=\nhd=\nhs=\nf=\nw=\n") << QByteArray();
