@@ -11,6 +11,7 @@
 #include "support/test_registry.h"
 #include "support/widget_helpers.h"
 #include "ui/component_list_form.h"
+#include "ui/working.h"
 #include "ui/form_accessibility.h"
 
 #include <QComboBox>
@@ -107,7 +108,7 @@ std::vector<Case> Cases(const FormDecl& form, int count) {
     return cases;
 }
 
-std::string RequestLine(const FormDecl& form, const Case& c, bool explain = false) {
+std::string RequestLine(const FormDecl& form, const Case& c, bool explain = false, bool readings = false) {
     std::string line = "{\"calc\":\"" + std::string(form.name) + "\",\"set\":{";
     for (const auto& [name, text] : c.settings) {
         if (line.back() != '{') line += ',';
@@ -118,6 +119,7 @@ std::string RequestLine(const FormDecl& form, const Case& c, bool explain = fals
     line += '}';
     if (!c.press.empty()) line += ",\"press\":\"" + c.press + "\"";
     if (explain) line += ",\"explain\":true";
+    if (readings) line += ",\"readings\":true";
     return line + "}\n";
 }
 
@@ -257,6 +259,15 @@ void TestDesktopAgreement::sameBoxesAsTheDesktop() {
     QCOMPARE(explainedRun.status, 0);
     const QList<QByteArray> explained = explainedRun.out.split('\n');
     QCOMPARE(explained.size(), answers.size());
+    // And asked for the readings, which the desktop lists after the steps in the Working
+    // window: every box's reading, and which boxes have parts that fit.
+    QByteArray readingsBatch;
+    for (const Case& c : cases) readingsBatch += QByteArray::fromStdString(RequestLine(decl, c, false, true));
+    const test::CalcRun readingsRun = test::RunCalc({"--json"}, readingsBatch);
+    QCOMPARE(readingsRun.status, 0);
+    const QList<QByteArray> read = readingsRun.out.split('\n');
+    QCOMPARE(read.size(), answers.size());
+    form->working()->open();
 
     for (std::size_t k = 0; k < cases.size(); ++k) {
         const QByteArray desktop = OnTheDesktop(form.get(), cases[k], catcher);
@@ -279,6 +290,25 @@ void TestDesktopAgreement::sameBoxesAsTheDesktop() {
             for (const Step& step : form->lastSteps()) shown << QString::fromStdString(StepLine(step));
             QCOMPARE(shown, steps);
         }
+        const QJsonObject answer = QJsonDocument::fromJson(read[qsizetype(k)]).object();
+        QStringList readings, parts;
+        const QJsonObject readingsOf = answer[QLatin1String("readings")].toObject();
+        for (auto it = readingsOf.begin(); it != readingsOf.end(); ++it)
+            readings << it.key() + QStringLiteral(" \u2248 ") + it.value().toString();
+        parts = answer[QLatin1String("preferred")].toObject().keys();
+        QStringList shownReadings, shownParts;
+        for (const QString& line : form->working()->window()->text().section(QStringLiteral("\n\n"), 1).split('\n')) {
+            if (line.contains(QStringLiteral(" \u2248 "))) shownReadings << line;
+            else if (line.contains(QStringLiteral(": E")) || line.contains(QStringLiteral(": rated")))
+                shownParts << line.section(QLatin1Char(':'), 0, 0);
+        }
+        // JSON names its members in the form's order, which Qt's objects forget.
+        readings.sort();
+        shownReadings.sort();
+        parts.sort();
+        shownParts.sort();
+        QCOMPARE(shownReadings, readings);
+        QCOMPARE(shownParts, parts);
     }
 
     // The worked example from the command line, too.
