@@ -221,7 +221,11 @@ void TestCalcArguments::manPageShowsWhatItPrints() {
              .globalMatch(roff)) {
         QString text = block.captured(1);
         text.replace(QLatin1String("\\-"), QLatin1String("-"))
-            .replace(QLatin1String("\\e"), QLatin1String("\\"));
+            .replace(QLatin1String("\\e"), QLatin1String("\\"))
+            .replace(QLatin1String("\\(~~"), QStringLiteral("\u2248"))
+            .replace(QLatin1String("\\(*W"), QStringLiteral("\u03a9"))
+            .replace(QLatin1String("\\(mi"), QStringLiteral("\u2212"))
+            .replace(QLatin1String("\\(mc"), QStringLiteral("\u00b5"));
         QStringList lines = text.split(QLatin1Char('\n'));
         QVERIFY2(lines.front().startsWith(QLatin1String("$ ampora-calc ")), qPrintable(lines.front()));
         QString command = lines.takeFirst().mid(2);
