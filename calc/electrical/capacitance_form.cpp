@@ -7,9 +7,13 @@
 namespace ampora::capacitance {
 namespace {
 
-constexpr ListDecl kList = {
-    "No. of Capacitors:", "Capacitor", true, {5220, 3030, 1095, 285}, {3720, 4020, 1455, 495}, units::kFarad,
-    component_list::kParallel};
+constexpr ListDecl kList = {"No. of Capacitors:",
+                            "Capacitor",
+                            true,
+                            {5220, 3030, 1095, 285},
+                            {3720, 4020, 1455, 495},
+                            units::kFarad,
+                            component_list::kParallel};
 
 constexpr Control kControls[] = {
     {Kind::Label, "Label4", "Voltage Applied:", {3720, 1950, 1455, 255}},

@@ -28,8 +28,9 @@ using Bands = std::array<std::string, kBandCount>;
 // The result boxes.
 enum Box { Ans, Minv, Maxv, kBoxCount };
 // The form's box of each, and the quantity it holds, in this order.
-inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>(
-    {{Ans, "ans", "Nominal Value", units::kOhm}, {Minv, "minv", "Minimum Value", units::kOhm}, {Maxv, "maxv", "Maximum Value", units::kOhm}});
+inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({{Ans, "ans", "Nominal Value", units::kOhm},
+                                                        {Minv, "minv", "Minimum Value", units::kOhm},
+                                                        {Maxv, "maxv", "Maximum Value", units::kOhm}});
 
 // Works out the nominal value into `ans`, then the minimum and maximum from it. The first
 // fault (a needed band with no colour chosen) ends the calculation; `boxes` are then

@@ -11,7 +11,8 @@ namespace ampora::conductance {
 
 enum Box { R, C, kBoxCount };
 // The form's box of each, and the quantity it holds, in this order.
-inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({{R, "r", "Resistance", units::kOhm}, {C, "c", "Conductance", units::kSiemens}});
+inline constexpr auto kBoxes =
+    DeclareBoxes<kBoxCount>({{R, "r", "Resistance", units::kOhm}, {C, "c", "Conductance", units::kSiemens}});
 
 // The pass its "Calculate" runs, under resume-next.
 // Fills the empty one of `r` and `c` from the other; never touches a filled box.

@@ -7,8 +7,8 @@
 namespace ampora::fuse_size {
 namespace {
 
-constexpr ListDecl kList = {"No. of Loads:", "Load", false, {5220, 1560, 1095, 285}, {3720, 2160, 1455, 495},
-                            units::kAmpere};
+constexpr ListDecl kList = {"No. of Loads:",         "Load",        false, {5220, 1560, 1095, 285},
+                            {3720, 2160, 1455, 495}, units::kAmpere};
 
 constexpr Control kControls[] = {
     {Kind::Label, "Label5", "Fuse Size(A):", {3720, 1590, 1455, 255}},

@@ -8,7 +8,7 @@ namespace ampora::resistance {
 namespace {
 
 constexpr ListDecl kList = {
-    "No. of Resistors:", "Resistor", true, {5220, 3030, 1095, 285}, {3720, 3600, 1455, 495}, units::kOhm,
+    "No. of Resistors:",    "Resistor", true, {5220, 3030, 1095, 285}, {3720, 3600, 1455, 495}, units::kOhm,
     component_list::kSeries};
 
 constexpr Control kControls[] = {

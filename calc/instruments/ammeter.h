@@ -13,10 +13,11 @@ namespace ampora::ammeter {
 
 enum Box { I, Ig, Rg, Rs, kBoxCount };
 // The form's box of each, and the quantity it holds, in this order.
-inline constexpr auto kBoxes = DeclareBoxes<kBoxCount>({{I, "i", "Total Current", units::kAmpere},
-                                                        {Ig, "ig", "Galvanometer Current", units::kAmpere},
-                                                        {Rg, "rg", "Galvanometer Resistance", units::kOhm, Reading::Lenient},
-                                                        {Rs, "rs", "Shunt Resistance", units::kOhm, Reading::Lenient}});
+inline constexpr auto kBoxes =
+    DeclareBoxes<kBoxCount>({{I, "i", "Total Current", units::kAmpere},
+                             {Ig, "ig", "Galvanometer Current", units::kAmpere},
+                             {Rg, "rg", "Galvanometer Resistance", units::kOhm, Reading::Lenient},
+                             {Rs, "rs", "Shunt Resistance", units::kOhm, Reading::Lenient}});
 
 // The pass its "Calculate" runs, under resume-next.
 // Fills the one empty box from the other three; with two or more empty, nothing changes.

@@ -17,8 +17,10 @@ namespace ampora::oscilloscope {
 // The d.c. voltage panel: voltage = selectivity x deflection.
 enum VoltageBox { Vs, Vd, V, kVoltageBoxCount };
 // The form's box of each, and the quantity it holds, in this order.
-inline constexpr auto kVoltageBoxes = DeclareBoxes<kVoltageBoxCount>(
-    {{Vs, "vs", "Vertical Selectivity", units::kVoltPerDivision}, {Vd, "vd", "Vertical Deflection"}, {V, "v", "D.C Voltage", units::kVolt}});
+inline constexpr auto kVoltageBoxes =
+    DeclareBoxes<kVoltageBoxCount>({{Vs, "vs", "Vertical Selectivity", units::kVoltPerDivision},
+                                    {Vd, "vd", "Vertical Deflection"},
+                                    {V, "v", "D.C Voltage", units::kVolt}});
 
 // The frequency panel: period = selectivity x deflection, frequency = 1 / period,
 // wavelength = propagation speed x period.

@@ -8,7 +8,7 @@ namespace ampora::inductance {
 namespace {
 
 constexpr ListDecl kList = {
-    "No. of Inductors:", "Inductor", true, {5220, 2610, 1095, 285}, {3720, 3600, 1455, 495}, units::kHenry,
+    "No. of Inductors:",    "Inductor", true, {5220, 2610, 1095, 285}, {3720, 3600, 1455, 495}, units::kHenry,
     component_list::kSeries};
 
 constexpr Control kControls[] = {

@@ -266,7 +266,8 @@ void TestReadings::neighbours_data() {
     row("an inductance", "0.0123", Series::E12, Parts::Inductor, "0.012 (-2.44)", "0.015 (22.0)");
     row("the smallest resistor", "0.001", Series::E24, Parts::Resistor, "0.001 (0)", "0.001 (0)");
     row("below the smallest resistor", "0.0005", Series::E24, Parts::Resistor, "none", "0.001 (100)");
-    row("529 ohms in E48: three figures shown", "529", Series::E48, Parts::Resistor, "511 (-3.40)", "536 (1.32)");
+    row("529 ohms in E48: three figures shown", "529", Series::E48, Parts::Resistor, "511 (-3.40)",
+        "536 (1.32)");
     row("the largest resistor", "100000000000", Series::E24, Parts::Resistor, "100000000000 (0)",
         "100000000000 (0)");
     row("above the largest resistor", "150000000000", Series::E24, Parts::Resistor, "100000000000 (-33.3)",
