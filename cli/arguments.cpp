@@ -64,6 +64,16 @@ Command ParseArguments(std::span<const std::string_view> arguments) {
             if (request.press.empty()) return Refuse("--press needs a button's name", request.calc);
             continue;
         }
+        if (a.starts_with("--explain=")) {
+            const auto rendering = RenderingNamed(a.substr(10));
+            if (!rendering)
+                return Refuse(
+                    "--explain= takes text, markdown or latex, not \"" + std::string(a.substr(10)) + "\"",
+                    request.calc);
+            if (request.solution) return Refuse("--explain= is given twice", request.calc);
+            request.solution = rendering;
+            continue;
+        }
         if (a == "--explain" || a == "--readings" || a == "--si") {
             (a == "--explain"    ? request.explain
              : a == "--readings" ? request.readings

@@ -44,6 +44,7 @@ int Calculate(const request::Request& request) {
     for (const Step& step : answer.steps) out.append(StepLine(step)).append("\n");
     for (const BoxRead& r : answer.readings)
         for (const std::string& line : ReadLines(r)) out.append(line).append("\n");
+    if (request.solution) out.append("\n").append(answer.solution);
     Print(stdout, out);
     const int status = Finished(answer.told.empty() ? kDone : kFaulted);
     if (!answer.told.empty()) Print(stderr, answer.told + "\n");

@@ -118,6 +118,8 @@ public:
     void fill(Step& step, int root) const {
         step.relation = RelationText(nodes_, root, scope_);
         step.substituted = SubstitutedText(nodes_, root, scope_, rounded_);
+        step.relationTeX = RelationTeX(nodes_, root, scope_);
+        step.substitutedTeX = SubstitutedTeX(nodes_, root, scope_, rounded_);
     }
 
 private:

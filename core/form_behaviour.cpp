@@ -8,6 +8,7 @@
 #include "fault.h"
 #include "prefixed_number.h"
 #include "reading.h"
+#include "typeset.h"
 
 #include <algorithm>
 
@@ -189,6 +190,10 @@ Report FormBehaviour::pressPrefixed(const Press& press, FormView& view, Steps* s
                                    ? prefixed->mantissa
                                    : prefixed->mantissa + " * 10^" + std::to_string(prefixed->exponent);
             step.result = prefixed->number;
+            step.relationTeX = tex::Value(typed);
+            step.substitutedTeX = tex::Number(prefixed->mantissa);
+            if (prefixed->exponent != 0)
+                step.substitutedTeX += " \\times 10^{" + std::to_string(prefixed->exponent) + "}";
             steps->push_back(std::move(step));
         }
         read.push_back({u.box, typed, prefixed->number});

@@ -30,6 +30,9 @@ struct Step {
     std::string substituted;           // with the operands' texts as they were read: "100 / 230"
     std::string result;                // the text written; empty when the step faulted
     std::optional<std::string> fault;  // the fault's sentence, when the step faulted
+    // The relation and its substituted form in LaTeX: "\frac{p}{v}", "\frac{100}{230}".
+    std::string relationTeX;
+    std::string substitutedTeX;
 };
 using Steps = std::vector<Step>;
 
@@ -50,5 +53,10 @@ std::string RelationText(std::span<const Term::Node> nodes, int root, const Scop
 // worked out shows its name).
 std::string SubstitutedText(std::span<const Term::Node> nodes, int root, const Scope& scope,
                             std::span<const std::string> rounded);
+
+// The same two in LaTeX math (core/typeset.h): "\frac{p}{v}" and "\frac{100}{230}".
+std::string RelationTeX(std::span<const Term::Node> nodes, int root, const Scope& scope);
+std::string SubstitutedTeX(std::span<const Term::Node> nodes, int root, const Scope& scope,
+                           std::span<const std::string> rounded);
 
 }  // namespace ampora

@@ -37,6 +37,9 @@ Request RequestOf(std::string_view line) {
             (m.name == "explain"    ? request.explain
              : m.name == "readings" ? request.readings
                                     : request.prefixed) = *flag;
+        } else if (m.name == "solution") {
+            request.solution = RenderingNamed(text(m.value, "\"solution\""));
+            if (!request.solution) throw json::Error("\"solution\" is \"text\", \"markdown\" or \"latex\"");
         } else if (m.name == "set") {
             const auto* set = std::get_if<json::Object>(&m.value);
             if (!set) throw json::Error("\"set\" is not an object of names and texts");
@@ -44,7 +47,8 @@ Request RequestOf(std::string_view line) {
                 request.settings.emplace_back(s.name, text(s.value, "the text of \"" + s.name + "\""));
         } else {
             throw json::Error(
-                "a request takes \"calc\", \"set\", \"press\", \"explain\", \"readings\" and \"si\", not \"" +
+                "a request takes \"calc\", \"set\", \"press\", \"explain\", \"readings\", \"si\" and "
+                "\"solution\", not \"" +
                 m.name + "\"");
         }
     }
@@ -101,6 +105,7 @@ std::string AnswerLine(Calculations& calculations, std::string_view line, bool* 
     for (const Message& report : answer.reports)
         reports.push_back(json::Object{{"title", report.title}, {"text", report.text}});
     out.push_back({"reports", std::move(reports)});
+    if (request.solution) out.push_back({"solution", answer.solution});
     std::string written = json::Write(out);
     if (request.readings) {
         written.pop_back();  // the answer's closing brace

@@ -7,12 +7,6 @@
 
 namespace ampora::request {
 
-std::optional<Message> Told(const FormDecl& form, const Report& report) {
-    std::string text = report.text();
-    if (text.empty()) return std::nullopt;
-    return Message{report.fault ? form.caption : report.message->title, std::move(text)};
-}
-
 Calculations::Calculations() = default;
 Calculations::~Calculations() = default;
 
@@ -48,9 +42,10 @@ Answer Calculations::run(const Request& request) {
     answer.error = ApplySettings(*form, view, request.settings, Taken::Strictly).error;
     if (!answer.error.empty()) return answer;
 
+    const FormView before = view;
+    const bool record = request.explain || request.solution;
     for (const Press* press : presses) {
-        const Report report =
-            form->click(view, press->button, request.explain ? &answer.steps : nullptr).report;
+        const Report report = form->click(view, press->button, record ? &answer.steps : nullptr).report;
         const auto told = Told(decl, report);
         if (!told) continue;
         if (!answer.told.empty()) answer.told += '\n';
@@ -60,6 +55,10 @@ Answer Calculations::run(const Request& request) {
     answer.boxes.reserve(form->boxes().size());
     for (std::string_view box : form->boxes()) answer.boxes.emplace_back(box, view.state.box(box));
     if (request.readings) answer.readings = form->readings(view);
+    if (request.solution)
+        answer.solution =
+            Rendered(SolutionOf(*form, before, view, answer.steps, answer.reports), *request.solution);
+    if (!request.explain) answer.steps.clear();
     return answer;
 }
 

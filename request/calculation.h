@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/form_behaviour.h"
+#include "core/solution.h"
 #include "settings.h"
 
 #include <map>
@@ -29,6 +30,8 @@ struct Request {
     bool explain = false;   // record the work behind every box the presses write
     bool readings = false;  // tell every box's reading and the standard parts that fit it
     bool prefixed = false;  // read prefixed input: "4k7" in a box of ohms as 4700
+    // Write the presses' work out as a solution in this rendering (core/solution.h).
+    std::optional<Rendering> solution;
 };
 
 struct Answer {
@@ -48,11 +51,9 @@ struct Answer {
     // With `Request::readings`, every box that has a reading or parts that fit, in the
     // form's order.
     std::vector<BoxRead> readings;
+    // With `Request::solution`, the solution in that rendering.
+    std::string solution;
 };
-
-// What a press's report tells, under the title the desktop shows it under: a fault under
-// the form's caption, a message under its own title; nothing when it tells nothing.
-std::optional<Message> Told(const FormDecl& form, const Report& report);
 
 // Runs requests, keeping what it learns of each calculator's form for the next one.
 class Calculations {

@@ -3,6 +3,7 @@
 
 #include "form_events.h"
 
+#include "core/solution.h"
 #include "json.h"
 #include "readings_json.h"
 #include "share_link.h"
@@ -98,27 +99,105 @@ FormView ViewIn(const FormBehaviour& form, const Object& event) {
     return view;
 }
 
+Object ItemOf(const SolvedItem& item) {
+    return {{"name", item.name}, {"caption", item.caption}, {"text", item.text},
+            {"unit", item.unit}, {"reading", item.reading}, {"choice", item.choice}};
+}
+
+// A press's work as an answer's members: "work", a line for each step; "reports"; the
+// "solution" (what was given and found, and the whole in each rendering); and "pressed",
+// the link that opens the form as it stood before and presses it so again.
+void AddWork(Object& out, const FormBehaviour& form, const FormView& before, const FormView& after,
+             const Steps& steps, const std::vector<Message>& told, std::string_view press) {
+    Array work, reports, given, found;
+    for (const Step& step : steps)
+        work.push_back(Object{{"line", StepLine(step)}, {"faulted", step.fault.has_value()}});
+    for (const Message& m : told) reports.push_back(Object{{"title", m.title}, {"text", m.text}});
+    const Solution solution = SolutionOf(form, before, after, steps, told);
+    for (const SolvedItem& item : solution.given) given.push_back(ItemOf(item));
+    for (const SolvedItem& item : solution.found) found.push_back(ItemOf(item));
+    out.push_back({"work", std::move(work)});
+    out.push_back({"reports", std::move(reports)});
+    out.push_back({"solution", Object{{"caption", solution.caption},
+                                      {"given", std::move(given)},
+                                      {"found", std::move(found)},
+                                      {"text", Rendered(solution, Rendering::Text)},
+                                      {"markdown", Rendered(solution, Rendering::Markdown)},
+                                      {"latex", Rendered(solution, Rendering::LaTeX)}}});
+    Settings settings = LinkSettings(form, before.state);
+    if (before.prefixed) settings.emplace_back("si", "1");
+    settings.emplace_back("press", std::string(press));
+    out.push_back({"pressed", LinkFragment(form.form().name, settings)});
+}
+
+// What a link opens: the form set as it says, and pressed where it says "press=1" (every
+// press in turn, as ampora-calc presses them) or "press=" a press's role or button.
+struct Opened {
+    FormView before, after;
+    Steps steps;
+    std::vector<Message> told;
+    std::string press;  // "" where the link presses nothing
+    std::vector<std::string> ignored;
+};
+
+Opened Open(const FormBehaviour& form, const Link& link) {
+    Opened o;
+    o.before = form.opening();
+    // "si=1" asks for prefixed input and "press" a press; they set no control.
+    Settings settings;
+    std::string press;
+    for (const auto& [name, text] : link.settings) {
+        if (name == "si" && (text == "1" || text == "0"))
+            o.before.prefixed = text == "1";
+        else if (name == "press")
+            press = text;
+        else
+            settings.emplace_back(name, text);
+    }
+    o.ignored = ApplySettings(form, o.before, settings, Taken::Leniently).ignored;
+    o.after = o.before;
+    std::vector<const Press*> presses;
+    if (press == "1")
+        for (const Press& p : form.form().presses) presses.push_back(&p);
+    else if (const Press* p = press.empty() || press == "0" ? nullptr : form.press(press))
+        presses.push_back(p);
+    else if (!press.empty() && press != "0")
+        o.ignored.push_back("press");
+    for (const Press* p : presses) {
+        const Clicked clicked = form.click(o.after, p->button, &o.steps);
+        if (const auto told = Told(form.form(), clicked.report)) o.told.push_back(*told);
+    }
+    if (!presses.empty()) o.press = press;
+    return o;
+}
+
+bool SameControls(const FormView& a, const FormView& b) {
+    return a.state.allBoxes() == b.state.allBoxes() && a.state.allOptions() == b.state.allOptions() &&
+           a.state.allLists() == b.state.allLists();
+}
+
+// The press name a link gives for a click of `button`: "1" where the form has one press,
+// else the press's role.
+std::string LinkPress(const FormBehaviour& form, std::string_view button) {
+    if (form.form().presses.size() == 1) return "1";
+    const Press* press = form.press(button);
+    return press && press->role ? press->role : std::string(button);
+}
+
 Object LinkAnswer(Calculations& calculations, const Object& event) {
     const Link link = ParseLink(Text(event, "link"));
     Object out{{"name", link.name}};
     const FormBehaviour* form = calculations.behaviour(link.name);
     if (!form) return out;
-    FormView view = form->opening();
-    // "si=1" asks for prefixed input; it sets no control.
-    Settings settings;
-    for (const auto& [name, text] : link.settings) {
-        if (name == "si" && (text == "1" || text == "0"))
-            view.prefixed = text == "1";
-        else
-            settings.emplace_back(name, text);
-    }
-    const Applied applied = ApplySettings(*form, view, settings, Taken::Leniently);
+    const Opened opened = Open(*form, link);
     Array ignored;
-    for (const std::string& name : applied.ignored) ignored.push_back(name);
+    for (const std::string& name : opened.ignored) ignored.push_back(name);
     out.push_back({"calc", std::string(form->form().name)});
     out.push_back({"hasSettings", link.hasSettings});
-    out.push_back({"view", ViewOf(*form, view)});
+    out.push_back({"view", ViewOf(*form, opened.after)});
     out.push_back({"ignored", std::move(ignored)});
+    if (!opened.press.empty())
+        AddWork(out, *form, opened.before, opened.after, opened.steps, opened.told, opened.press);
     return out;
 }
 
@@ -131,6 +210,12 @@ Object Answered(Calculations& calculations, const Object& event) {
     FormView view = ViewIn(*form, event);
     const std::string& control = Text(event, "control");
     if (kind == "share") {
+        // The link of the last press, where the form still shows what that press left:
+        // it opens the givens and presses them, so that it shows the whole solution.
+        if (const std::string& pressed = Text(event, "pressed"); !pressed.empty()) {
+            const Link link = ParseLink(pressed);
+            if (link.name == calc && SameControls(Open(*form, link).after, view)) return {{"link", pressed}};
+        }
         Settings settings = LinkSettings(*form, view.state);
         if (view.prefixed) settings.emplace_back("si", "1");
         return {{"link", LinkFragment(calc, settings)}};
@@ -149,15 +234,12 @@ Object Answered(Calculations& calculations, const Object& event) {
     Object out{{"view", Value()}};
     if (kind == "click") {
         Steps steps;
+        const FormView before = view;
         const Clicked clicked = form->click(view, control, &steps);
         if (clicked.what == Clicked::Pressed) {
-            Array work, reports;
-            for (const Step& step : steps)
-                work.push_back(Object{{"line", StepLine(step)}, {"faulted", step.fault.has_value()}});
-            if (const auto told = Told(form->form(), clicked.report))
-                reports.push_back(Object{{"title", told->title}, {"text", told->text}});
-            out.push_back({"work", std::move(work)});
-            out.push_back({"reports", std::move(reports)});
+            std::vector<Message> told;
+            if (auto t = Told(form->form(), clicked.report)) told.push_back(std::move(*t));
+            AddWork(out, *form, before, view, steps, told, LinkPress(*form, control));
         }
     } else if (kind != "open") {
         throw json::Error("there is no event " + Quoted(kind));

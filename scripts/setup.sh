@@ -12,11 +12,12 @@ set -euo pipefail
 # dbus, at-spi2-core and python3-pyatspi let the accessibility test read the program as a
 # screen reader does; libmpfr-dev gives the correctly rounded sine the portable one is
 # tested against; emscripten builds the web page's WebAssembly engine (its nodejs runs the
-# engine's test); chromium is the browser the web edition's tests drive, headless.
+# engine's test); chromium is the browser the web edition's tests drive, headless;
+# poppler-utils' pdftotext reads back the solutions the page and the desktop print to PDF.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
           xvfb xauth clang libclang-rt-14-dev desktop-file-utils appstream librsvg2-bin
           dpkg-dev fakeroot file clang-format lintian man-db reuse dbus at-spi2-core python3-pyatspi
-          libmpfr-dev emscripten chromium)
+          libmpfr-dev emscripten chromium poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

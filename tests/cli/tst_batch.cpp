@@ -146,7 +146,10 @@ void TestCalcBatch::answers_data() {
     QTest::newRow("an unknown member")
         << QByteArray(R"({"calc":"pd","sett":{}})")
         << error(
-               R"(a request takes \"calc\", \"set\", \"press\", \"explain\", \"readings\" and \"si\", not \"sett\")");
+               R"(a request takes \"calc\", \"set\", \"press\", \"explain\", \"readings\", \"si\" and \"solution\", not \"sett\")");
+    QTest::newRow("a solution in no rendering")
+        << QByteArray(R"({"calc":"pd","solution":"html"})")
+        << error(R"(\"solution\" is \"text\", \"markdown\" or \"latex\")");
     QTest::newRow("set as a text") << QByteArray(R"({"calc":"pd","set":"p=1"})")
                                    << error(R"(\"set\" is not an object of names and texts)");
     QTest::newRow("a text as an object")

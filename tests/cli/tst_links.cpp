@@ -3,6 +3,7 @@
 
 #include "request/calculation.h"
 #include "request/form_events.h"
+#include "request/json.h"
 #include "request/share_link.h"
 #include "support/test_registry.h"
 
@@ -191,17 +192,16 @@ void TestLinks::eventsOfThePage_data() {
     QTest::newRow("a press: the view, its steps as lines, what it told")
         << QByteArray(R"({"calc":"cond","event":"click","control":"Command1","set":{"r":"<b>0</b>"}})")
         << QByteArray(
-               R"({"view":{"boxes":{"r":"<b>0</b>","c":""},"options":{},"lists":{},"hidden":[],)"
-               R"("default":"Command1","si":false,"readings":{},"preferred":{}},"work":[{"line":"c = 1 / r = 1 / )"
-               R"(\"<b>0</b>\": The Resistance box )"
-               R"(does not hold a number.","faulted":true}],"reports":[]})");
+               R"({"view":{"boxes":{"r":"<b>0</b>","c":""},"options":{},"lists":{},"hidden":[],"default":"Command)"
+               R"(1","si":false,"readings":{},"preferred":{}},"work":[{"line":"c = 1 / r = 1 / \"<b>0</b>\": The )"
+               R"(Resistance box does not hold a number.","faulted":true}],"reports":[],"pressed":"#cond?r=%3Cb%3)"
+               R"(E0%3C%2Fb%3E&press=1"})");
     QTest::newRow("a message under its title")
         << QByteArray(R"({"calc":"oscil","event":"click","control":"Command1","default":"Command1"})")
         << QByteArray(
-               R"({"view":{"boxes":{"vs":"","vd":"","v":"","t":"","hd":"","hs":"","f":"","w":""},)"
-               R"("options":{},"lists":{},"hidden":[],"default":"Command1","si":false,"readings":{},"preferred":{}},)"
-               R"("work":[],)"
-               R"("reports":[{"title":"Error!","text":"Leave one field blank!"}]})");
+               R"({"view":{"boxes":{"vs":"","vd":"","v":"","t":"","hd":"","hs":"","f":"","w":""},"options":{},"li)"
+               R"(sts":{},"hidden":[],"default":"Command1","si":false,"readings":{},"preferred":{}},"work":[],"re)"
+               R"(ports":[{"title":"Error!","text":"Leave one field blank!"}],"pressed":"#oscil?press=voltage"})");
     QTest::newRow("Reset keeps what is shown")
         << QByteArray(R"({"calc":"rcc","event":"click","control":"Command2","set":{"unit":"1","ans":"9"},)"
                       R"("hidden":["ans"],"default":"Command2"})")
@@ -227,6 +227,36 @@ void TestLinks::eventsOfThePage_data() {
                R"("reading":"10 kΩ","deviation":"0"}],"E192":[{"value":"10000","reading":"10 kΩ",)"
                R"("deviation":"0"}],"bands":{"E24":["brown","black","orange","gold"],"E96":["brown",)"
                R"("black","black","red","brown"]}}}})");
+    QTest::newRow("a link presses one press by its role, and names what it ignored")
+        << QByteArray(R"({"event":"link","link":"#oscil?vs=2&vd=3&press=voltage&x=1"})")
+        << QByteArray(
+               R"({"name":"oscil","calc":"oscil","hasSettings":true,"view":{"boxes":{"vs":"2","vd":"3","v":"6","t)"
+               R"(":"","hd":"","hs":"","f":"","w":""},"options":{},"lists":{},"hidden":[],"default":"Command2","s)"
+               R"(i":false,"readings":{"vs":"2 V/div","vd":"3","v":"6 V"},"preferred":{}},"ignored":["x"],"work":)"
+               R"([{"line":"v = vs * vd = 2 * 3 = 6","faulted":false}],"reports":[],"pressed":"#oscil?vs=2&vd=3&p)"
+               R"(ress=voltage"})");
+    QTest::newRow("a link with press=1 presses every press in turn")
+        << QByteArray(R"({"event":"link","link":"#oscil?vs=2&vd=3&press=1"})")
+        << QByteArray(
+               R"({"name":"oscil","calc":"oscil","hasSettings":true,"view":{"boxes":{"vs":"2","vd":"3","v":"6","t)"
+               R"(":"","hd":"","hs":"","f":"","w":""},"options":{},"lists":{},"hidden":[],"default":"Command2","s)"
+               R"(i":false,"readings":{"vs":"2 V/div","vd":"3","v":"6 V"},"preferred":{}},"ignored":[],"work":[{")"
+               R"(line":"v = vs * vd = 2 * 3 = 6","faulted":false}],"reports":[],"pressed":"#oscil?vs=2&vd=3&pres)"
+               R"(s=1"})");
+    QTest::newRow("a press it lacks presses nothing")
+        << QByteArray(R"({"event":"link","link":"#oscil?vs=2&press=2"})")
+        << QByteArray(
+               R"({"name":"oscil","calc":"oscil","hasSettings":true,"view":{"boxes":{"vs":"2","vd":"","v":"","t":)"
+               R"("","hd":"","hs":"","f":"","w":""},"options":{},"lists":{},"hidden":[],"default":"Command2","si")"
+               R"(:false,"readings":{"vs":"2 V/div"},"preferred":{}},"ignored":["press"]})");
+    QTest::newRow("share after a press: the link that presses, while the form shows what it left")
+        << QByteArray(
+               R"({"calc":"cond","event":"share","set":{"r":"4","c":"0.25"},"pressed":"#cond?r=4&press=1"})")
+        << QByteArray(R"({"link":"#cond?r=4&press=1"})");
+    QTest::newRow("share after a press and an edit: the form as it stands")
+        << QByteArray(
+               R"({"calc":"cond","event":"share","set":{"r":"5","c":"0.25"},"pressed":"#cond?r=4&press=1"})")
+        << QByteArray(R"({"link":"#cond?r=5&c=0.25"})");
     QTest::newRow("what the page gets wrong is refused")
         << QByteArray(R"({"calc":"pd","event":"click","control":"calc","set":{"zz":"1"}})")
         << QByteArray(R"({"error":"pd has no box, option or list named \"zz\""})");
@@ -241,7 +271,11 @@ void TestLinks::eventsOfThePage() {
     QFETCH(QByteArray, event);
     QFETCH(QByteArray, answer);
     Calculations calculations;
-    QCOMPARE(QByteArray::fromStdString(EventAnswer(calculations, event.toStdString())), answer);
+    // A press's solution is held to its renderings by the tests of solutions.
+    json::Value answered = json::Parse(EventAnswer(calculations, event.toStdString()), json::Arrays::Read);
+    auto& members = std::get<json::Object>(answered);
+    std::erase_if(members, [](const json::Member& m) { return m.name == "solution"; });
+    QCOMPARE(QByteArray::fromStdString(json::Write(answered)), answer);
 }
 
 AMPORA_TEST(TestLinks)
