@@ -115,7 +115,7 @@ std::string UsageLine(const FormDecl& form) {
             press += std::string(p.role ? p.role : p.button) + (&p == &form.presses.back() ? "]" : "|");
         words.push_back(press);
     }
-    for (const char* word : {"[--explain]", "[--readings]", "[--si]", "[NAME=TEXT]..."})
+    for (const char* word : {"[--explain[=HOW]]", "[--readings]", "[--si]", "[NAME=TEXT]..."})
         words.emplace_back(word);
     // Wrapped before kWidth, the lines after the first under the first word.
     std::string out = lead;
@@ -158,10 +158,10 @@ std::string GeneralUsage() {
             roles += std::string(&p == &form->presses.front() ? " " : ", ") + (p.role ? p.role : p.button);
     }
     const std::string program = kProgram;
-    return "Usage: " + program + " CALC [--press PRESS] [--explain] [--readings] [--si]\n" +  //
-           "       " + std::string(program.size(), ' ') + "      [NAME=TEXT]...\n" +          //
-           "       " + program + " CALC --help\n" +                                           //
-           "       " + program + " --json\n" +                                                //
+    return "Usage: " + program + " CALC [--press PRESS] [--explain[=HOW]] [--readings] [--si]\n" +  //
+           "       " + std::string(program.size(), ' ') + "      [NAME=TEXT]...\n" +                //
+           "       " + program + " CALC --help\n" +                                                 //
+           "       " + program + " --json\n" +                                                      //
            "       " + program + " --list | --help | --version\n" +
            "\n"
            "Runs one of Ampora's calculators as its \"Calculate\" button does, and prints every\n"
@@ -178,6 +178,10 @@ std::string GeneralUsage() {
            ") or by its button\n"
            "  --explain       after the boxes, the work behind each value written, a line per\n"
            "                  step: NAME = RELATION = RELATION WITH THE TEXTS READ = RESULT\n"
+           "  --explain=HOW   after the boxes and a blank line, the work as a solution to hand\n"
+           "                  in: the calculator, what was given, the steps, what the press\n"
+           "                  told and what it found; HOW is text, markdown (tables and a\n"
+           "                  numbered list) or latex (amsmath align* blocks)\n"
            "  --readings      after the boxes (and the steps), each box's value read with an\n"
            "                  S.I. prefix, NAME \u2248 READING, and for a resistor, capacitor,\n"
            "                  inductor or fuse, the standard parts nearest it: NAME: E6 ...\n"
@@ -195,7 +199,8 @@ std::string GeneralUsage() {
            "                  per line: {\"boxes\":{...},\"fault\":null,\"reports\":[]}, or\n"
            "                  {\"error\":\"...\"}; with \"explain\":true, the answer adds\n"
            "                  \"steps\":[...], with \"readings\":true \"readings\":{...} and\n"
-           "                  \"preferred\":{...}; \"si\":true reads prefixed input\n"
+           "                  \"preferred\":{...}; \"si\":true reads prefixed input;\n"
+           "                  \"solution\":\"HOW\" adds the solution, \"solution\":\"...\"\n"
            "  -v, --version   print the version\n"
            "\n"
            "Exit status: 0 when done; 1 when a press stopped on a fault or showed a message\n"

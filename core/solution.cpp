@@ -238,12 +238,16 @@ Solution SolutionOf(const FormBehaviour& form, const FormView& before, const For
                     std::vector<Message> reports) {
     Solution s{.caption = form.form().caption, .steps = std::move(steps), .reports = std::move(reports)};
     const ControlList& controls = form.controls();
+    // What was given is what the form shows: a component list's rows as its count covers
+    // them, also where a setting gave the count and nobody pressed "OK".
+    FormView shown = before;
+    if (form.form().list) form.confirmCount(shown);
     for (std::string_view box : form.boxes()) {
-        if (before.isHidden(box) || IsEmpty(before.state.box(box))) continue;
+        if (shown.isHidden(box) || IsEmpty(before.state.box(box))) continue;
         s.given.push_back(BoxItem(form, before, box));
     }
     for (const Control& c : controls.all()) {
-        if (before.isHidden(c.name)) continue;
+        if (shown.isHidden(c.name)) continue;
         if (c.kind == Kind::Option && before.state.option(c.name)) {
             const Control* group = c.parent ? controls.find(c.parent) : nullptr;
             s.given.push_back({.name = c.name,

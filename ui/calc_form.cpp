@@ -350,13 +350,18 @@ void CalcForm::writeBack(const FormState& state) {
 
 void CalcForm::click(std::string_view button) {
     view_.state = state();
+    const FormView before = view_;
     Steps steps;
     const Clicked clicked = behaviour_->click(view_, button, &steps);
     showView(view_, clicked.changed);
     if (clicked.what != Clicked::Pressed) return;
     steps_ = std::move(steps);
-    if (working_) working_->record(steps_);
     const Report& report = clicked.report;
+    if (working_) {
+        std::vector<Message> told;
+        if (auto t = Told(*declaration(), report)) told.push_back(std::move(*t));
+        working_->record(steps_, SolutionOf(*behaviour_, before, view_, steps_, std::move(told)));
+    }
     if (report.fault) reportFault(*report.fault);
     if (report.message)
         ShowMessage(this, QString::fromStdString(report.message->title),

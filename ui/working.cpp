@@ -4,15 +4,22 @@
 #include "working.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStringList>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -40,7 +47,11 @@ void Place(QMdiSubWindow* frame, const QMdiSubWindow* formFrame) {
 }  // namespace
 
 WorkingWindow::WorkingWindow(const QWidget& form, QWidget* parent)
-    : QWidget(parent, parent ? Qt::Window : Qt::WindowFlags()), text_(new QPlainTextEdit(this)) {
+    : QWidget(parent, parent ? Qt::Window : Qt::WindowFlags()),
+      text_(new QPlainTextEdit(this)),
+      copyMarkdown_(new QPushButton(tr("Copy as Markdown"), this)),
+      copyLaTeX_(new QPushButton(tr("Copy as LaTeX"), this)),
+      print_(new QPushButton(tr("Print\u2026"), this)) {
     setObjectName(form.objectName() + QStringLiteral("Working"));
     setWindowTitle(tr("Working - %1").arg(form.windowTitle()));
     text_->setObjectName(QStringLiteral("steps"));
@@ -50,12 +61,55 @@ WorkingWindow::WorkingWindow(const QWidget& form, QWidget* parent)
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // One step, one line: a long step scrolls rather than breaking in two.
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    copyMarkdown_->setObjectName(QStringLiteral("copyMarkdown"));
+    copyLaTeX_->setObjectName(QStringLiteral("copyLatex"));
+    print_->setObjectName(QStringLiteral("print"));
+    connect(copyMarkdown_, &QPushButton::clicked, this, [this] { copy(Rendering::Markdown); });
+    connect(copyLaTeX_, &QPushButton::clicked, this, [this] { copy(Rendering::LaTeX); });
+    connect(print_, &QPushButton::clicked, this, &WorkingWindow::askToPrint);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(6, 0, 6, 6);
+    buttons->addWidget(copyMarkdown_);
+    buttons->addWidget(copyLaTeX_);
+    buttons->addWidget(print_);
+    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text_);
+    layout->addLayout(buttons);
     setFocusProxy(text_);
     resize(sizeHint());
     setSteps(nullptr);
+    setSolution(nullptr);
+}
+
+void WorkingWindow::setSolution(const Solution* solution) {
+    solution_.reset();
+    if (solution) solution_ = *solution;
+    for (QPushButton* b : {copyMarkdown_, copyLaTeX_, print_}) b->setEnabled(solution != nullptr);
+}
+
+QString WorkingWindow::solution(Rendering rendering) const {
+    return solution_ ? QString::fromStdString(Rendered(*solution_, rendering)) : QString();
+}
+
+void WorkingWindow::copy(Rendering rendering) const {
+    QGuiApplication::clipboard()->setText(solution(rendering));
+}
+
+void WorkingWindow::print(QPrinter& printer) const {
+    QTextDocument document;
+    document.setMarkdown(solution(Rendering::Markdown));
+    document.print(&printer);
+}
+
+void WorkingWindow::askToPrint() {
+    if (!solution_) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print Solution"));
+    if (dialog.exec() == QDialog::Accepted) print(printer);
 }
 
 QSize WorkingWindow::sizeHint() const {
@@ -112,8 +166,9 @@ Working::~Working() {
 
 QKeySequence Working::key() { return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W); }
 
-void Working::record(const Steps& steps) {
+void Working::record(const Steps& steps, Solution solution) {
     last_ = &steps;
+    solution_ = std::move(solution);
     steps_.clear();
     for (const auto& [name, box] : boxes_) {
         // The last step that wrote the box, if the box still holds what it wrote, or that
@@ -131,7 +186,9 @@ void Working::record(const Steps& steps) {
 }
 
 void Working::reread() {
-    if (window_) window_->setSteps(last_, readLines_ ? readLines_("") : std::vector<std::string>());
+    if (!window_) return;
+    window_->setSteps(last_, readLines_ ? readLines_("") : std::vector<std::string>());
+    window_->setSolution(solution_ ? &*solution_ : nullptr);
 }
 
 void Working::open() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/relation.h"
+#include "core/solution.h"
 
 #include <QHash>
 #include <QKeySequence>
@@ -13,6 +14,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -21,16 +23,20 @@
 class QAction;
 class QLineEdit;
 class QPlainTextEdit;
+class QPrinter;
+class QPushButton;
 
 // How a calculator form shows the work behind its answers. After a press, each box the
 // press wrote tells in its tool tip the step that wrote it; every box's tool tip tells its
 // reading and the parts that fit its value; the form's "Working" window lists every step
 // of the last press, one line each, as the command line's --explain prints them, then the
-// readings as --readings prints them.
+// readings as --readings prints them; under them, the last press's solution is copied as
+// Markdown or LaTeX, or printed, as ampora-calc --explain=markdown|latex writes it.
 namespace ampora {
 
 // The "Working" window: the steps of a form's last press as read-only text, one step a
-// line, to read, select and copy.
+// line, to read, select and copy; and the buttons "Copy as Markdown", "Copy as LaTeX" and
+// "Print…" that hand in the press's solution.
 class WorkingWindow : public QWidget {
     Q_OBJECT
 public:
@@ -40,11 +46,25 @@ public:
     // readings and the parts that fit them, a line each.
     void setSteps(const Steps* steps, const std::vector<std::string>& readings = {});
     QString text() const;
+    // The last press's solution (nullptr before the first press): the buttons hand it in.
+    void setSolution(const Solution* solution);
+    // The solution in `rendering`; empty before the first press.
+    QString solution(Rendering rendering) const;
+    // The solution laid out on `printer`'s pages, from its Markdown: the caption, tables of
+    // what was given and found, the steps as a numbered list.
+    void print(QPrinter& printer) const;
     // Wide enough for a typical step, such as one that multiplies two 15-digit values.
     QSize sizeHint() const override;
 
 private:
+    void copy(Rendering rendering) const;
+    void askToPrint();
+
     QPlainTextEdit* text_;
+    QPushButton* copyMarkdown_;
+    QPushButton* copyLaTeX_;
+    QPushButton* print_;
+    std::optional<Solution> solution_;
 };
 
 // The work of a declared form's presses, shown on its boxes and in its Working window. It
@@ -66,8 +86,9 @@ public:
     static QKeySequence key();
 
     // After a press has written its boxes back: `steps` (which must outlive the next
-    // record()) becomes the work shown. Only the boxes the press wrote tell a step.
-    void record(const Steps& steps);
+    // record()) becomes the work shown, and `solution` what the window hands in. Only the
+    // boxes the press wrote tell a step.
+    void record(const Steps& steps, Solution solution);
     // The readings changed (a box's text, or the way prefixed input is read).
     void reread();
     // Opens the window, or brings it to the front.
@@ -88,6 +109,7 @@ private:
     Boxes boxes_;
     ReadLines readLines_;
     const Steps* last_ = nullptr;
+    std::optional<Solution> solution_;
     QHash<const QObject*, QString> steps_;  // box -> its step's line
     QPointer<WorkingWindow> window_;
     // The window's MDI child window, when it has one.

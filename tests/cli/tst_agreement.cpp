@@ -18,6 +18,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -111,6 +116,7 @@ std::vector<Case> Cases(const FormDecl& form, int count) {
 }
 
 std::string RequestLine(const FormDecl& form, const Case& c, bool explain = false, bool readings = false) {
+    // Asked for the readings, a request asks for the solution in Markdown too.
     std::string line = "{\"calc\":\"" + std::string(form.name) + "\",\"set\":{";
     for (const auto& [name, text] : c.settings) {
         if (line.back() != '{') line += ',';
@@ -121,7 +127,7 @@ std::string RequestLine(const FormDecl& form, const Case& c, bool explain = fals
     line += '}';
     if (!c.press.empty()) line += ",\"press\":\"" + c.press + "\"";
     if (explain) line += ",\"explain\":true";
-    if (readings) line += ",\"readings\":true";
+    if (readings) line += ",\"readings\":true,\"solution\":\"markdown\"";
     return line + "}\n";
 }
 
@@ -330,6 +336,10 @@ void TestDesktopAgreement::sameBoxesAsTheDesktop() {
         shownParts.sort();
         QCOMPARE(shownReadings, readings);
         QCOMPARE(shownParts, parts);
+        // The solution the Working window hands in is the one ampora-calc writes.
+        if (decl.presses.size() == 1 || !cases[k].press.empty())
+            QCOMPARE(form->working()->window()->solution(Rendering::Markdown),
+                     answer[QLatin1String("solution")].toString());
     }
     // The cases reach the steps of a rule table's every block, its first included: no block
     // number is missing below the largest one seen.
@@ -341,6 +351,44 @@ void TestDesktopAgreement::sameBoxesAsTheDesktop() {
     for (const auto& [name, text] : cases[0].settings) arguments << QString::fromStdString(name + '=' + text);
     const test::CalcRun example = test::RunCalc(arguments);
     QCOMPARE(example.out + "told: " + example.err.trimmed(), OnTheDesktop(form.get(), cases[0], catcher));
+
+    // Printed to PDF, the worked example's solution fills one page, with the caption, what
+    // was given, every step and what was found, as pdftotext reads them back.
+    // Printed to PDF, the worked example's solution fills one page, with the caption, what
+    // was given, every step and what was found: every word of its tables and every step
+    // of its list, as pdftotext reads them back.
+    const QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(folder.filePath(QStringLiteral("solution.pdf")));
+    form->working()->window()->print(printer);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {printer.outputFileName(), QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(20000));
+    const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QCOMPARE(printed.count(QLatin1Char('\f')), 1);
+    // Lines break where the page ends them: compared without blanks, and letters the page
+    // joins ("ﬃ") or writes as their like ("μ" for "µ") as their compatibility forms.
+    const auto solid = [](const QString& t) {
+        return t.normalized(QString::NormalizationForm_KC)
+            .remove(QRegularExpression(QStringLiteral("\\s")))
+            .remove(QLatin1Char('\\'));
+    };
+    const QString page = solid(printed);
+    const QString markdown = form->working()->window()->solution(Rendering::Markdown);
+    QStringList pieces;
+    for (const QString& line : markdown.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.startsWith(QLatin1String("| ---"))) continue;
+        if (line.startsWith(QLatin1String("| ")))  // a cell's lines may sit among its row's others
+            pieces << line.split(QRegularExpression(QStringLiteral("[|\\s]+")), Qt::SkipEmptyParts);
+        else if (line.front().isDigit())
+            pieces << line.section(QLatin1Char('`'), 1, 1);
+        else
+            pieces << line.section(QLatin1Char(' '), 1);
+    }
+    for (const QString& piece : pieces)
+        QVERIFY2(page.contains(solid(piece)), qPrintable(piece + "\nin\n" + printed));
 }
 
 // A box's caption as the command line tells it is the one its desktop form shows beside

@@ -104,29 +104,30 @@ void TestCalcArguments::answers_data() {
                                         << refused("there is no calculator named \"volts\"", "CALC");
     QTest::newRow("unknown name") << QStringList{"pd", "p=1", "x=2"} << 2 << QByteArray()
                                   << refused("pd has no box, option or list named \"x\"",
-                                             "pd [--explain] [--readings] [--si] [NAME");
-    QTest::newRow("a button is not set")
-        << QStringList{"pd", "calc=1"} << 2 << QByteArray()
-        << refused("\"calc\" is not a box, an option or a list", "pd [--explain] [--readings] [--si] [NAME");
+                                             "pd [--explain[=HOW]] [--readings] [--si] [NAME");
+    QTest::newRow("a button is not set") << QStringList{"pd", "calc=1"} << 2 << QByteArray()
+                                         << refused("\"calc\" is not a box, an option or a list",
+                                                    "pd [--explain[=HOW]] [--readings] [--si] [NAME");
     QTest::newRow("no =") << QStringList{"pd", "100"} << 2 << QByteArray()
-                          << refused("\"100\" is not NAME=TEXT", "pd [--explain] [--readings] [--si] [NAME");
+                          << refused("\"100\" is not NAME=TEXT",
+                                     "pd [--explain[=HOW]] [--readings] [--si] [NAME");
     QTest::newRow("an option given 0") << QStringList{"res", "pc=0"} << 2 << QByteArray()
                                        << refused("the option \"pc\" is chosen with 1, not \"0\"",
-                                                  "res [--explain] [--readings] [--si] [NAME");
+                                                  "res [--explain[=HOW]] [--readings] [--si] [NAME");
     QTest::newRow("no such entry")
         << QStringList{"rcc", "unit=Purple"} << 2 << QByteArray()
         << refused(
                "the list \"unit\" has no entry \"Purple\" (give an entry as it reads, or its position from 0 "
                "to 9)",
-               "rcc [--explain] [--readings] [--si] [NAME");
+               "rcc [--explain[=HOW]] [--readings] [--si] [NAME");
     QTest::newRow("no such press") << QStringList{"oscil", "--press=Command3"} << 2 << QByteArray()
                                    << refused("oscil has no press named \"Command3\"", "oscil [--press");
     QTest::newRow("a row set twice") << QStringList{"res", "c0=1", "ct0=2"} << 2 << QByteArray()
                                      << refused("\"ct0\" is set twice",
-                                                "res [--explain] [--readings] [--si] [NAME");
+                                                "res [--explain[=HOW]] [--readings] [--si] [NAME");
     QTest::newRow("unknown option") << QStringList{"pd", "--frob"} << 2 << QByteArray()
                                     << refused("unknown option \"--frob\"",
-                                               "pd [--explain] [--readings] [--si] [NAME");
+                                               "pd [--explain[=HOW]] [--readings] [--si] [NAME");
     QTest::newRow("--list with more") << QStringList{"--list", "pd"} << 2 << QByteArray()
                                       << refused("--list takes nothing after it, but \"pd\" follows", "CALC");
 }

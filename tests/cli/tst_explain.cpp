@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <string_view>
+
 using namespace ampora;
 
 // Every calculator's worked example (the one its help and manual page show) explained on
@@ -20,6 +22,28 @@ private slots:
     void edgesOfTheWork_data();
     void edgesOfTheWork();
 };
+
+// With --explain=text in place of --explain, the same boxes, then the solution, whose
+// work is the lines --explain prints; every rendering starts after the boxes and a blank.
+static void CompareSolution(QStringList arguments, const QStringList& steps) {
+    const qsizetype explain = arguments.indexOf(QStringLiteral("--explain"));
+    const test::CalcRun plain =
+        test::RunCalc(QStringList(arguments).mid(0, explain) + arguments.mid(explain + 1));
+    for (const char* rendering : {"text", "markdown", "latex"}) {
+        arguments[explain] = QStringLiteral("--explain=") + rendering;
+        const test::CalcRun run = test::RunCalc(arguments);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, plain.err);
+        QVERIFY2(run.out.startsWith(plain.out + '\n'), run.out.constData());
+        if (rendering != std::string_view("text")) continue;
+        const QString text = QString::fromUtf8(run.out.mid(plain.out.size() + 1));
+        QCOMPARE(text.section(QStringLiteral("\nWork\n"), 1)
+                     .section(QStringLiteral("\n\n"), 0, 0)
+                     .trimmed()
+                     .split('\n'),
+                 steps);
+    }
+}
 
 void TestExplain::workedExamples_data() {
     QTest::addColumn<QStringList>("steps");
@@ -76,6 +100,7 @@ void TestExplain::workedExamples() {
     // The boxes come first, NAME=TEXT without blanks around the sign.
     while (!lines.isEmpty() && !lines.front().contains(QLatin1String(" = "))) lines.removeFirst();
     QCOMPARE(lines, steps);
+    CompareSolution(arguments, steps);
 }
 
 // What the worked examples do not reach: a fuse with no load above 0, whose margin is 0,
@@ -102,11 +127,12 @@ void TestExplain::edgesOfTheWork_data() {
 void TestExplain::edgesOfTheWork() {
     QFETCH(QStringList, arguments);
     QFETCH(QStringList, steps);
-    const test::CalcRun run = test::RunCalc(arguments << QStringLiteral("--explain"));
+    const test::CalcRun run = test::RunCalc(QStringList(arguments) << QStringLiteral("--explain"));
     QCOMPARE(run.status, 0);
     QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     while (!lines.isEmpty() && !lines.front().contains(QLatin1String(" = "))) lines.removeFirst();
     QCOMPARE(lines, steps);
+    CompareSolution(arguments << QStringLiteral("--explain"), steps);
 }
 
 AMPORA_TEST(TestExplain)
