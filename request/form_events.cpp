@@ -171,9 +171,12 @@ Opened Open(const FormBehaviour& form, const Link& link) {
     return o;
 }
 
-bool SameControls(const FormView& a, const FormView& b) {
-    return a.state.allBoxes() == b.state.allBoxes() && a.state.allOptions() == b.state.allOptions() &&
-           a.state.allLists() == b.state.allLists();
+// Whether two views show the same: every box a user reads, option and list alike (a
+// form's scratch box, which the page never sends, left out).
+bool SameControls(const FormBehaviour& form, const FormView& a, const FormView& b) {
+    for (std::string_view box : form.boxes())
+        if (a.state.box(box) != b.state.box(box)) return false;
+    return a.state.allOptions() == b.state.allOptions() && a.state.allLists() == b.state.allLists();
 }
 
 // The press name a link gives for a click of `button`: "1" where the form has one press,
@@ -214,7 +217,8 @@ Object Answered(Calculations& calculations, const Object& event) {
         // it opens the givens and presses them, so that it shows the whole solution.
         if (const std::string& pressed = Text(event, "pressed"); !pressed.empty()) {
             const Link link = ParseLink(pressed);
-            if (link.name == calc && SameControls(Open(*form, link).after, view)) return {{"link", pressed}};
+            if (link.name == calc && SameControls(*form, Open(*form, link).after, view))
+                return {{"link", pressed}};
         }
         Settings settings = LinkSettings(*form, view.state);
         if (view.prefixed) settings.emplace_back("si", "1");

@@ -444,6 +444,28 @@ void TestHelpViewer::manualExamplesReadAsTheWorkingWindow() {
         QCOMPARE(form->working()->window()->text().section(QStringLiteral("\n\n"), 0, 0), match.captured(2));
     }
     QCOMPARE(examples, qsizetype(Calculators().size()));
+
+    // The solution of an example, in each rendering, is the one its Working window hands in.
+    const QRegularExpression solution(
+        QStringLiteral("<pre data-calc=\"([^\"]+)\" data-solution=\"([^\"]+)\">([^<]*)</pre>"));
+    QStringList renderings;
+    for (auto it = solution.globalMatch(page); it.hasNext();) {
+        const auto match = it.next();
+        const std::unique_ptr<CalcForm> form(MakeForm(*FindCalculator(match.captured(1).toStdString())));
+        for (const Setting& s : form->declaration()->example.settings)
+            form->box(s.control)->setText(QString::fromUtf8(s.text));
+        form->button(form->declaration()->example.press)->click();
+        form->working()->open();
+        QString shown = match.captured(3);
+        shown.replace(QLatin1String("&lt;"), QLatin1String("<"))
+            .replace(QLatin1String("&gt;"), QLatin1String(">"))
+            .replace(QLatin1String("&amp;"), QLatin1String("&"));
+        const auto rendering = RenderingNamed(match.captured(2).toStdString());
+        QVERIFY(rendering);
+        QCOMPARE(shown + '\n', form->working()->window()->solution(*rendering));
+        renderings << match.captured(2);
+    }
+    QCOMPARE(renderings, QStringList({"text", "markdown", "latex"}));
 }
 
 AMPORA_TEST(TestHelpViewer)

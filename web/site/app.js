@@ -62,10 +62,12 @@ function report(reports, returnTo = document.activeElement) {
   if (!$('message').open) showNext();
 }
 
-// ---- the work behind the last press
+// ---- the work behind the last press, and its solution to copy or print
 
-function showWork(work, form) {
-  form.work = work;
+// `answer`: the engine's answer to a press, with its "work", "reports" and "solution".
+function showWork(answer, form) {
+  form.work = answer.work;
+  form.solution = answer.solution;
   if (form === current) drawWork(form);
 }
 
@@ -76,7 +78,64 @@ function drawWork(form) {
   $('work-none').hidden = work === undefined || work.length > 0;
   $('work-empty').hidden = work !== undefined;
   for (const step of work || []) list.append(element('li', step.faulted ? 'fault' : '', step.line));
+  for (const id of ['copy-markdown', 'copy-latex', 'print']) $(id).disabled = !form.solution;
+  $('solution-status').textContent = '';
+  $('solution-text').hidden = true;
+  drawSolution(form);
 }
+
+// The solution as the printed page lays it out: the caption, what was given, the work
+// step by step, what the press told and what it found. Only ever printed.
+function drawSolution(form) {
+  const into = $('solution');
+  into.replaceChildren();
+  const solution = form?.solution;
+  document.body.toggleAttribute('data-solution', Boolean(solution));
+  if (!solution) return;
+  const table = (heading, items) => {
+    if (!items.length) return;
+    const rows = element('table');
+    const head = element('tr');
+    for (const h of ['Quantity', 'Name', 'Value', 'Unit', 'Reading']) head.append(element('th', '', h));
+    rows.append(head);
+    for (const item of items) {
+      const row = element('tr');
+      for (const k of ['caption', 'name', 'text', 'unit', 'reading']) row.append(element('td', '', item[k]));
+      rows.append(row);
+    }
+    into.append(element('h2', '', heading), rows);
+  };
+  into.append(element('h1', '', solution.caption));
+  table('Given', solution.given);
+  const steps = element('ol');
+  for (const step of form.work) steps.append(element('li', step.faulted ? 'fault' : '', step.line));
+  into.append(element('h2', '', 'Work'), form.work.length ? steps : element('p', '', 'Nothing was worked out.'));
+  if (form.told?.length) {
+    const told = element('ul');
+    for (const r of form.told) told.append(element('li', '', `${r.title}: ${r.text}`));
+    into.append(element('h2', '', 'Told'), told);
+  }
+  table('Found', solution.found);
+}
+
+async function copySolution(rendering, name) {
+  const text = current?.solution?.[rendering];
+  if (!text) return;
+  const shown = $('solution-text');
+  shown.value = text;
+  try {
+    await navigator.clipboard.writeText(text);
+    shown.hidden = true;
+    $('solution-status').textContent = `${name} copied.`;
+  } catch {
+    shown.hidden = false;
+    shown.select();
+    $('solution-status').textContent = 'Copy the solution from the box.';
+  }
+}
+$('copy-markdown').addEventListener('click', () => copySolution('markdown', 'Markdown'));
+$('copy-latex').addEventListener('click', () => copySolution('latex', 'LaTeX'));
+$('print').addEventListener('click', () => window.print());
 
 const ui = {report, showWork, prefixed: () => $('prefixes').checked};
 
@@ -179,6 +238,8 @@ function openCalculator(decl, link) {
   }
   const ignored = link.hasSettings ? link.ignored : [];
   if (link.hasSettings) $('prefixes').checked = link.view.si;
+  // A link that presses: its work shown, as after pressing by hand.
+  if (link.work) form.pressed(link);
   else if (opened.get(decl.name) === form && form.element.isConnected === false) form.reread();
   current = form;
   $('calculator-caption').textContent = decl.caption;
@@ -191,6 +252,7 @@ function openCalculator(decl, link) {
   show('calculator');
   form.fitCaptions();
   form.focusStart();
+  if (link.reports?.length) report(link.reports);
 }
 
 function route() {
@@ -205,6 +267,7 @@ function route() {
     return;
   }
   current = null;
+  drawSolution(null);
   $('form-slot').replaceChildren();
   $('readings-slot').replaceChildren();
   document.title = 'Ampora';

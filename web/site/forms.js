@@ -14,7 +14,7 @@ export {kWide, place} from './form_drawing.js';
 
 export class CalculatorForm {
   // `decl`: the calculator from the forms document `forms`; `engine`: engine.js's; `ui`:
-  // the page's {report(reports, focusAfter), showWork(work, form), prefixed()}, the last
+  // the page's {report(reports, focusAfter), showWork(answer, form), prefixed()}, the last
   // whether prefixed input is asked for; `view`: the view to open with (a link's), else
   // the form's own.
   constructor(decl, forms, engine, ui, view = null) {
@@ -33,7 +33,7 @@ export class CalculatorForm {
 
   // The engine's answer to one event on this form, or null (told) when it refuses it:
   // the page only sends what its controls hold, so a refusal is the page's own fault.
-  #send(event, control) {
+  #send(event, control, more = {}) {
     const answer = this.engine.event({
       calc: this.decl.name,
       event,
@@ -42,6 +42,7 @@ export class CalculatorForm {
       hidden: this.hidden,
       default: this.defaultButton,
       si: this.ui.prefixed(),
+      ...more,
     });
     if (answer.error === undefined) return answer;
     this.ui.report([{title: this.decl.caption, text: answer.error}]);
@@ -75,8 +76,16 @@ export class CalculatorForm {
     const answer = this.#send('click', button);
     if (!answer) return;
     this.draw(answer.view);
-    if (answer.work) this.ui.showWork(answer.work, this);
+    if (answer.work) this.pressed(answer);
     if (answer.reports?.length) this.ui.report(answer.reports, document.activeElement);
+  }
+
+  // A press's answer (a click's, or a link's that presses): its work shown, and the link
+  // that presses it again kept for sharing.
+  pressed(answer) {
+    this.told = answer.reports;
+    this.pressedLink = answer.pressed;
+    this.ui.showWork(answer, this);
   }
 
   // Shows a view as the engine gave it.
@@ -142,9 +151,10 @@ export class CalculatorForm {
     return set;
   }
 
-  // The link's fragment that opens this form as it stands.
+  // The link's fragment that opens this form as it stands; where it still shows what the
+  // last press left, one that presses it again.
   link() {
-    return this.#send('share', null)?.link;
+    return this.#send('share', null, {pressed: this.pressedLink ?? null})?.link;
   }
 
   // The controls Tab visits, in the declared order: the visible ones that take the focus,
