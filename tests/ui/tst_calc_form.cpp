@@ -10,8 +10,10 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +25,8 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolTip>
+
+#include <tuple>
 
 using namespace ampora;
 
@@ -288,10 +292,25 @@ void TestCalcForm::workingWindowFollowsThePresses() {
     QCOMPARE(working->objectName(), QStringLiteral("pdWorkingWindow"));
     QCOMPARE(working->windowTitle(), QStringLiteral("Working - Basic Electricity"));
     QVERIFY(working->minimumSize() != working->maximumSize());  // sizable
+    // Nothing to hand in before a press.
+    auto* window = area.findChild<WorkingWindow*>(QStringLiteral("pdWorking"));
+    const auto handIn = [window](const char* name) { return window->findChild<QPushButton*>(name); };
+    for (const char* name : {"copyMarkdown", "copyLatex", "print"}) QVERIFY(!handIn(name)->isEnabled());
+    QCOMPARE(handIn("print")->text(), QStringLiteral("Print\u2026"));
 
     test::TypeInto(box("p"), QStringLiteral("100"));
     test::TypeInto(box("v"), QStringLiteral("230"));
     test::PressEnter(box("v"));
+    // The solution goes to the clipboard in the rendering asked for (the command line's
+    // agreement test holds it to what ampora-calc writes).
+    for (const auto& [name, rendering, starts] :
+         {std::tuple{"copyMarkdown", Rendering::Markdown, "## Basic Electricity\n"},
+          std::tuple{"copyLatex", Rendering::LaTeX, "\\begin{align*}\n&\\textbf{Basic Electricity}"}}) {
+        QVERIFY(handIn(name)->isEnabled());
+        handIn(name)->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), window->solution(rendering));
+        QVERIFY2(window->solution(rendering).startsWith(QString::fromUtf8(starts)), name);
+    }
     const QString i = QStringLiteral("i = p / v = 100 / 230 = 0.434782608695652");
     const QString r = QStringLiteral("r = p / (i * i) = 100 / (0.434782608695652 * 0.434782608695652) = 529");
     // The steps, then what `--readings` prints: each box's reading and the parts that fit.
