@@ -195,8 +195,9 @@ public:
             case Node::Sin:
                 return {"\\sin" + grouped(print(n.left), true), Shape::Function};
             case Node::Round: {
-                const std::string& text = rounded_[static_cast<std::size_t>(i)];
-                if (substituted_ && !text.empty()) return number(text);
+                // Only a substitution has the rounded texts.
+                if (substituted_ && !rounded_[static_cast<std::size_t>(i)].empty())
+                    return number(rounded_[static_cast<std::size_t>(i)]);
                 return {tex::Name(n.name), Shape::Atom};
             }
         }

@@ -13,6 +13,7 @@
 #include "request/form_events.h"
 #include "request/json.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -93,19 +94,22 @@ void CheckRoundTrips(std::string_view bytes) {
 // The request `line` with "explain" set to `explain` (and, with `readings`, asking for the
 // readings with prefixed input, which a plain answer never has), or nothing when it is no
 // object.
-std::optional<std::string> Explained(std::string_view line, bool explain, bool readings = false) {
+// With `solution`, it asks for the solution in that rendering too.
+std::optional<std::string> Explained(std::string_view line, bool explain, bool readings = false,
+                                     const char* solution = nullptr) {
     try {
         json::Value request = json::Parse(line);
         auto* object = std::get_if<json::Object>(&request);
         if (!object) return std::nullopt;
         std::erase_if(*object, [](const json::Member& m) {
-            return m.name == "explain" || m.name == "readings" || m.name == "si";
+            return m.name == "explain" || m.name == "readings" || m.name == "si" || m.name == "solution";
         });
         if (explain) object->push_back({"explain", true});
         if (readings) {
             object->push_back({"readings", true});
             object->push_back({"si", true});
         }
+        if (solution) object->push_back({"solution", std::string(solution)});
         return json::Write(request);
     } catch (const json::Error&) {
         return std::nullopt;
@@ -133,9 +137,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              withSteps.ends_with(answer.substr(reports)),
                    "explained, the answer changes: %s\n%s", answer.c_str(), withSteps.c_str());
     }
-    // Asked for its readings with prefixed input: one answer of JSON, refused as the plain
-    // one is.
-    if (const std::optional<std::string> read = Explained(line, false, true)) {
+    // Asked for its readings with prefixed input and for its solution: one answer of JSON,
+    // refused as the plain one is; a LaTeX solution's braces and blocks pair up, whatever
+    // the boxes hold.
+    const char* rendering = std::array{"text", "markdown", "latex"}[size % 3];
+    if (const std::optional<std::string> read = Explained(line, false, true, rendering)) {
         const std::string answered = request::AnswerLine(calculations, *read);
         try {
             const json::Value read = json::Parse(answered, json::Arrays::Read);
@@ -143,6 +149,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                            answer.starts_with("{\"error\"") == answered.starts_with("{\"error\""),
                        "with readings, the answer changes its kind: %s\n%s", answer.c_str(),
                        answered.c_str());
+            const json::Value* solution = json::Find(std::get<json::Object>(read), "solution");
+            FUZZ_CHECK(answered.starts_with("{\"error\"") ||
+                           (solution && std::holds_alternative<std::string>(*solution)),
+                       "the answer has no solution: %s", answered.c_str());
+            if (solution && rendering == std::string_view("latex")) {
+                const std::string& tex = std::get<std::string>(*solution);
+                int depth = 0, blocks = 0;
+                for (std::size_t k = 0; k < tex.size() && depth >= 0; ++k) {
+                    if (tex[k] == '\\') {
+                        if (tex.compare(k, 14, "\\begin{align*}") == 0) ++blocks;
+                        if (tex.compare(k, 12, "\\end{align*}") == 0) --blocks;
+                        ++k;  // an escaped character, "\{" among them
+                        continue;
+                    }
+                    depth += tex[k] == '{' ? 1 : tex[k] == '}' ? -1 : 0;
+                }
+                FUZZ_CHECK(depth == 0 && blocks == 0, "the LaTeX's braces or blocks do not pair up: %s",
+                           tex.c_str());
+            }
         } catch (const json::Error& e) {
             FUZZ_CHECK(false, "with readings, the answer is no JSON (%s): %s", e.what(), answered.c_str());
         }
