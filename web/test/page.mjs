@@ -10,6 +10,8 @@
 //       pixels wide. AMPORA_WEB_SCREENSHOTS=1 also writes docs/screenshots/web-*.png.
 //   node page.mjs SITE_DIR AMPORA_CALC differential   generated inputs typed into every
 //       calculator's page, whose boxes, dialogs and steps must be ampora-calc's.
+// AMPORA_WEB_FAIL_FAST=1 stops at the first failure, console error or uncaught exception;
+// AMPORA_WEB_INPUTS=N types N generated inputs into each calculator (200 unless told).
 import {spawnSync} from 'node:child_process';
 import {readFileSync} from 'node:fs';
 import path from 'node:path';
@@ -26,9 +28,12 @@ if (!site || !calc || !['forms', 'differential'].includes(part)) {
 
 let passed = 0;
 const failures = [];
+const failFast = process.env.AMPORA_WEB_FAIL_FAST === '1';
+class Stop extends Error {}
 function check(ok, what) {
   if (ok) ++passed;
   else failures.push(what);
+  if (failFast && (!ok || problems.length)) throw new Stop(what);
   return ok;
 }
 const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
@@ -103,6 +108,8 @@ const stepsShown = (page) => page.locator('#steps li').allTextContents();
 try {
   if (part === 'forms') await formsPart();
   else await differentialPart();
+} catch (error) {
+  if (!(error instanceof Stop)) throw error;
 } finally {
   await browser.close();
   await server.close();
@@ -137,6 +144,7 @@ async function formsPart() {
     try {
       await run();
     } catch (error) {
+      if (error instanceof Stop) throw error;
       check(false, `${error.stack.split('\n').slice(0, 4).join(' ')}`);
     }
   }
@@ -860,7 +868,7 @@ async function differentialPart() {
   const page = watch(await browser.context.newPage());
   await open(page, '');
   const g = generator(0x5173n);
-  const kPerCalculator = 200;
+  const kPerCalculator = Number(process.env.AMPORA_WEB_INPUTS) || 200;
   let typed = 0;
   let told = 0;
   for (const d of forms.calculators) {
