@@ -3,11 +3,13 @@
 
 // The web edition in Debian's chromium, served on 127.0.0.1 by this process and driven as
 // a user drives it, held against "ampora-calc --json":
-//   node page.mjs SITE_DIR AMPORA_CALC forms   every worked example typed and pressed; a
-//       component list through its count and "OK"; messages, fault reports, Reset, "*",
-//       Enter and Tab; share links, hostile ones too; offline after one visit; axe-core
-//       on the panel and every calculator; no control over another or cut off at 360
-//       pixels wide. AMPORA_WEB_SCREENSHOTS=1 also writes docs/screenshots/web-*.png.
+//   node page.mjs SITE_DIR AMPORA_CALC forms   every worked example typed and pressed, with
+//       its readings and standard parts; a component list through its count and "OK";
+//       messages, fault reports, Reset, "*", Enter and Tab; share links, hostile ones too;
+//       a site that cannot be loaded; offline after one visit; axe-core on the panel and
+//       every calculator; no control over another or cut off at 360 pixels wide; the
+//       drawings and the wide layout pinned as digests. AMPORA_WEB_SCREENSHOTS=1 also
+//       writes docs/screenshots/web-*.png.
 //   node page.mjs SITE_DIR AMPORA_CALC differential   generated inputs typed into every
 //       calculator's page, whose boxes, dialogs and steps must be ampora-calc's.
 // AMPORA_WEB_FAIL_FAST=1 stops at the first failure, console error or uncaught exception;
