@@ -3,14 +3,19 @@
 
 // The web edition in Debian's chromium, served on 127.0.0.1 by this process and driven as
 // a user drives it, held against "ampora-calc --json":
-//   node page.mjs SITE_DIR AMPORA_CALC forms   every worked example typed and pressed; a
-//       component list through its count and "OK"; messages, fault reports, Reset, "*",
-//       Enter and Tab; share links, hostile ones too; offline after one visit; axe-core
-//       on the panel and every calculator; no control over another or cut off at 360
-//       pixels wide. AMPORA_WEB_SCREENSHOTS=1 also writes docs/screenshots/web-*.png.
+//   node page.mjs SITE_DIR AMPORA_CALC forms   every worked example typed and pressed, with
+//       its readings and standard parts; a component list through its count and "OK";
+//       messages, fault reports, Reset, "*", Enter and Tab; share links, hostile ones too;
+//       a site that cannot be loaded; offline after one visit; axe-core on the panel and
+//       every calculator; no control over another or cut off at 360 pixels wide; the
+//       drawings and the wide layout pinned as digests. AMPORA_WEB_SCREENSHOTS=1 also
+//       writes docs/screenshots/web-*.png.
 //   node page.mjs SITE_DIR AMPORA_CALC differential   generated inputs typed into every
 //       calculator's page, whose boxes, dialogs and steps must be ampora-calc's.
+// AMPORA_WEB_FAIL_FAST=1 stops at the first failure, console error or uncaught exception;
+// AMPORA_WEB_INPUTS=N types N generated inputs into each calculator (200 unless told).
 import {spawnSync} from 'node:child_process';
+import {createHash} from 'node:crypto';
 import {readFileSync} from 'node:fs';
 import path from 'node:path';
 import {pathToFileURL} from 'node:url';
@@ -26,9 +31,12 @@ if (!site || !calc || !['forms', 'differential'].includes(part)) {
 
 let passed = 0;
 const failures = [];
+const failFast = process.env.AMPORA_WEB_FAIL_FAST === '1';
+class Stop extends Error {}
 function check(ok, what) {
   if (ok) ++passed;
   else failures.push(what);
+  if (failFast && (!ok || problems.length)) throw new Stop(what);
   return ok;
 }
 const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
@@ -67,6 +75,10 @@ function engineEvent(event) {
 const stepLine = (s) =>
   `${s.box} = ${s.relation} = ${s.substituted}` + (s.fault === undefined ? ` = ${s.result}` : `: ${s.fault}`);
 
+// The digests of the drawings and of the wide layout (see workedExamples and phone).
+const kDrawings = '322c9f5e1a8f4372';
+const kLayout = '48139a2edd8da862';
+
 const server = await serve(site);
 const browser = await launch();
 const problems = []; // console errors and uncaught exceptions, from any page
@@ -103,6 +115,8 @@ const stepsShown = (page) => page.locator('#steps li').allTextContents();
 try {
   if (part === 'forms') await formsPart();
   else await differentialPart();
+} catch (error) {
+  if (!(error instanceof Stop)) throw error;
 } finally {
   await browser.close();
   await server.close();
@@ -137,6 +151,7 @@ async function formsPart() {
     try {
       await run();
     } catch (error) {
+      if (error instanceof Stop) throw error;
       check(false, `${error.stack.split('\n').slice(0, 4).join(' ')}`);
     }
   }
@@ -161,14 +176,46 @@ async function panel(page) {
   await page.getByRole('link', {name: 'Trigonometry'}).click();
   await page.getByRole('link', {name: 'Circle'}).click();
   check((await page.locator('#calculator-caption').textContent()) === 'Circle', 'the chooser opens the circle');
-  await page.locator('#panel').getByRole('button', {name: 'About'}).click();
+  // The panel's "About" and the header's.
+  for (const about of [page.locator('#panel').getByRole('button', {name: 'About'}), page.locator('#about-open')]) {
+    await about.click();
+    check(
+      (await page.locator('dialog[open] h2').textContent()) === 'Ampora' &&
+        (await page.locator('dialog[open]').textContent()).includes(`Version: ${forms.version}`),
+      'About tells the version',
+    );
+    await page.keyboard.press('Enter');
+    check(
+      !(await page.locator('dialog[open]').count()) && (await about.evaluate((b) => b === document.activeElement)),
+      'Enter closes About and gives the focus back',
+    );
+  }
+  await open(page, '#nosuch');
   check(
-    (await page.locator('dialog[open] h2').textContent()) === 'Ampora' &&
-      (await page.locator('dialog[open]').textContent()).includes(`Version: ${forms.version}`),
-    'About tells the version',
+    (await page.locator('#welcome').isVisible()) &&
+      (await page.locator('#unknown').textContent()) === 'Ampora has no calculator called "nosuch".',
+    'a link to no calculator tells so on the panel',
   );
-  await page.keyboard.press('Enter');
-  check(!(await page.locator('dialog[open]').count()), 'Enter closes About');
+
+  // A site that cannot be loaded says so, as text, whatever the file it could not read held.
+  for (const broken of ['/forms.json', '/ampora_engine.wasm']) {
+    const server = await serve(site, {[broken]: '<b>not</b> <img src=x onerror="window.pwned=1">'});
+    const failing = await browser.context.newPage();
+    try {
+      await failing.goto(`${server.url}index.html#pd`);
+      const unknown = failing.locator('#unknown');
+      await unknown.waitFor();
+      check(
+        (await unknown.textContent()).startsWith('The calculators could not be loaded: ') &&
+          !(await failing.locator('#unknown *').count()) &&
+          (await failing.evaluate(() => window.pwned)) === undefined,
+        `with ${broken} broken the page tells ${await unknown.innerHTML()}`,
+      );
+    } finally {
+      await failing.close();
+      await server.close();
+    }
+  }
 }
 
 // Every calculator's worked example, typed with the keyboard and pressed with the mouse.
@@ -179,6 +226,7 @@ async function workedExamples(page) {
     set: Object.fromEntries(d.example.settings.map((s) => [s.control, s.text])),
   }));
   const answers = native(requests);
+  const drawings = [];
   for (const [i, d] of forms.calculators.entries()) {
     await open(page, `#${d.name}`);
     for (const s of d.example.settings) {
@@ -199,7 +247,96 @@ async function workedExamples(page) {
     const steps = await stepsShown(page);
     check(same(steps, answers[i].steps.map(stepLine)), `${d.name}'s example shows the steps ${JSON.stringify(steps)}`);
     check(!(await page.locator('dialog[open]').count()), `${d.name}'s example opens a dialog`);
+    // Every box's reading, its row in the summary and the standard parts that fit it, as
+    // the engine reads the boxes the press left.
+    const shown = await readingsShown(page, d);
+    const told = engineEvent({calc: d.name, event: 'edited', control: null, set: shown.set, si: false});
+    check(
+      same(
+        withoutDeviations(shown.boxes),
+        expectedReadings(told, [...Object.keys(shown.boxes), ...Object.keys(told.readings)]),
+      ) && shown.summary === Object.values(shown.boxes).some((b) => b.summary !== null),
+      `${d.name}'s example reads ${JSON.stringify(shown.boxes)}, the engine ${JSON.stringify(told.readings)}`,
+    );
+    if (d.name === 'pd')
+      check(
+        shown.boxes.r.parts.startsWith('E12: 3.9 Ω (\u22122.50 %), 4.7 Ω (+17.5 %)E24: 3.9 Ω (\u22122.50 %)'),
+        `the parts that fit 4 ohms read ${shown.boxes.r.parts}`,
+      );
+    const svg = await page
+      .locator('#form-slot svg, #readings-slot svg')
+      .evaluateAll((all) => all.map((e) => e.outerHTML));
+    drawings.push(d.name, ...svg);
   }
+  // The pictures, the sketches and the resistors' bands, pinned: when a drawing changes on
+  // purpose, check the new one by eye and pin the digest this prints.
+  const digest = createHash('sha256').update(drawings.join('\n')).digest('hex').slice(0, 16);
+  check(digest === kDrawings, `the drawings' digest is ${digest}, pinned ${kDrawings}`);
+}
+
+// What the open form tells of its boxes: the settings its controls hold, as an event's,
+// and for each box its reading, the reading in its summary row and the standard parts
+// shown for it (null where hidden), and the bands of the resistor drawn in the row.
+async function readingsShown(page, decl) {
+  return page.evaluate((decl) => {
+    const at = (name) => document.querySelector(`#form-slot [data-name="${name}"]`);
+    const set = {};
+    for (const name of decl.visibleBoxes) set[name] = at(name).value;
+    for (const c of decl.controls) {
+      if (c.kind === 'Option' && at(c.name).checked) set[c.name] = '1';
+      if (c.kind === 'List')
+        set[c.name] = at(c.name).selectedIndex < 0 ? '' : at(c.name).options[at(c.name).selectedIndex].text;
+    }
+    const text = (e) => (!e || e.hidden ? null : e.textContent);
+    const boxes = {};
+    for (const e of document.querySelectorAll('#form-slot [data-reading-of]')) {
+      const name = e.dataset.readingOf;
+      const row = document.querySelector(`#readings-slot [data-summary-of="${name}"]`);
+      const parts = document.querySelector(`#form-slot [data-parts-of="${name}"]`);
+      boxes[name] = {
+        reading: text(e),
+        summary: row.hidden ? null : row.querySelector('.summary-reading').textContent,
+        parts: parts ? text(parts) : text(row.querySelector('.parts')),
+        inSummary: text(row.querySelector('.parts')),
+        bands: [...row.querySelectorAll('[data-band]')].map((b) => b.dataset.band),
+      };
+    }
+    const summary = document.querySelector('#readings-slot .readings');
+    return {set, boxes, summary: !summary.hidden && summary.getClientRects().length > 0};
+  }, decl);
+}
+
+// The readings shown with the parts' deviations left out.
+function withoutDeviations(boxes) {
+  const cut = (text) => text?.replace(/ \((?:\u2212|\+)?[0-9.]+ %\)/g, '') ?? null;
+  return Object.fromEntries(
+    Object.entries(boxes).map(([name, b]) => [name, {...b, parts: cut(b.parts), inSummary: cut(b.inSummary)}]),
+  );
+}
+
+// What the engine's readings and standard parts say the boxes `names` must show: the parts
+// as their series' readings (each with its deviation, left out here) and the bands' names.
+function expectedReadings({readings, preferred}, names) {
+  const parts = (p) => {
+    if (!p) return null;
+    if (p.rated) return `Rated current: ${p.rated.reading}`;
+    const series = ['E12', 'E24', 'E96'].filter((s) => p[s]?.length);
+    return (
+      series.map((s) => `${s}: ${p[s].map((v) => v.reading).join(', ')}`).join('') + (p.bands?.E24 || []).join(' ')
+    );
+  };
+  const expected = {};
+  for (const name of new Set(names)) {
+    const reading = readings[name] || null;
+    expected[name] = {
+      reading,
+      summary: reading || preferred[name] ? reading || '' : null,
+      parts: parts(preferred[name]),
+      inSummary: parts(preferred[name]),
+      bands: preferred[name]?.bands?.E24 || [],
+    };
+  }
+  return expected;
 }
 
 // A component list: rows hidden until "OK" shows those the count covers; Enter in the
@@ -345,6 +482,20 @@ async function messagesAndButtons(page) {
   });
   await page.waitForSelector('#form-slot [data-form="cond"]');
   check(!(await page.locator('dialog[open]').count()), "opening another calculator closes the last one's report");
+  // Prefixed input turned on in one calculator: another come back to reads its boxes anew.
+  const goTo = async (hash) => {
+    await page.evaluate((hash) => (location.hash = hash), hash);
+    await page.waitForSelector(`#form-slot [data-form="${hash.slice(1)}"]`);
+  };
+  await goTo('#pd');
+  await control(page, 'p').fill('4k7');
+  await goTo('#cond');
+  await page.locator('#prefixes').check();
+  await goTo('#pd');
+  check(
+    (await page.locator('#form-slot [data-reading-of="p"]').textContent()) === '4.7 kW',
+    'with prefixes turned on elsewhere "4k7" reads 4.7 kW',
+  );
 
   // Tab follows the declared order: the triangle's starts with "Calculate".
   await open(page, '#ratri');
@@ -527,11 +678,14 @@ async function theDefaultFollowsTheFocus(page) {
     for (const key of moves) {
       const box = d.visibleBoxes.includes(at);
       if (box) {
+        const before = await control(page, at).inputValue();
         await page.keyboard.type('1');
         expected = engineEvent({calc: d.name, event: 'edited', control: at, default: expected}).default;
         check(
-          (await marked()) === expected,
-          `${d.name}: typing in ${at} leaves ${await marked()} the default, not ${expected}`,
+          (await marked()) === expected &&
+            (await focused()) === at &&
+            (await control(page, at).inputValue()) === `${before}1`,
+          `${d.name}: typing in ${at} leaves ${await marked()} the default, not ${expected}, or types elsewhere`,
         );
       }
       await page.keyboard.press(key);
@@ -546,6 +700,40 @@ async function theDefaultFollowsTheFocus(page) {
         `${d.name}: with the focus on ${at} the default is ${await marked()}, not ${expected}`,
       );
     }
+    // From its first stop Tab visits, once each and in the declared order, every control
+    // that can be seen and takes the focus, an option group once at its chosen option,
+    // then leaves for the prefixes box; Shift+Tab at the first leaves the form.
+    const stops = await page.evaluate((d) => {
+      const at = (name) => document.querySelector(`#form-slot [data-name="${name}"]`);
+      const order = d.tabOrder.length ? d.tabOrder : d.controls.map((c) => c.name);
+      const takes = (e) => e?.matches('input, select, button') && !e.disabled && e.getClientRects().length > 0;
+      const groups = new Set();
+      const stops = [];
+      for (const name of order.filter((n) => takes(at(n)))) {
+        const e = at(name);
+        if (e.type !== 'radio') stops.push(name);
+        else if (!groups.has(e.name)) {
+          groups.add(e.name);
+          stops.push(order.find((n) => at(n)?.name === e.name && at(n).checked) || name);
+        }
+      }
+      return stops;
+    }, d);
+    await control(page, stops[0]).focus();
+    await page.keyboard.press('Shift+Tab');
+    const behind = await page.evaluate(
+      () => !document.activeElement.closest('#form-slot') && document.activeElement.getClientRects().length > 0,
+    );
+    await page.keyboard.press('Tab');
+    const visited = [await focused()];
+    while (visited.length <= stops.length && visited.at(-1) !== 'si') {
+      await page.keyboard.press('Tab');
+      visited.push(await focused());
+    }
+    check(
+      same(visited, [...stops, 'si']) && behind,
+      `${d.name}: Tab visits ${visited.join(' ')}, not ${stops.join(' ')} si, or Shift+Tab stays in the form`,
+    );
   }
   // Enter in a box presses the default the focus left: after the count box, "Calculate".
   await open(page, '#res');
@@ -786,9 +974,45 @@ async function accessibility(page) {
   check(words === 'D.C Voltage', `the oscilloscope's voltage box is named "${words}"`);
 }
 
-// At 360 pixels wide no control covers another and none is cut off.
+// At 360 pixels wide no control covers another and none is cut off, and a calculator is
+// shown without the panel.
 async function phone() {
   const page = watch(await browser.context.newPage());
+  // On a wide screen every control stands at its declared rectangle, the panel's and every
+  // form's, with the captions that do not fit set smaller: their places, sizes and classes
+  // pinned as a digest (when the layout changes on purpose, check it by eye and pin the
+  // digest this prints).
+  await page.setViewportSize({width: 1280, height: 900});
+  const placed = [];
+  const fitted = {};
+  const layout = () =>
+    page.evaluate(() =>
+      [...document.querySelectorAll('main [data-name], main [data-opens], main .frame, main .form')]
+        .filter((e) => e.getClientRects().length > 0)
+        .map((e) => {
+          const r = e.getBoundingClientRect();
+          const at = [r.left, r.top, r.width, r.height].map((v) => Math.round(v * 2) / 2).join(',');
+          return `${e.dataset.name || e.dataset.opens || ''} ${e.className} ${at}`;
+        }),
+    );
+  for (const d of [{name: ''}, ...forms.calculators]) {
+    await open(page, d.name ? `#${d.name}` : '');
+    placed.push(d.name, ...(await layout()));
+    fitted[d.name] = await page.locator('#form-slot .fitted').count();
+  }
+  const digest = createHash('sha256').update(placed.join('\n')).digest('hex').slice(0, 16);
+  check(digest === kLayout, `the wide layout's digest is ${digest}, pinned ${kLayout}`);
+  // A form opened narrow fits its captions when the window widens.
+  const tight = forms.calculators.find((d) => fitted[d.name] > 0);
+  if (check(tight, 'some caption is set smaller on a wide screen')) {
+    await page.setViewportSize({width: 360, height: 740});
+    await open(page, `#${tight.name}`);
+    await page.setViewportSize({width: 1280, height: 900});
+    await page.waitForTimeout(100);
+    const count = await page.locator('#form-slot .fitted').count();
+    check(count === fitted[tight.name], `${tight.name} opened narrow sets ${count} captions smaller when wide`);
+  }
+
   await page.setViewportSize({width: 360, height: 740});
   for (const d of [{name: ''}, ...forms.calculators]) {
     await open(page, d.name ? `#${d.name}` : '');
@@ -827,8 +1051,8 @@ async function phone() {
       return {problems, count: rects.length};
     });
     check(
-      !found.problems.length && found.count > 0,
-      `at 360 pixels, ${d.name || 'the panel'}: ${found.problems.join('; ')}`,
+      !found.problems.length && found.count > 0 && (!d.name || !(await page.locator('#panel').isVisible())),
+      `at 360 pixels, ${d.name || 'the panel'}: ${found.problems.join('; ')}, or the panel beside the calculator`,
     );
   }
   await page.close();
@@ -860,7 +1084,7 @@ async function differentialPart() {
   const page = watch(await browser.context.newPage());
   await open(page, '');
   const g = generator(0x5173n);
-  const kPerCalculator = 200;
+  const kPerCalculator = Number(process.env.AMPORA_WEB_INPUTS) || 200;
   let typed = 0;
   let told = 0;
   for (const d of forms.calculators) {
