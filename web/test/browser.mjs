@@ -121,3 +121,23 @@ export async function launch(options = {}) {
 export const launchBrowser = () => chromium.launch(kBrowser);
 
 export const here = path.dirname(fileURLToPath(import.meta.url));
+
+// A test's tally: check(ok, what) counts a pass or keeps what failed and returns ok;
+// finish() prints what failed and the counts, and ends the process, failing if any did.
+export function tally() {
+  let passed = 0;
+  const failures = [];
+  return {
+    failures,
+    check(ok, what) {
+      if (ok) ++passed;
+      else failures.push(what);
+      return ok;
+    },
+    finish() {
+      for (const f of failures) console.error(`FAIL: ${f}`);
+      console.log(`${passed} passed, ${failures.length} failed`);
+      process.exit(failures.length ? 1 : 0);
+    },
+  };
+}

@@ -19,7 +19,7 @@ import {createRequire} from 'node:module';
 import os from 'node:os';
 import path from 'node:path';
 
-import {here, launch, serve} from './browser.mjs';
+import {here, launch, serve, tally} from './browser.mjs';
 
 const [site, calc] = process.argv.slice(2);
 if (!site || !calc) {
@@ -31,13 +31,7 @@ const MarkdownIt = require('markdown-it');
 const markdown = new MarkdownIt('commonmark').enable('table');
 const katexScript = path.join(here, '../node_modules/katex/dist/katex.min.js');
 
-let passed = 0;
-const failures = [];
-function check(ok, what) {
-  if (ok) ++passed;
-  else failures.push(what);
-  return ok;
-}
+const {check, finish} = tally();
 const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
 const solid = (text) => text.normalize('NFKC').replace(/\s+/g, '');
 
@@ -336,6 +330,4 @@ await tex.close();
 await browser.close();
 await server.close();
 rmSync(pdfs, {recursive: true, force: true});
-for (const f of failures) console.error(`FAIL: ${f}`);
-console.log(`${passed} passed, ${failures.length} failed`);
-process.exit(failures.length ? 1 : 0);
+finish();
