@@ -76,8 +76,8 @@ const stepLine = (s) =>
   `${s.box} = ${s.relation} = ${s.substituted}` + (s.fault === undefined ? ` = ${s.result}` : `: ${s.fault}`);
 
 // The digests of the drawings and of the wide layout (see workedExamples and phone).
-const kDrawings = '322c9f5e1a8f4372';
-const kLayout = '48139a2edd8da862';
+const kDrawings = 'd372a22413d44c67';
+const kLayout = '128492fa8a1ac369';
 
 const server = await serve(site);
 const browser = await launch();
@@ -173,6 +173,12 @@ async function panel(page) {
   );
   const frames = await page.locator('#panel .frame-caption').allTextContents();
   check(same(frames, ['Electrical', 'Testing tools', 'Magnetism', 'Mathematics']), `the panel's frames read ${frames}`);
+  await page.locator('#panel [data-opens]').first().focus();
+  await page.keyboard.press('Tab');
+  check(
+    (await page.evaluate(() => document.activeElement.dataset.opens)) === offered[1][1],
+    'Tab on the panel goes to its next button',
+  );
   await page.getByRole('link', {name: 'Trigonometry'}).click();
   await page.getByRole('link', {name: 'Circle'}).click();
   check((await page.locator('#calculator-caption').textContent()) === 'Circle', 'the chooser opens the circle');
@@ -238,40 +244,55 @@ async function workedExamples(page) {
       // The count box's Enter presses "OK", which shows the rows.
       if (d.list && s.control === d.list.countBox) await target.press('Enter');
     }
+    await readsAsTheEngine(page, d, 'as typed');
     await control(page, d.example.press).click();
     const boxes = await boxesOf(page, d);
+    // A box the press wrote shows its text from the start, nothing of it selected.
+    const typed = Object.fromEntries(d.example.settings.map((s) => [s.control, s.text]));
+    const written = d.visibleBoxes.filter((n) => answers[i].boxes[n] !== (typed[n] ?? ''));
+    const carets = await page.evaluate(
+      (names) => names.map((n) => document.querySelector(`#form-slot [data-name="${n}"]`).selectionEnd),
+      written,
+    );
     check(
-      same(boxes, answers[i].boxes),
-      `${d.name}'s example gives ${JSON.stringify(boxes)}, ampora-calc ${JSON.stringify(answers[i].boxes)}`,
+      same(boxes, answers[i].boxes) && carets.every((at) => at === 0),
+      `${d.name}'s example gives ${JSON.stringify(boxes)}, ampora-calc ${JSON.stringify(answers[i].boxes)}, carets at ${carets}`,
     );
     const steps = await stepsShown(page);
     check(same(steps, answers[i].steps.map(stepLine)), `${d.name}'s example shows the steps ${JSON.stringify(steps)}`);
     check(!(await page.locator('dialog[open]').count()), `${d.name}'s example opens a dialog`);
-    // Every box's reading, its row in the summary and the standard parts that fit it, as
-    // the engine reads the boxes the press left.
-    const shown = await readingsShown(page, d);
-    const told = engineEvent({calc: d.name, event: 'edited', control: null, set: shown.set, si: false});
-    check(
-      same(
-        withoutDeviations(shown.boxes),
-        expectedReadings(told, [...Object.keys(shown.boxes), ...Object.keys(told.readings)]),
-      ) && shown.summary === Object.values(shown.boxes).some((b) => b.summary !== null),
-      `${d.name}'s example reads ${JSON.stringify(shown.boxes)}, the engine ${JSON.stringify(told.readings)}`,
-    );
+    const shown = await readsAsTheEngine(page, d, 'after its press');
     if (d.name === 'pd')
       check(
         shown.boxes.r.parts.startsWith('E12: 3.9 Ω (\u22122.50 %), 4.7 Ω (+17.5 %)E24: 3.9 Ω (\u22122.50 %)'),
         `the parts that fit 4 ohms read ${shown.boxes.r.parts}`,
       );
     const svg = await page
-      .locator('#form-slot svg, #readings-slot svg')
+      .locator('#form-slot svg, #readings-slot .summary-row:not([hidden])')
       .evaluateAll((all) => all.map((e) => e.outerHTML));
     drawings.push(d.name, ...svg);
   }
-  // The pictures, the sketches and the resistors' bands, pinned: when a drawing changes on
-  // purpose, check the new one by eye and pin the digest this prints.
+  // The pictures, the sketches, the summary's rows and the resistors' bands, pinned: when
+  // a drawing changes on purpose, check the new one by eye and pin the digest this prints.
   const digest = createHash('sha256').update(drawings.join('\n')).digest('hex').slice(0, 16);
   check(digest === kDrawings, `the drawings' digest is ${digest}, pinned ${kDrawings}`);
+}
+
+// Every box's reading, its row in the summary and the standard parts that fit it, as the
+// engine reads the boxes; what the form shows (below).
+async function readsAsTheEngine(page, decl, when) {
+  const shown = await readingsShown(page, decl);
+  const told = engineEvent({calc: decl.name, event: 'edited', control: null, set: shown.set, si: false});
+  check(
+    same(
+      withoutDeviations(shown.boxes),
+      expectedReadings(told, [...Object.keys(shown.boxes), ...Object.keys(told.readings)]),
+    ) &&
+      (await page.getByRole('region', {name: 'Readings'}).isVisible()) ===
+        Object.values(shown.boxes).some((b) => b.summary !== null),
+    `${decl.name}'s example ${when} reads ${JSON.stringify(shown.boxes)}, the engine ${JSON.stringify(told.readings)}`,
+  );
+  return shown;
 }
 
 // What the open form tells of its boxes: the settings its controls hold, as an event's,
@@ -301,8 +322,7 @@ async function readingsShown(page, decl) {
         bands: [...row.querySelectorAll('[data-band]')].map((b) => b.dataset.band),
       };
     }
-    const summary = document.querySelector('#readings-slot .readings');
-    return {set, boxes, summary: !summary.hidden && summary.getClientRects().length > 0};
+    return {set, boxes};
   }, decl);
 }
 
@@ -398,6 +418,7 @@ async function componentList(page) {
   );
   await count.press('Enter');
   await control(page, 'pc').check();
+  check(!(await control(page, 'sc').isChecked()), 'choosing "parallel" leaves "series" unchosen');
   await control(page, 'Command5').click(); // "*" empties the answer
   await control(page, 'ct3').fill('');
   await control(page, 'ct0').press('Enter');
@@ -416,6 +437,7 @@ async function messagesAndButtons(page) {
     if (!(await open.count())) return null;
     const shown = {title: await open.locator('h2').textContent(), text: await open.locator('p').first().textContent()};
     await open.getByRole('button', {name: 'OK'}).click();
+    await page.evaluate(() => new Promise((resolve) => setTimeout(resolve))); // after the dialog's close event
     return shown;
   };
   await open(page, '#oscil');
@@ -992,7 +1014,8 @@ async function phone() {
         .map((e) => {
           const r = e.getBoundingClientRect();
           const at = [r.left, r.top, r.width, r.height].map((v) => Math.round(v * 2) / 2).join(',');
-          return `${e.dataset.name || e.dataset.opens || ''} ${e.className} ${at}`;
+          const {fontSize, fontFamily} = getComputedStyle(e);
+          return `${e.dataset.name || e.dataset.opens || ''} ${e.className} ${at} ${fontSize} ${fontFamily}`;
         }),
     );
   for (const d of [{name: ''}, ...forms.calculators]) {
