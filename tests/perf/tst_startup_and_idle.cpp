@@ -119,7 +119,15 @@ void TestStartupAndIdle::nothingTicksWhileIdleWithEveryFormOpen() {
     const double spent = ProcessCpuMs() - before;
     qInfo("CPU over 1 s idle with every form open: %.1f ms", spent);
     // A cursor blink costs well under a millisecond a second; a busy timer costs far more.
-    QVERIFY2(spent < 30, qPrintable(QString::number(spent)));
+    // Under AddressSanitizer the same idle second costs some 20 ms and, now and then on a
+    // loaded machine, twice as much: there the bound leaves room for that, still far below
+    // what any busy timer would cost.
+#if defined(__SANITIZE_ADDRESS__)
+    constexpr double kBound = 90;
+#else
+    constexpr double kBound = 30;
+#endif
+    QVERIFY2(spent < kBound, qPrintable(QString::number(spent)));
 }
 
 void TestStartupAndIdle::pressOfCalculateTakesUnderAMillisecond() {
