@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 namespace ampora {
 namespace {
@@ -105,11 +104,8 @@ std::string AsText(const Solution& s) {
 std::string MarkdownText(std::string_view text) {
     std::string out;
     for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7f) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\\\u%04x", u);
-            out += escaped;
+        if (tex::IsControl(c)) {
+            out += "\\\\" + tex::ControlName(c);  // an escaped backslash, then the name
         } else if (std::string_view("\\`*_[]<>|~&#!").find(c) != std::string_view::npos) {
             out += '\\';
             out += c;

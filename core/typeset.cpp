@@ -74,17 +74,22 @@ std::string Escaped(std::string_view text) {
                 if (i + 1 < text.size() && text[i + 1] == c) out += "{}";
                 break;
             default:
-                if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "u%04x", static_cast<unsigned char>(c));
-                    out += "\\textbackslash{}";
-                    out += escaped;
+                if (IsControl(c)) {
+                    out += "\\textbackslash{}" + ControlName(c);
                 } else {
                     out += c;
                 }
         }
     }
     return out;
+}
+
+bool IsControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }
+
+std::string ControlName(char c) {
+    char name[8];
+    std::snprintf(name, sizeof name, "u%04x", static_cast<unsigned char>(c));
+    return name;
 }
 
 std::string Quoted(std::string_view text) {

@@ -12,6 +12,11 @@
 // escaped, so nothing typed can run as a command.
 namespace ampora::tex {
 
+// Whether `c` is a control character, which a solution writes as "\u0001" would show it,
+// and that name without its backslash: "u0001".
+bool IsControl(char c);
+std::string ControlName(char c);
+
 // `text` escaped for \text{...}: LaTeX's special characters as the commands that print
 // them, a control character as "\u0001" would show it, and nothing else changed.
 std::string Escaped(std::string_view text);
