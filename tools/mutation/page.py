@@ -21,7 +21,7 @@ or gets, and as survived otherwise.
     tools/mutation/page.py                 # every fault
     tools/mutation/page.py --list          # the faults it would plant
     tools/mutation/page.py --only markup   # the faults whose description contains "markup"
-    tools/mutation/page.py --site DIR --calc PATH --modes forms
+    tools/mutation/page.py --site DIR --calc PATH --modes forms,solution
 
 Its last full run, `tools/mutation/page.py --site /work/pagemut-site --calc /work/pagemut-calc`
 (copies of a fresh build; 50 minutes on 2 cores shared with a build), planted 126 faults: 95
@@ -71,6 +71,10 @@ NAMED = []
 # Faults that change nothing a user sees or gets, each with the reason. A survivor whose
 # description holds the words given is counted here rather than as a gap.
 EQUIVALENT = [
+    ("app.js", "markup", "$('solution-status').textContent = 'Copy the solution from the box.';",
+     "a constant sentence without markup reads the same as text or as markup"),
+    ("forms.js", "optional", "{pressed: this.pressedLink ?? null})?.link;",
+     "the engine refuses no share event the page sends: its controls only ever hold what it set"),
     ("app.js", "compare", "if (at < 0) return;",
      "Tab at the page's first stop, the header's home link, is left to the browser, whose order is the page's there"),
     ("app.js", "number", "if (at < 0) return;",
@@ -423,7 +427,9 @@ def page_test(scratch, calc, mode, inputs, timeout):
     profiles.mkdir(exist_ok=True)
     env = dict(os.environ, AMPORA_WEB_FAIL_FAST="1", AMPORA_WEB_INPUTS=str(inputs), TMPDIR=str(profiles))
     env.pop("AMPORA_WEB_SCREENSHOTS", None)
-    command = ["node", str(scratch / "test/page.mjs"), str(scratch / "site"), str(calc), mode]
+    # "solution" is the solutions' test of its own (solution.mjs); the others, page.mjs's parts.
+    script = ["test/solution.mjs"] if mode == "solution" else ["test/page.mjs"]
+    command = ["node", str(scratch / script[0]), str(scratch / "site"), str(calc)] + ([] if mode == "solution" else [mode])
     process = subprocess.Popen(command, cwd=scratch, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                                text=True, start_new_session=True)
     try:
@@ -453,7 +459,8 @@ def main():
     parser.add_argument("--site", default=ROOT / "build/web/site", type=Path, help="the built site")
     parser.add_argument("--calc", default=ROOT / "build/release/ampora-calc", type=Path, help="ampora-calc")
     parser.add_argument("--scratch", default="/tmp/ampora-page-mutation", type=Path)
-    parser.add_argument("--modes", default="forms,differential", help="page.mjs's parts to run, in order")
+    parser.add_argument("--modes", default="forms,solution,differential",
+                        help="the parts to run, in order: page.mjs's forms and differential, solution.mjs")
     parser.add_argument("--inputs", default=10, type=int, help="generated inputs per calculator (differential)")
     parser.add_argument("--timeout", default=300, type=int, help="seconds for one part")
     parser.add_argument("--only", action="append",

@@ -76,6 +76,8 @@ struct Settable {
     explicit Settable(const FormDecl& decl) : controls(decl) {
         for (const Control& c : controls.all()) {
             if (c.kind == Kind::Box) {
+                // A component list's scratch box is the form's own: nobody sets it.
+                if (decl.list && std::string_view(c.name) == component_list::kScratchBox) continue;
                 if (decl.list && std::string_view(c.name) == component_list::kCountBox) count = boxes.size();
                 boxes.push_back(c.name);
             } else if (c.kind == Kind::List) {

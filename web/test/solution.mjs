@@ -138,6 +138,9 @@ await page.addInitScript(() => {
     readText: async () => window.copied,
   };
   Object.defineProperty(navigator, 'clipboard', {get: () => clipboard});
+  // The browser's print dialog, counted rather than shown.
+  window.prints = 0;
+  window.print = () => ++window.prints;
 });
 const problems = [];
 page.on('pageerror', (e) => problems.push(`exception: ${e.message}`));
@@ -244,6 +247,9 @@ for (const decl of forms.calculators) {
   check(error === null, `${decl.name}: KaTeX: ${error}`);
   const work = written.text.split('\nWork\n')[1].split('\n\n')[0].trim().split('\n');
   check(same(work, steps), `${decl.name}: the plain text's work is ${JSON.stringify(work)}`);
+
+  await page.click('#print');
+  check((await page.evaluate(() => window.prints)) === 1, `${decl.name}: "Print" opens no print dialog`);
 
   // Printed: one page, with the caption, every given and result, every step.
   for (const format of ['A4', 'Letter']) {
